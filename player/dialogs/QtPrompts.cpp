@@ -1,0 +1,80 @@
+#include "dialogs/QtPrompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+Prompts* g_current = nullptr;
+
+QString nameFilter(const Prompts::FileFilter& filter)
+{
+    // Qt reads the patterns from the last parentheses of a filter; the
+    // description is shown as given in front of them.
+    return filter.description + QStringLiteral(" (") + filter.patterns.join(QLatin1Char(' '))
+        + QLatin1Char(')');
+}
+
+} // namespace
+
+Prompts& Prompts::current()
+{
+    static QtPrompts qt;
+    return g_current ? *g_current : qt;
+}
+
+void Prompts::setCurrent(Prompts* prompts)
+{
+    g_current = prompts;
+}
+
+Prompts::Answer QtPrompts::message(QWidget* owner, const QString& text, const QString& title,
+                                   Buttons buttons, Icon icon)
+{
+    QMessageBox box(owner);
+    box.setText(text);
+    box.setWindowTitle(title);
+    switch (icon) {
+    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case Icon::Error: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    }
+    if (buttons == Buttons::OkCancel)
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    else
+        box.setStandardButtons(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+std::optional<Prompts::FileResult> QtPrompts::fileDialog(const FileRequest& request)
+{
+    QFileDialog dialog(request.owner, request.title, request.initialDir);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(request.defaultSuffix);
+    QStringList filters;
+    for (const FileFilter& f : request.filters)
+        filters << nameFilter(f);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        if (request.filterIndex >= 0 && request.filterIndex < filters.size())
+            dialog.selectNameFilter(filters.at(request.filterIndex));
+    }
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return FileResult { dialog.selectedFiles().constFirst(),
+                        std::max<int>(0, filters.indexOf(dialog.selectedNameFilter())) };
+}
+
+std::optional<QString> QtPrompts::folderDialog(QWidget* owner, const QString& prompt,
+                                               const QString& startDir)
+{
+    const QString folder = QFileDialog::getExistingDirectory(owner, prompt, startDir);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
+}

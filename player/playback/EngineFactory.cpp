@@ -1,0 +1,8 @@
+#include "playback/EngineFactory.h"
+
+#include "playback/MediaEngine.h"
+
+std::unique_ptr<MediaEngine> createMediaEngine()
+{
+    return nullptr;
+}

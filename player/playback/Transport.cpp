@@ -1,0 +1,8 @@
+#include "playback/Transport.h"
+
+#include "shell/frmMain.h"
+
+Transport::Transport(frmMain& main)
+    : m_main(main)
+{
+}

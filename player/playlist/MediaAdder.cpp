@@ -1,0 +1,8 @@
+#include "playlist/MediaAdder.h"
+
+#include "shell/frmMain.h"
+
+MediaAdder::MediaAdder(frmMain& main)
+    : m_main(main)
+{
+}

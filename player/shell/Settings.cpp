@@ -1,0 +1,8 @@
+#include "shell/Settings.h"
+
+#include "shell/frmMain.h"
+
+Settings::Settings(frmMain& main)
+    : m_main(main)
+{
+}

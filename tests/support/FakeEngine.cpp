@@ -1,0 +1,125 @@
+#include "support/FakeEngine.h"
+
+#include <QWidget>
+
+FakeEngine::FakeEngine()
+    : m_area(std::make_unique<QWidget>())
+{
+}
+
+FakeEngine::~FakeEngine()
+{
+    // The video window may have adopted the drawing area; it deletes it then.
+    if (m_area && m_area->parent())
+        (void)m_area.release();
+}
+
+void FakeEngine::setFileName(const QString& path)
+{
+    calls << QStringLiteral("setFileName:") + path;
+    fileName = path;
+    hasError = false;
+    errorDescription.clear();
+    if (path.isEmpty()) {
+        position.reset();
+        duration.reset();
+        playing = false;
+        return;
+    }
+    if (failing.contains(path)) {
+        hasError = true;
+        errorDescription = QStringLiteral("Impossible d'ouvrir %1").arg(path);
+        position.reset();
+        duration.reset();
+        playing = false;
+        return;
+    }
+    position = 0.0;
+    duration = durations.value(path, defaultDuration);
+    playing = true;
+}
+
+bool FakeEngine::setCurrentPosition(double seconds)
+{
+    calls << QStringLiteral("setCurrentPosition:%1").arg(seconds);
+    if (!position)
+        return false;
+    position = seconds;
+    return true;
+}
+
+void FakeEngine::Play()
+{
+    calls << QStringLiteral("Play");
+    playing = !fileName.isEmpty() && !hasError;
+}
+
+void FakeEngine::Pause()
+{
+    calls << QStringLiteral("Pause");
+    playing = false;
+}
+
+void FakeEngine::Stop()
+{
+    calls << QStringLiteral("Stop");
+    playing = false;
+}
+
+bool FakeEngine::setVolume(int level)
+{
+    calls << QStringLiteral("setVolume:%1").arg(level);
+    if (refuseVolume || level < -10000 || level > 0)
+        return false;
+    volume = level;
+    return true;
+}
+
+bool FakeEngine::setBalance(int level)
+{
+    calls << QStringLiteral("setBalance:%1").arg(level);
+    if (level < -10000 || level > 10000)
+        return false;
+    balance = level;
+    return true;
+}
+
+void FakeEngine::setMute(bool value)
+{
+    calls << QStringLiteral("setMute:%1").arg(value ? "true" : "false");
+    muted = value;
+}
+
+void FakeEngine::setDisplaySize(int size)
+{
+    calls << QStringLiteral("setDisplaySize:%1").arg(size);
+    displaySize = size;
+}
+
+void FakeEngine::setFullScreenEnabled(bool enabled)
+{
+    calls << QStringLiteral("setFullScreenEnabled:%1").arg(enabled ? "true" : "false");
+    fullScreenEnabled = enabled;
+}
+
+QWidget* FakeEngine::drawingArea()
+{
+    return m_area.get();
+}
+
+void FakeEngine::setDrawingSize(int w, int h)
+{
+    width = w;
+    height = h;
+    if (m_area)
+        m_area->resize(w, h);
+}
+
+QStringList FakeEngine::callsStartingWith(const QString& prefix) const
+{
+    QStringList out;
+    for (const QString& c : calls)
+        if (c.startsWith(prefix))
+            out << c;
+    return out;
+}

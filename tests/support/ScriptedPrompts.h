@@ -1,0 +1,39 @@
+#pragma once
+
+#include "dialogs/Prompts.h"
+
+#include <QList>
+#include <QQueue>
+
+// Prompts for tests: installed for the lifetime of the object, it records every
+// question and answers from queues. An empty queue answers Ok / cancels.
+class ScriptedPrompts : public Prompts {
+public:
+    struct Message {
+        QString text;
+        QString title;
+        Buttons buttons;
+        Icon icon;
+    };
+
+    ScriptedPrompts();
+    ~ScriptedPrompts() override;
+
+    QQueue<Answer> answers;                            // for message()
+    QQueue<std::optional<FileResult>> files;          // for fileDialog()
+    QQueue<std::optional<QString>> folders;           // for folderDialog()
+
+    QList<Message> messages;
+    QList<FileRequest> fileRequests;
+    QStringList folderPrompts;
+
+    Answer message(QWidget* owner, const QString& text, const QString& title, Buttons buttons,
+                   Icon icon) override;
+    std::optional<FileResult> fileDialog(const FileRequest& request) override;
+    std::optional<QString> folderDialog(QWidget* owner, const QString& prompt,
+                                        const QString& startDir) override;
+
+    // Convenience: queue a chosen file, or a cancel.
+    void chooseFile(const QString& path) { files.enqueue(FileResult { path, 0 }); }
+    void cancelFile() { files.enqueue(std::nullopt); }
+};
