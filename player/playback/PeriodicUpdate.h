@@ -10,6 +10,13 @@ class PeriodicUpdate : public QObject {
 public:
     explicit PeriodicUpdate(frmMain& main);
 
+    void tmrAnimate_Timer();
+    void scrlTime_Change();
+    void scrlVol_Change();
+    void scrlBal_Change();
+    void lblTime_Click();
+    void ShowDuration();
+
 private:
     frmMain& m_main;
 };

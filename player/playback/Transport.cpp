@@ -6,3 +6,23 @@ Transport::Transport(frmMain& main)
     : m_main(main)
 {
 }
+
+void Transport::cmdPlay_Click()
+{
+}
+
+void Transport::cmdPause_Click()
+{
+}
+
+void Transport::cmdStop_Click()
+{
+}
+
+void Transport::cmdOpen_Click()
+{
+}
+
+void Transport::OpenFile()
+{
+}

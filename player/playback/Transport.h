@@ -10,6 +10,12 @@ class Transport : public QObject {
 public:
     explicit Transport(frmMain& main);
 
+    void cmdPlay_Click();
+    void cmdPause_Click();
+    void cmdStop_Click();
+    void cmdOpen_Click();
+    void OpenFile();
+
 private:
     frmMain& m_main;
 };

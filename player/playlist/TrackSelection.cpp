@@ -6,3 +6,23 @@ TrackSelection::TrackSelection(frmMain& main)
     : m_main(main)
 {
 }
+
+void TrackSelection::cmdForward_Click()
+{
+}
+
+void TrackSelection::cmdBack_Click()
+{
+}
+
+void TrackSelection::lstPlay_DblClick()
+{
+}
+
+void TrackSelection::chkRepeat_Click()
+{
+}
+
+void TrackSelection::chkSuffle_Click()
+{
+}

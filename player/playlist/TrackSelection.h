@@ -10,6 +10,12 @@ class TrackSelection : public QObject {
 public:
     explicit TrackSelection(frmMain& main);
 
+    void cmdForward_Click();
+    void cmdBack_Click();
+    void lstPlay_DblClick();
+    void chkRepeat_Click();
+    void chkSuffle_Click();
+
 private:
     frmMain& m_main;
 };

@@ -6,3 +6,11 @@ Settings::Settings(frmMain& main)
     : m_main(main)
 {
 }
+
+void Settings::GetValue()
+{
+}
+
+void Settings::SaveSettings()
+{
+}

@@ -10,6 +10,9 @@ class Settings : public QObject {
 public:
     explicit Settings(frmMain& main);
 
+    void GetValue();
+    void SaveSettings();
+
 private:
     frmMain& m_main;
 };
