@@ -43,7 +43,8 @@ void fillRow(QImage& image, int y, int xa, int xb, QRgb rgb)
     xb = std::min(xb, image.width() - 1);
     if (xa > xb)
         return;
-    std::fill(row(image, y) + xa, row(image, y) + xb + 1, rgb);
+    QRgb* line = row(image, y);
+    std::fill(line + xa, line + xb + 1, rgb);
 }
 
 void fillColumn(QImage& image, int x, int ya, int yb, QRgb rgb)
@@ -52,8 +53,12 @@ void fillColumn(QImage& image, int x, int ya, int yb, QRgb rgb)
         return;
     ya = std::max(ya, 0);
     yb = std::min(yb, image.height() - 1);
-    for (int y = ya; y <= yb; ++y)
-        row(image, y)[x] = rgb;
+    if (ya > yb)
+        return;
+    const qsizetype stride = image.bytesPerLine();
+    uchar* pixel = reinterpret_cast<uchar*>(row(image, ya) + x);
+    for (int y = ya; y <= yb; ++y, pixel += stride)
+        *reinterpret_cast<QRgb*>(pixel) = rgb;
 }
 
 void plot(QImage& image, int x, int y, QRgb rgb)
