@@ -169,6 +169,8 @@ TEST(Variateur, PublishedPropertiesAndEnumerations)
                                     "ForeColorMax2", "Min", "Max", "Value", "DegradeMode",
                                     "ButtonWidth", "ButtonColor", "Border", "Hwnd" }));
     EXPECT_FALSE(meta.property(meta.indexOfProperty("Hwnd")).isWritable());
+    const QMetaClassInfo value = meta.classInfo(meta.indexOfClassInfo("Value"));
+    EXPECT_STREQ(value.value(), "Renvoie ou défini la valeur indiquée par le bouton");
 
     const QMetaEnum pos = QMetaEnum::fromType<Variateur::Pos>();
     EXPECT_EQ(pos.keyToValue("horizontal"), 0);

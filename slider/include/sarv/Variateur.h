@@ -42,6 +42,28 @@ class SARV_EXPORT Variateur : public QWidget {
     Q_PROPERTY(uint ButtonColor READ ButtonColor WRITE setButtonColor)
     Q_PROPERTY(bool Border READ Border WRITE setBorder)
     Q_PROPERTY(QVariant Hwnd READ Hwnd)
+    // Descriptions a designer shows beside each property and the Refresh method.
+    Q_CLASSINFO("Backcolor", "Renvoie ou défini la couleur de fond du controle")
+    Q_CLASSINFO("BorderColorUp", "Renvoie ou défini la couleur de la bordure de gauche et d'en haut")
+    Q_CLASSINFO("BorderColorDown", "Renvoie ou défini la couleur de la bordure du bas et de droite")
+    Q_CLASSINFO("ForeColorMin1", "Renvoie ou défini la couleur du haut ou de gauche lorsque la "
+                                 "propriété Valeur correspond à  la propriété Min")
+    Q_CLASSINFO("ForeColorMin2", "Renvoie ou défini la couleur du bas ou de droite lorsque la "
+                                 "propriété Valeur correspond à  la propriété Min")
+    Q_CLASSINFO("ForeColorMax1", "Renvoie ou défini la couleur du haut ou de gauche lorsque la "
+                                 "propriété Valeur correspond à  la propriété Max")
+    Q_CLASSINFO("ForeColorMax2", "Renvoie ou défini la couleur du bas ou de droite lorsque la "
+                                 "propriété Valeur correspond à  la propriété Max")
+    Q_CLASSINFO("Min", "Renvoi ou défini la valeur minimale pouvant être atteinte par le bouton")
+    Q_CLASSINFO("Max", "Renvoi ou défini la valeur maximale pouvant être atteinte par le bouton")
+    Q_CLASSINFO("Value", "Renvoie ou défini la valeur indiquée par le bouton")
+    Q_CLASSINFO("DegradeMode", "Renvoie ou défini une valeur indiquant si le dégrader des couleur "
+                               "doit se faire horizontalement ou verticalement")
+    Q_CLASSINFO("ButtonWidth", "Renvoie ou défini la largeur du boutton")
+    Q_CLASSINFO("ButtonColor", "Renvoie ou défini la couleur du bouton")
+    Q_CLASSINFO("Border", "Renvoie ou défini une valeur qui détermine si la bordure du controle "
+                          "est tracée")
+    Q_CLASSINFO("Refresh", "Cette méthode actualise le controle au cas où il y aurai un problème")
 
 public:
     // Direction of the gradient bands. Any other value draws no gradient.
