@@ -187,6 +187,7 @@ TEST(Variateur, PublishedPropertiesAndEnumerations)
     EXPECT_TRUE(slider->setProperty("Value", QVariant::fromValue(short(3))));
     EXPECT_EQ(slider->Value(), 3);
     EXPECT_EQ(changes, 1);
+    EXPECT_EQ(slider->property("Hwnd").typeId(), QMetaType::Int);
 }
 
 TEST(ControlFactory, CreatesByClassName)
