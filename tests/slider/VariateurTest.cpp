@@ -204,3 +204,13 @@ TEST(ControlFactory, CreatesByClassName)
         EXPECT_EQ(createControl(QString::fromLatin1(name)), nullptr) << name;
     }
 }
+
+TEST(Variateur, PaintingShowsTheRetainedFace)
+{
+    auto slider = placedSlider(120, 20);
+    slider->setBorder(true);
+    slider->setValue(6);
+    const QImage shown = slider->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), slider->face().size());
+    EXPECT_EQ(shown, slider->face());
+}
