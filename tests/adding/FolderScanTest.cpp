@@ -1,0 +1,116 @@
+// The folder scan: which files of a folder are taken, and in which order.
+#include "TreeHelpers.h"
+#include "playlist/FolderScan.h"
+#include "playlist/MediaFilter.h"
+
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FolderScanTest : public testing::Test {
+protected:
+    QStringList scan(const QString& folder) { return FolderScan::scan(folder, ScanPatterns); }
+
+    QTemporaryDir m_dir;
+    QString root() const { return m_dir.path(); }
+};
+
+TEST_F(FolderScanTest, PatternsInOrderThenNamesInOrder)
+{
+    touchAll(root(),
+        { "b.avi", "a.mp3", "c.dat", "z.wma", "y.mpeg", "x.mpg", "w.wav", "B.mp3", "a.MP3",
+            "notes.txt", "mp3", "dat.avi.txt" });
+    EXPECT_EQ(scan(root()),
+        under(root(),
+            { "c.dat", "b.avi", "a.MP3", "a.mp3", "B.mp3", "x.mpg", "w.wav", "y.mpeg", "z.wma" }));
+}
+
+TEST_F(FolderScanTest, ExtensionsMatchWithoutRegardToCase)
+{
+    touchAll(root(), { "CLIP.MPG", "Song.Mp3", "TRACK.DAT" });
+    EXPECT_EQ(scan(root()), under(root(), { "TRACK.DAT", "Song.Mp3", "CLIP.MPG" }));
+}
+
+TEST_F(FolderScanTest, OnlyVisibleRegularFilesAndLinksToThem)
+{
+    touchAll(root(), { "real.mp3", ".hidden.mp3", "album.mp3/inside.mp3", ".git/x.mp3" });
+    ASSERT_TRUE(QFile::link(root() + "/real.mp3", root() + "/link.mp3"));
+    ASSERT_TRUE(QFile::link(root() + "/album.mp3", root() + "/folderlink.mp3"));
+    ASSERT_TRUE(QFile::link(root() + "/gone.mp3", root() + "/broken.mp3"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(root() + "/pipe.mp3").constData(), 0600), 0);
+    EXPECT_EQ(scan(root()), under(root(), { "link.mp3", "real.mp3" }));
+}
+
+TEST_F(FolderScanTest, FolderEndingInSlashIsNotDoubled)
+{
+    touchAll(root(), { "a.mp3", "b.avi" });
+    const QStringList expected = under(root(), { "b.avi", "a.mp3" });
+    EXPECT_EQ(scan(root()), expected);
+    EXPECT_EQ(scan(root() + "/"), expected);
+}
+
+TEST_F(FolderScanTest, NamesAreKeptAsSpelt)
+{
+    const QStringList names = { "with space.mp3", "quote\"d.mp3", "it's.mp3", "a,b,c.mp3",
+        "Noël à l'été.mp3", "日本語.mp3", "back\\slash.mp3" };
+    touchAll(root(), names);
+    QStringList got = scan(root());
+    QStringList expected = under(root(), names);
+    got.sort();
+    expected.sort();
+    EXPECT_EQ(got, expected);
+}
+
+TEST_F(FolderScanTest, UnreadableFoldersGiveNothing)
+{
+    // Tests run as root, whom permissions do not stop; a folder that cannot be
+    // read is made by removing it or by giving a file where a folder is expected.
+    touch(root(), "file.mp3");
+    QTemporaryDir removed;
+    const QString gone = removed.path();
+    touch(gone, "a.mp3");
+    removed.remove();
+    for (const QString& folder : { gone, root() + "/file.mp3", root() + "/never" })
+        EXPECT_TRUE(scan(folder).isEmpty()) << folder.toStdString();
+}
+
+TEST_F(FolderScanTest, TenThousandFiles)
+{
+    QStringList media;
+    for (int i = 0; i < 10000; ++i) {
+        const QString name = QStringLiteral("file%1.%2")
+                                 .arg(i, 5, 10, QLatin1Char('0'))
+                                 .arg(i % 2 ? QStringLiteral("txt") : QStringLiteral("MP3"));
+        touch(root(), name);
+        if (i % 2 == 0)
+            media << name;
+    }
+    EXPECT_EQ(scan(root()), under(root(), media));
+}
+
+TEST(FolderScan, SubFolderIgnoresCase)
+{
+    QTemporaryDir dir;
+    touchAll(dir.path(), { "MPEGAV/AVSEQ01.DAT", "mpegav.txt" });
+    EXPECT_EQ(FolderScan::subFolder(dir.path(), "mpegav"), QStringLiteral("MPEGAV"));
+    EXPECT_EQ(FolderScan::subFolder(dir.path() + "/", "MpegAv"), QStringLiteral("MPEGAV"));
+    EXPECT_EQ(FolderScan::subFolder(dir.path(), "segment"), QString());
+    EXPECT_EQ(FolderScan::subFolder(dir.path() + "/MPEGAV/AVSEQ01.DAT", "x"), QString());
+}
+
+TEST(FolderScan, Join)
+{
+    const struct {
+        const char* folder;
+        const char* joined;
+    } cases[] = { { "/music", "/music/a.mp3" }, { "/music/", "/music/a.mp3" }, { "/", "/a.mp3" },
+        { "", "a.mp3" } };
+    for (const auto& c : cases)
+        EXPECT_EQ(FolderScan::join(c.folder, "a.mp3"), QString::fromUtf8(c.joined)) << c.folder;
+}
+
+} // namespace
