@@ -2,9 +2,10 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QRegularExpression>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -27,6 +28,31 @@ QStringList entriesOf(const QString& folder, QDir::Filters filters)
     return names;
 }
 
+// Greedy wildcard matching ("*" any run, "?" one character) with one backtrack
+// point, the last "*" seen and where the name stood then; exact comparison of
+// characters, so both sides come folded to one case.
+bool wildcardMatch(QStringView pattern, QStringView name)
+{
+    qsizetype p = 0, n = 0, star = -1, resume = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == u'*') {
+            star = p++;
+            resume = n;
+        } else if (p < pattern.size() && (pattern[p] == u'?' || pattern[p] == name[n])) {
+            ++p;
+            ++n;
+        } else if (star >= 0) {
+            p = star + 1;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == u'*')
+        ++p;
+    return p == pattern.size();
+}
+
 } // namespace
 
 QStringList FolderScan::fileNames(const QString& folder)
@@ -47,20 +73,30 @@ QString FolderScan::subFolder(const QString& folder, const QString& name)
 
 QStringList FolderScan::scan(const QString& folder, const QStringList& patterns)
 {
+    // The folder is read once for all patterns: a big folder costs one listing,
+    // and a folder that vanishes half-way cannot give half a result. The names
+    // are put in order and folded to one case once; each pattern then picks its
+    // names in that order.
     QStringList names = fileNames(folder);
-    if (names.isEmpty())
-        return {};
     sortNames(names);
+    QStringList folded;
+    folded.reserve(names.size());
+    for (const QString& name : std::as_const(names))
+        folded.append(name.toCaseFolded());
     QStringList entries;
     for (const QString& pattern : patterns) {
-        const QRegularExpression wildcard
-            = QRegularExpression::fromWildcard(pattern, Qt::CaseInsensitive);
-        for (const QString& name : std::as_const(names)) {
-            if (wildcard.match(name).hasMatch())
-                entries.append(join(folder, name));
+        const QString foldedPattern = pattern.toCaseFolded();
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            if (wildcardMatch(foldedPattern, folded.at(i)))
+                entries.append(join(folder, names.at(i)));
         }
     }
     return entries;
+}
+
+bool FolderScan::matches(QStringView pattern, QStringView name)
+{
+    return wildcardMatch(pattern.toString().toCaseFolded(), name.toString().toCaseFolded());
 }
 
 QString FolderScan::join(const QString& folder, const QString& name)
@@ -72,8 +108,12 @@ QString FolderScan::join(const QString& folder, const QString& name)
 
 void FolderScan::sortNames(QStringList& names)
 {
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int order = a.compare(b, Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a < b;
-    });
+    // Each name is folded once, not at every comparison.
+    std::vector<std::pair<QString, QString>> keyed;
+    keyed.reserve(names.size());
+    for (QString& name : names)
+        keyed.emplace_back(name.toCaseFolded(), std::move(name));
+    std::sort(keyed.begin(), keyed.end());
+    for (qsizetype i = 0; i < names.size(); ++i)
+        names[i] = std::move(keyed[i].second);
 }

@@ -25,6 +25,10 @@ public:
     // folder gives the bare name, a path relative to the current folder.
     static QString join(const QString& folder, const QString& name);
 
+    // Whether name matches a wildcard pattern ("*" any run of characters, "?"
+    // one character), without regard to case.
+    static bool matches(QStringView pattern, QStringView name);
+
     // Name order: case-insensitive, ties broken by the exact spelling so that
     // the order never depends on the file system or the locale.
     static void sortNames(QStringList& names);

@@ -102,6 +102,41 @@ TEST(FolderScan, SubFolderIgnoresCase)
     EXPECT_EQ(FolderScan::subFolder(dir.path() + "/MPEGAV/AVSEQ01.DAT", "x"), QString());
 }
 
+TEST(FolderScan, WildcardsIgnoreCase)
+{
+    const struct {
+        const char* pattern;
+        const char* name;
+        bool match;
+    } cases[] = {
+        { "*.mpg", "CLIP.MPG", true },
+        { "*.mpg", "clip.mpeg", false },
+        { "*.mpeg", "clip.mpg", false },
+        { "*.mp3", "mp3", false },
+        { "*.mp3", "a.mp3.txt", false },
+        { "*.dat", "a.dat.dat", true },
+        { "*.dat", "a.txt.dat", true },
+        { "avseq*.*", "AVSEQ01.DAT", true },
+        { "avseq*.*", "avseq.x", true },
+        { "avseq*.*", "AVSEQ01", false },
+        { "avseq*.*", "xavseq01.dat", false },
+        { "a*b*c", "aXbYc", true },
+        { "a*b*c", "abcbc", true },
+        { "a*b*c", "aXbY", false },
+        { "?.mp3", "a.mp3", true },
+        { "?.mp3", "ab.mp3", false },
+        { "*.MP3", "été.mp3", true },
+        { "É*", "école.wav", true },
+        { "*", "", true },
+        { "", "a", false },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(
+            FolderScan::matches(QString::fromUtf8(c.pattern), QString::fromUtf8(c.name)), c.match)
+            << c.pattern << " " << c.name;
+    }
+}
+
 TEST(FolderScan, Join)
 {
     const struct {
