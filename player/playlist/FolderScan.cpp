@@ -19,7 +19,8 @@ QStringList entriesOf(const QString& folder, QDir::Filters filters)
 {
     QStringList names;
     // Without QDir::Hidden, names that start with a dot are left out; without
-    // QDir::System, devices, pipes, sockets and broken links are.
+    // QDir::System, devices, pipes, sockets and broken links are. Names whose
+    // bytes are not UTF-8 are skipped by Qt: no entry could name them.
     QDirIterator it(searchPath(folder), filters);
     while (it.hasNext()) {
         it.next();

@@ -5,7 +5,9 @@
 
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -63,6 +65,22 @@ TEST_F(FolderScanTest, NamesAreKeptAsSpelt)
     got.sort();
     expected.sort();
     EXPECT_EQ(got, expected);
+}
+
+TEST_F(FolderScanTest, NamesThatAreNotUtf8AreLeftOut)
+{
+    touch(root(), "good.mp3");
+    const QByteArray latin1 = QFile::encodeName(root()) + "/caf\xe9.mp3";
+    const int fd = ::open(latin1.constData(), O_CREAT | O_WRONLY, 0600);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    // The name does not survive decoding, so no entry could open the file.
+    EXPECT_EQ(scan(root()), under(root(), { "good.mp3" }));
+    // A real replacement character in a name is kept.
+    touch(root(), "x\uFFFD.mp3");
+    EXPECT_EQ(scan(root()), under(root(), { "good.mp3", "x\uFFFD.mp3" }));
+    // The temporary folder cannot see the name either: remove it by its bytes.
+    ::unlink(latin1.constData());
 }
 
 TEST_F(FolderScanTest, UnreadableFoldersGiveNothing)

@@ -12,6 +12,7 @@
 #include <sarv/Variateur.h>
 
 #include <QAction>
+#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -65,8 +66,11 @@ TEST_F(MediaAdderTest, AddMenuHasIconsAndPopsUpFromTheAddButton)
     for (QAction* item : { window.mnuFile, window.mnuAddDir, window.mnuAddVCD })
         EXPECT_FALSE(item->icon().isNull()) << item->text().toStdString();
     EXPECT_FALSE(window.mnuMain->isVisible());
+    const QPoint mouse(120, 90);
+    QCursor::setPos(mouse);
     Q_EMIT window.cmdAPlayList[0]->Click();
     EXPECT_TRUE(window.mnuMain->isVisible());
+    EXPECT_EQ(window.mnuMain->geometry().topLeft(), mouse);
     window.mnuMain->hide();
 }
 
