@@ -96,20 +96,6 @@ TEST_F(FolderScanTest, UnreadableFoldersGiveNothing)
         EXPECT_TRUE(scan(folder).isEmpty()) << folder.toStdString();
 }
 
-TEST_F(FolderScanTest, TenThousandFiles)
-{
-    QStringList media;
-    for (int i = 0; i < 10000; ++i) {
-        const QString name = QStringLiteral("file%1.%2")
-                                 .arg(i, 5, 10, QLatin1Char('0'))
-                                 .arg(i % 2 ? QStringLiteral("txt") : QStringLiteral("MP3"));
-        touch(root(), name);
-        if (i % 2 == 0)
-            media << name;
-    }
-    EXPECT_EQ(scan(root()), under(root(), media));
-}
-
 TEST(FolderScan, SubFolderIgnoresCase)
 {
     QTemporaryDir dir;

@@ -132,7 +132,9 @@ TEST_F(MediaAdderTest, AddFileAppendsAndShowsTheVideoWindowEvenOnCancel)
         EXPECT_EQ(playlist().Entries(), expected);
         EXPECT_EQ(playlist().ListIndex(), 0);
         EXPECT_TRUE(window.videoWindow().isVisible());
-        EXPECT_TRUE(engine().calls.isEmpty()) << engine().calls.join(' ').toStdString();
+        // Nothing opened or played.
+        EXPECT_TRUE(engine().callsStartingWith("setFileName").isEmpty());
+        EXPECT_TRUE(engine().callsStartingWith("Play").isEmpty());
     }
 }
 
@@ -257,7 +259,9 @@ TEST_F(MediaAdderTest, AutoVcdReplacesThePlaylistAndPlays)
     EXPECT_EQ(
         playlist().Entries(), under(disc.path(), { "MPEGAV/AVSEQ01.DAT", "MPEGAV/AVSEQ02.DAT" }));
     EXPECT_EQ(playlist().CurrentTrack(), 7);
-    EXPECT_EQ(engine().calls, QStringList({ "setFileName:" + first, "Play" }));
+    EXPECT_EQ(engine().callsStartingWith("setFileName"), QStringList("setFileName:" + first));
+    EXPECT_EQ(engine().callsStartingWith("Play"), QStringList("Play"));
+    EXPECT_EQ(engine().calls.last(), "Play");
     EXPECT_EQ(window.scrlTime->Min(), 0);
     EXPECT_EQ(window.scrlTime->Max(), 1234);
     EXPECT_EQ(window.txtTitle->text(),
