@@ -164,13 +164,13 @@ void Chrome::Form_Paint()
 {
     if (m_main.isMinimized()) {
         // The task bar shows the scrolling title while the window is minimised.
-        m_main.setWindowTitle(m_main.txtTitle->text());
+        setCaption(m_main.txtTitle->text());
         return;
     }
     // In the normal state the window has no caption and its fixed width. The
     // width is left alone while minimised, where resizing would restore the
     // window on some window managers, and is set after the paint, not inside it.
-    m_main.setWindowTitle(QString());
+    setCaption(QString());
     const int width = Twips::toPixelsX(kWindowWidth);
     if (m_main.width() != width) {
         QTimer::singleShot(0, &m_main, [this, width] {
@@ -178,6 +178,14 @@ void Chrome::Form_Paint()
                 m_main.resize(width, m_main.height());
         });
     }
+}
+
+void Chrome::setCaption(const QString& caption)
+{
+    // Every paint passes here; an unchanged caption is not sent to the window
+    // system again.
+    if (m_main.windowTitle() != caption)
+        m_main.setWindowTitle(caption);
 }
 
 void Chrome::Minimised_Click()

@@ -55,6 +55,7 @@ protected:
 
 private:
     bool onBackground(QWidget* surface, const QMouseEvent* event) const;
+    void setCaption(const QString& caption);
 
     frmMain& m_main;
     QPointer<frmAbout> m_about;
