@@ -13,6 +13,8 @@
 #include <QMouseEvent>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace {
 
 template <typename W>
@@ -70,7 +72,7 @@ void frmAbout::createControls()
     VelkorFrm1->setStyleSheet(QStringLiteral(
         "QFrame#VelkorFrm1 { border: 2px solid #3a4a6b; border-radius: 7px;"
         " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        " stop:0 #c9d6ee, stop:1 #7f93b8); }"));
+        " stop:0 #6f84ad, stop:0.3 #b9c8e4, stop:1 #e3eaf6); }"));
 
     const QString title = QString::fromUtf8(kTitle);
     Label4[0] = place(verdanaLabel(title, VelkorFrm1), 480, 45, 4890, 195);
@@ -79,8 +81,13 @@ void frmAbout::createControls()
     Label4[0]->setStyleSheet(QStringLiteral("background: transparent;"));
     for (QLabel* label : Label4) {
         QFont font = label->font();
+        // Sized to the height of the line, whatever the screen's resolution.
+        font.setPixelSize(std::max(6, label->height() * 3 / 4));
         font.setBold(true);
         label->setFont(font);
+        // The line sits at the window's top edge: the text keeps to the bottom
+        // of its box so that the edge does not cut it.
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         label->installEventFilter(this);
     }
 
