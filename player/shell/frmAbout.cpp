@@ -33,6 +33,18 @@ QLabel* verdanaLabel(const QString& text, QWidget* parent)
     return label;
 }
 
+// The skinned frame of the window, drawn by a style sheet.
+QWidget* makeFrame(QWidget* parent)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QStringLiteral("VelkorFrm1"));
+    frame->setStyleSheet(QStringLiteral(
+        "QFrame#VelkorFrm1 { border: 2px solid #3a4a6b; border-radius: 7px;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+        " stop:0 #6f84ad, stop:0.3 #b9c8e4, stop:1 #e3eaf6); }"));
+    return frame;
+}
+
 const char* const kTitle = "Velkor Player 2.0 - lecteur multimédia";
 
 const char* const kDescription
@@ -66,13 +78,7 @@ void frmAbout::createControls()
 {
     // The frame covers the whole window and carries the skin; the other
     // controls sit on it.
-    VelkorFrm1 = place(new QFrame(this), 0, 0, 6375, 3735);
-    VelkorFrm1->setObjectName(QStringLiteral("VelkorFrm1"));
-    VelkorFrm1->setFrameShape(QFrame::Box);
-    VelkorFrm1->setStyleSheet(QStringLiteral(
-        "QFrame#VelkorFrm1 { border: 2px solid #3a4a6b; border-radius: 7px;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        " stop:0 #6f84ad, stop:0.3 #b9c8e4, stop:1 #e3eaf6); }"));
+    VelkorFrm1 = place(makeFrame(this), 0, 0, 6375, 3735);
 
     const QString title = QString::fromUtf8(kTitle);
     Label4[0] = place(verdanaLabel(title, VelkorFrm1), 480, 45, 4890, 195);

@@ -23,7 +23,7 @@ public:
     void Label4_MouseDown(int index, Qt::MouseButton button);
     void cmdOk_Click();
 
-    QFrame* VelkorFrm1 = nullptr;
+    QWidget* VelkorFrm1 = nullptr;
     std::array<QLabel*, 2> Label4 {};
     QFrame* Shape1 = nullptr;
     QLabel* imgIcon = nullptr;
