@@ -53,6 +53,18 @@ TEST(TopMost, ResizeWhileOnTopIsWantedKeepsTheWindowShown)
     QTRY_COMPARE_WITH_TIMEOUT(main->pos(), QPoint(100, 120), 2000);
 }
 
+TEST(TopMost, FirstShowOfAWindowThatShouldBeOnTop)
+{
+    auto main = std::make_unique<frmMain>([] { return std::make_unique<FakeEngine>(); });
+    main->OnTopWanted = true;
+    main->move(100, 120);
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(main->chrome().isTopMost());
+    EXPECT_TRUE(main->OnTopApplied);
+}
+
 TEST(TopMost, ShapeCutsTheCornersOnScreen)
 {
     auto main = shownMain();
