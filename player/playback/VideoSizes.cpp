@@ -17,8 +17,7 @@ namespace {
 
 // The size items run their steps one after the other; a step that fails is
 // skipped and the next one runs.
-template <typename Step>
-void skipOnError(Step&& step)
+template <typename Step> void skipOnError(Step&& step)
 {
     try {
         step();
@@ -27,8 +26,14 @@ void skipOnError(Step&& step)
 }
 
 // The video window's width and height in twips, and setting them one at a time.
-double widthOf(const QWidget& window) { return Twips::fromPixelsX(window.width()); }
-double heightOf(const QWidget& window) { return Twips::fromPixelsY(window.height()); }
+double widthOf(const QWidget& window)
+{
+    return Twips::fromPixelsX(window.width());
+}
+double heightOf(const QWidget& window)
+{
+    return Twips::fromPixelsY(window.height());
+}
 void setWidth(QWidget& window, double twips)
 {
     window.resize(Twips::toPixelsX(twips), window.height());
@@ -41,8 +46,7 @@ void setHeight(QWidget& window, double twips)
 // A check mark item toggles its own mark before it reports the trigger; the
 // mark is put back first, so that the handler, which inverts it itself, leaves
 // it inverted once, as a direct call of the handler does.
-template <typename Handler>
-void connectCheckItem(QAction* item, QObject* context, Handler handler)
+template <typename Handler> void connectCheckItem(QAction* item, QObject* context, Handler handler)
 {
     QObject::connect(item, &QAction::triggered, context, [item, handler](bool checked) {
         item->setChecked(!checked);

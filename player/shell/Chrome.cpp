@@ -55,7 +55,8 @@ Chrome::Chrome(frmMain& main)
     connect(m_main.cmdAbt, &VelkorCmd::Click, this, &Chrome::cmdAbt_Click);
     connect(m_main.mnuOnTop, &QAction::triggered, this, &Chrome::mnuOnTop_Click);
     for (int i = 0; i < int(m_main.mnuShortcut.size()); ++i)
-        connect(m_main.mnuShortcut[i], &QAction::triggered, this, [this, i] { mnuShortcut_Click(i); });
+        connect(
+            m_main.mnuShortcut[i], &QAction::triggered, this, [this, i] { mnuShortcut_Click(i); });
 
     // The shortcut menu's keys act in the whole window, not only while the menu
     // is open: Ctrl+P plays without a right click first.

@@ -17,8 +17,7 @@
 
 namespace {
 
-template <typename W>
-W* place(W* widget, double left, double top, double width, double height)
+template <typename W> W* place(W* widget, double left, double top, double width, double height)
 {
     widget->setGeometry(Twips::toPixels(left, top, width, height));
     return widget;
@@ -38,10 +37,10 @@ QWidget* makeFrame(QWidget* parent)
 {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QStringLiteral("VelkorFrm1"));
-    frame->setStyleSheet(QStringLiteral(
-        "QFrame#VelkorFrm1 { border: 2px solid #3a4a6b; border-radius: 7px;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        " stop:0 #6f84ad, stop:0.3 #b9c8e4, stop:1 #e3eaf6); }"));
+    frame->setStyleSheet(
+        QStringLiteral("QFrame#VelkorFrm1 { border: 2px solid #3a4a6b; border-radius: 7px;"
+                       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                       " stop:0 #6f84ad, stop:0.3 #b9c8e4, stop:1 #e3eaf6); }"));
     return frame;
 }
 
@@ -53,11 +52,10 @@ const char* const kDescription
       "Sa liste de lecture se remplit de fichiers, de répertoires entiers ou des "
       "pistes d'un VCD, se sauvegarde et se retrouve au prochain démarrage.";
 
-const char* const kCredits
-    = "Conception et programmation : l'équipe Velkor Design\n"
-      "Contrôle curseur : bibliothèque Sarv (Variateur)\n"
-      "Lecture des médias : libmpv\n"
-      "Merci d'utiliser Velkor Player !";
+const char* const kCredits = "Conception et programmation : l'équipe Velkor Design\n"
+                             "Contrôle curseur : bibliothèque Sarv (Variateur)\n"
+                             "Lecture des médias : libmpv\n"
+                             "Merci d'utiliser Velkor Player !";
 
 } // namespace
 
@@ -99,8 +97,8 @@ void frmAbout::createControls()
 
     Shape1 = place(new QFrame(VelkorFrm1), 1190, 350, 4520, 690);
     Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setStyleSheet(QStringLiteral(
-        "QFrame#Shape1 { border: 1px solid #3a4a6b; border-radius: 8px; background: transparent; }"));
+    Shape1->setStyleSheet(QStringLiteral("QFrame#Shape1 { border: 1px solid #3a4a6b; "
+                                         "border-radius: 8px; background: transparent; }"));
 
     imgIcon = place(new QLabel(VelkorFrm1), 240, 420, 480, 480);
     const QIcon icon = QApplication::windowIcon().isNull()
@@ -108,8 +106,8 @@ void frmAbout::createControls()
         : QApplication::windowIcon();
     imgIcon->setPixmap(icon.pixmap(imgIcon->size()));
 
-    auto* name = place(verdanaLabel(QStringLiteral("Velkor Player"), VelkorFrm1), 1300, 480, 4300,
-                       420);
+    auto* name
+        = place(verdanaLabel(QStringLiteral("Velkor Player"), VelkorFrm1), 1300, 480, 4300, 420);
     QFont nameFont = name->font();
     nameFont.setPointSizeF(16);
     nameFont.setBold(true);

@@ -33,36 +33,39 @@ struct MouseCase {
     Menu menu;
 };
 
-QWidget* window(frmMain& m) { return &m; }
+QWidget* window(frmMain& m)
+{
+    return &m;
+}
 
 const MouseCase kMouseCases[] = {
     { "background right", window, { 300, 1400 }, Qt::RightButton, false, Menu::BarWithPlayDefault },
     { "background left", window, { 300, 1400 }, Qt::LeftButton, true, Menu::None },
     { "background middle", window, { 300, 1400 }, Qt::MiddleButton, false, Menu::None },
     { "time frame right", [](frmMain& m) { return m.Shape1; }, { 30, 30 }, Qt::RightButton, false,
-      Menu::BarWithPlayDefault },
+        Menu::BarWithPlayDefault },
     { "title label left", [](frmMain& m) { return m.Label3; }, { -1, -1 }, Qt::LeftButton, true,
-      Menu::None },
+        Menu::None },
     { "title label right", [](frmMain& m) { return m.Label3; }, { -1, -1 }, Qt::RightButton, false,
-      Menu::None },
+        Menu::None },
     { "volume label right", [](frmMain& m) { return m.LabVol; }, { -1, -1 }, Qt::RightButton, false,
-      Menu::None },
+        Menu::None },
     { "volume label left", [](frmMain& m) { return m.LabVol; }, { -1, -1 }, Qt::LeftButton, false,
-      Menu::None },
-    { "play button right", [](frmMain& m) { return m.cmdPlay; }, { -1, -1 }, Qt::RightButton,
-      false, Menu::None },
+        Menu::None },
+    { "play button right", [](frmMain& m) { return m.cmdPlay; }, { -1, -1 }, Qt::RightButton, false,
+        Menu::None },
     { "volume slider right", [](frmMain& m) { return m.scrlVol; }, { -1, -1 }, Qt::RightButton,
-      false, Menu::None },
+        false, Menu::None },
     { "playlist panel right", [](frmMain& m) { return m.picPlayList; }, { 100, 100 },
-      Qt::RightButton, false, Menu::BarWithoutDefault },
-    { "playlist panel left", [](frmMain& m) { return m.picPlayList; }, { 100, 100 },
-      Qt::LeftButton, false, Menu::None },
+        Qt::RightButton, false, Menu::BarWithoutDefault },
+    { "playlist panel left", [](frmMain& m) { return m.picPlayList; }, { 100, 100 }, Qt::LeftButton,
+        false, Menu::None },
     { "playlist right", [](frmMain& m) { return m.lstPlay->viewport(); }, { -1, -1 },
-      Qt::RightButton, false, Menu::None },
-    { "panel title right", [](frmMain& m) { return m.Label2; }, { -1, -1 }, Qt::RightButton,
-      false, Menu::None },
+        Qt::RightButton, false, Menu::None },
+    { "panel title right", [](frmMain& m) { return m.Label2; }, { -1, -1 }, Qt::RightButton, false,
+        Menu::None },
     { "entry name right", [](frmMain& m) { return m.txtFN; }, { -1, -1 }, Qt::RightButton, false,
-      Menu::None },
+        Menu::None },
 };
 
 } // namespace
@@ -101,7 +104,7 @@ TEST_F(ChromeTest, OnlyTheBackgroundsMoveTheWindowOrOpenTheMenu)
         ASSERT_EQ(system.popups.size(), 1);
         EXPECT_EQ(system.popups.first().menu, main->mnuBar);
         EXPECT_EQ(system.popups.first().defaultItem,
-                  c.menu == Menu::BarWithPlayDefault ? main->mnuShortcut[1] : nullptr);
+            c.menu == Menu::BarWithPlayDefault ? main->mnuShortcut[1] : nullptr);
     }
 }
 
@@ -132,8 +135,8 @@ TEST_F(ChromeTest, ShortcutItemsRunTheirButtonsHandler)
 {
     QStringList ran;
     main->chrome().setHandlerHook([&ran](const char* handler) { ran << handler; });
-    const char* expected[] = { "cmdBack_Click", "cmdPlay_Click", "cmdPause_Click",
-                               "cmdStop_Click", "cmdForward_Click", "cmdOpen_Click" };
+    const char* expected[] = { "cmdBack_Click", "cmdPlay_Click", "cmdPause_Click", "cmdStop_Click",
+        "cmdForward_Click", "cmdOpen_Click" };
     for (int i = 0; i < 6; ++i) {
         SCOPED_TRACE(i);
         ran.clear();
@@ -195,11 +198,11 @@ TEST(WindowShape, CutsEachCornerAlongTheEllipse)
         const QRegion region = WindowShape::roundedRect(rect);
         const int r = WindowShape::kCornerDiameter / 2;
         EXPECT_EQ(region.boundingRect(), rect);
-        for (const QPoint corner : { rect.topLeft(), rect.topRight(), rect.bottomLeft(),
-                                     rect.bottomRight() })
+        for (const QPoint corner :
+            { rect.topLeft(), rect.topRight(), rect.bottomLeft(), rect.bottomRight() })
             EXPECT_FALSE(region.contains(corner));
         for (const QPoint edge : { QPoint(r, 0), QPoint(0, r), QPoint(rect.right(), r),
-                                   QPoint(r, rect.bottom()), rect.center() })
+                 QPoint(r, rect.bottom()), rect.center() })
             EXPECT_TRUE(region.contains(edge));
     }
     // Too small for the corners: the whole rectangle.

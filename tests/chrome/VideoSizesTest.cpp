@@ -67,7 +67,7 @@ TEST_F(VideoSizesTest, DoubleSizeIsTwiceTheOwnSizeAreaWithItsMargin)
     EXPECT_LE(std::abs(video().width() - expectedWidth / Twips::perPixelX()), 1.0);
     EXPECT_LE(std::abs(video().height() - expectedHeight / Twips::perPixelY()), 1.0);
     EXPECT_EQ(engine().callsStartingWith("setDisplaySize"),
-              (QStringList { "setDisplaySize:0", "setDisplaySize:4" }));
+        (QStringList { "setDisplaySize:0", "setDisplaySize:4" }));
     EXPECT_TRUE(video().isVisible());
 }
 
@@ -152,7 +152,7 @@ TEST_F(VideoSizesOnRefusingEngineTest, SizeItemsSkipAFailingStep)
     engine().width = 100;
     engine().height = 80;
     main->mnuDouble->trigger();
-    EXPECT_LE(std::abs(video().width() - 2 * (100 + VideoSizes::kMargin / Twips::perPixelX())),
-              1.0);
+    EXPECT_LE(
+        std::abs(video().width() - 2 * (100 + VideoSizes::kMargin / Twips::perPixelX())), 1.0);
     EXPECT_TRUE(video().isVisible());
 }
