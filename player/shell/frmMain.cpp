@@ -3,11 +3,13 @@
 #include "playback/MediaEngine.h"
 #include "playback/PeriodicUpdate.h"
 #include "playback/Transport.h"
+#include "playback/VideoSizes.h"
 #include "playback/frmPlayer.h"
 #include "playlist/MediaAdder.h"
 #include "playlist/Playlist.h"
 #include "playlist/PlaylistPanel.h"
 #include "playlist/TrackSelection.h"
+#include "shell/Chrome.h"
 #include "shell/Settings.h"
 #include "shell/Twips.h"
 #include "widgets/VelkorCmd.h"
@@ -58,6 +60,8 @@ frmMain::frmMain(EngineFactory engineFactory, QWidget* parent)
     m_periodicUpdate = std::make_unique<PeriodicUpdate>(*this);
     m_settings = std::make_unique<Settings>(*this);
     m_mediaAdder = std::make_unique<MediaAdder>(*this);
+    m_videoSizes = std::make_unique<VideoSizes>(*this);
+    m_chrome = std::make_unique<Chrome>(*this);
 }
 
 frmMain::~frmMain()

@@ -26,6 +26,8 @@ class TrackSelection;
 class PeriodicUpdate;
 class Settings;
 class MediaAdder;
+class Chrome;
+class VideoSizes;
 
 namespace sarv {
 class Variateur;
@@ -65,6 +67,8 @@ public:
     PeriodicUpdate& periodicUpdate() { return *m_periodicUpdate; }
     Settings& settings() { return *m_settings; }
     MediaAdder& mediaAdder() { return *m_mediaAdder; }
+    Chrome& chrome() { return *m_chrome; }
+    VideoSizes& videoSizes() { return *m_videoSizes; }
 
     // Flags of the player.
     bool Shuffle = false;
@@ -148,4 +152,6 @@ private:
     std::unique_ptr<PeriodicUpdate> m_periodicUpdate;
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<MediaAdder> m_mediaAdder;
+    std::unique_ptr<VideoSizes> m_videoSizes;
+    std::unique_ptr<Chrome> m_chrome;
 };

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QEvent;
+class QMouseEvent;
+class frmMain;
+class frmAbout;
+
+// The main window's chrome: moving the borderless window by its background and
+// its title label, its rounded shape, the right-click menu, minimising, the
+// caption while minimised, the mute button, the About button, always on top and
+// the transport items of the shortcut menu.
+class Chrome : public QObject {
+    Q_OBJECT
+public:
+    explicit Chrome(frmMain& main);
+    ~Chrome() override;
+
+    void Form_MouseDown(Qt::MouseButton button);
+    void Label3_MouseDown(Qt::MouseButton button);
+    void Form_MouseUp(Qt::MouseButton button);
+    void picPlayList_MouseUp(Qt::MouseButton button);
+    void Form_Resize();
+    void Form_Paint();
+    void Minimised_Click();
+    void Check1_Click();
+    void cmdAbt_Click();
+    void mnuOnTop_Click();
+    void mnuShortcut_Click(int index);
+
+    // Makes the main window top-most or not, keeping its size and position;
+    // the on-top rules decide when.
+    void applyTopMost(bool onTop);
+    bool isTopMost() const;
+
+    // Sets the rounded shape over the main window's client rectangle.
+    void shapeWindow();
+
+    // The About window while it is open, or nullptr; unloadAbout closes it.
+    frmAbout* aboutWindow() const;
+    void unloadAbout();
+
+    // Tests watch which handler of another subsystem a shortcut item runs: when
+    // set, the hook gets the handler's name ("cmdPlay_Click") instead of the
+    // handler running.
+    using HandlerHook = std::function<void(const char* handler)>;
+    void setHandlerHook(HandlerHook hook) { m_handlerHook = std::move(hook); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool onBackground(QWidget* surface, const QMouseEvent* event) const;
+    void setCaption(const QString& caption);
+
+    frmMain& m_main;
+    QPointer<frmAbout> m_about;
+    HandlerHook m_handlerHook;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+class QAction;
+class QMenu;
+class QWidget;
+
+// The seam for what the window system does with the person's mouse: pop-up
+// menus, which wait until the person closes them, and moving a borderless
+// window by its drag handle. The product uses Qt's; tests install a recording
+// implementation so that no test waits on an open menu.
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+
+    // Shows menu at the mouse position, with defaultItem drawn as the default
+    // (bold) item or no default item when it is nullptr, and returns when the
+    // menu closes. The chosen item has run its handler by then.
+    virtual void popupMenu(QMenu* menu, QAction* defaultItem) = 0;
+
+    // Hands window to the window system, which moves it with the mouse until
+    // the button that is down is released.
+    virtual void startSystemMove(QWidget* window) = 0;
+
+    // The seam in force for the whole program; Qt's unless a test has installed
+    // its own. setCurrent(nullptr) goes back to Qt's.
+    static WindowSystem& current();
+    static void setCurrent(WindowSystem* system);
+};

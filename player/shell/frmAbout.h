@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class VelkorCmd;
+class frmMain;
+
+// The About window: the player's name, version, a short description and a
+// credit block. Opening it suspends the main window's always-on-top state;
+// closing it gives that state back.
+class frmAbout : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmAbout(frmMain& main);
+    ~frmAbout() override;
+
+    // Shows the window (not modal) and gives it its rounded shape.
+    void Form_Load();
+    void Label4_MouseDown(int index, Qt::MouseButton button);
+    void cmdOk_Click();
+
+    QWidget* VelkorFrm1 = nullptr;
+    std::array<QLabel*, 2> Label4 {};
+    QFrame* Shape1 = nullptr;
+    QLabel* imgIcon = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    VelkorCmd* cmdOk = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void restoreOnTop();
+
+    frmMain& m_main;
+};

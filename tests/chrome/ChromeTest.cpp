@@ -1,0 +1,210 @@
+// The main window's chrome: which presses move the window, which releases open
+// the shortcut menu, the mute button, the shortcut items, the caption while
+// minimised and the rounded shape.
+#include "MainWindowFixture.h"
+
+#include "shell/Chrome.h"
+#include "shell/Twips.h"
+#include "shell/WindowShape.h"
+#include "widgets/VelkorCmd.h"
+
+#include <sarv/Variateur.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+enum class Menu { None, BarWithPlayDefault, BarWithoutDefault };
+
+struct MouseCase {
+    const char* name;
+    std::function<QWidget*(frmMain&)> target;
+    QPoint twips; // where inside the target; (-1, -1) for its centre
+    Qt::MouseButton button;
+    bool moves;
+    Menu menu;
+};
+
+QWidget* window(frmMain& m)
+{
+    return &m;
+}
+
+const MouseCase kMouseCases[] = {
+    { "background right", window, { 300, 1400 }, Qt::RightButton, false, Menu::BarWithPlayDefault },
+    { "background left", window, { 300, 1400 }, Qt::LeftButton, true, Menu::None },
+    { "background middle", window, { 300, 1400 }, Qt::MiddleButton, false, Menu::None },
+    { "time frame right", [](frmMain& m) { return m.Shape1; }, { 30, 30 }, Qt::RightButton, false,
+        Menu::BarWithPlayDefault },
+    { "title label left", [](frmMain& m) { return m.Label3; }, { -1, -1 }, Qt::LeftButton, true,
+        Menu::None },
+    { "title label right", [](frmMain& m) { return m.Label3; }, { -1, -1 }, Qt::RightButton, false,
+        Menu::None },
+    { "volume label right", [](frmMain& m) { return m.LabVol; }, { -1, -1 }, Qt::RightButton, false,
+        Menu::None },
+    { "volume label left", [](frmMain& m) { return m.LabVol; }, { -1, -1 }, Qt::LeftButton, false,
+        Menu::None },
+    { "play button right", [](frmMain& m) { return m.cmdPlay; }, { -1, -1 }, Qt::RightButton, false,
+        Menu::None },
+    { "volume slider right", [](frmMain& m) { return m.scrlVol; }, { -1, -1 }, Qt::RightButton,
+        false, Menu::None },
+    { "playlist panel right", [](frmMain& m) { return m.picPlayList; }, { 100, 100 },
+        Qt::RightButton, false, Menu::BarWithoutDefault },
+    { "playlist panel left", [](frmMain& m) { return m.picPlayList; }, { 100, 100 }, Qt::LeftButton,
+        false, Menu::None },
+    { "playlist right", [](frmMain& m) { return m.lstPlay->viewport(); }, { -1, -1 },
+        Qt::RightButton, false, Menu::None },
+    { "panel title right", [](frmMain& m) { return m.Label2; }, { -1, -1 }, Qt::RightButton, false,
+        Menu::None },
+    { "entry name right", [](frmMain& m) { return m.txtFN; }, { -1, -1 }, Qt::RightButton, false,
+        Menu::None },
+};
+
+} // namespace
+
+class ChromeTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        main->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    }
+};
+
+TEST_F(ChromeTest, OnlyTheBackgroundsMoveTheWindowOrOpenTheMenu)
+{
+    for (const MouseCase& c : kMouseCases) {
+        SCOPED_TRACE(c.name);
+        system.popups.clear();
+        system.moves.clear();
+        QWidget* target = c.target(*main);
+        ASSERT_NE(target, nullptr);
+        const QPoint at = c.twips.x() < 0
+            ? target->rect().center()
+            : QPoint(Twips::toPixelsX(c.twips.x()), Twips::toPixelsY(c.twips.y()));
+        QTest::mouseClick(target, c.button, {}, at);
+
+        EXPECT_EQ(system.moves.size(), c.moves ? 1 : 0);
+        if (c.moves && !system.moves.isEmpty()) {
+            EXPECT_EQ(system.moves.first(), main.get());
+        }
+        if (c.menu == Menu::None) {
+            EXPECT_TRUE(system.popups.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(system.popups.size(), 1);
+        EXPECT_EQ(system.popups.first().menu, main->mnuBar);
+        EXPECT_EQ(system.popups.first().defaultItem,
+            c.menu == Menu::BarWithPlayDefault ? main->mnuShortcut[1] : nullptr);
+    }
+}
+
+TEST_F(ChromeTest, MuteButtonSwapsItsGlyphAndTheEngineMute)
+{
+    struct Case {
+        const char* caption;
+        const char* after;
+        QStringList calls;
+    };
+    const Case cases[] = {
+        { "U", "V", { "setMute:true" } },
+        { "V", "U", { "setMute:false" } },
+        { "X", "X", {} },
+        { "", "", {} },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        engine().calls.clear();
+        main->Check1->setCaption(QString::fromLatin1(c.caption));
+        main->Check1->click();
+        EXPECT_EQ(main->Check1->Caption(), QString::fromLatin1(c.after));
+        EXPECT_EQ(engine().callsStartingWith("setMute"), c.calls);
+    }
+}
+
+TEST_F(ChromeTest, ShortcutItemsRunTheirButtonsHandler)
+{
+    QStringList ran;
+    main->chrome().setHandlerHook([&ran](const char* handler) { ran << handler; });
+    const char* expected[] = { "cmdBack_Click", "cmdPlay_Click", "cmdPause_Click", "cmdStop_Click",
+        "cmdForward_Click", "cmdOpen_Click" };
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        ran.clear();
+        main->mnuShortcut[i]->trigger();
+        EXPECT_EQ(ran, QStringList { expected[i] });
+    }
+    ran.clear();
+    for (int index : { -1, 6, 7, 100 })
+        main->chrome().mnuShortcut_Click(index);
+    EXPECT_TRUE(ran.isEmpty());
+}
+
+TEST_F(ChromeTest, ShortcutKeysActWithoutOpeningTheMenu)
+{
+    QStringList ran;
+    main->chrome().setHandlerHook([&ran](const char* handler) { ran << handler; });
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    QTest::keyClick(main.get(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(main.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(ran, (QStringList { "cmdPlay_Click", "cmdForward_Click" }));
+}
+
+TEST_F(ChromeTest, CaptionFollowsTheTitleOnlyWhileMinimised)
+{
+    main->txtTitle->setText(QStringLiteral("Artiste - Chanson"));
+    main->chrome().Minimised_Click();
+    ASSERT_TRUE(main->isMinimized());
+    main->chrome().Form_Paint();
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Artiste - Chanson"));
+
+    main->showNormal();
+    main->resize(Twips::toPixelsX(6000), main->height());
+    main->chrome().Form_Paint();
+    EXPECT_TRUE(main->windowTitle().isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(main->width(), Twips::toPixelsX(5145), 2000);
+}
+
+TEST_F(ChromeTest, ResizingReshapesTheWindowAtItsNewEdges)
+{
+    for (double heightTwips : { 1880.0, 5700.0 }) {
+        SCOPED_TRACE(heightTwips);
+        main->resize(Twips::toPixelsX(5145), Twips::toPixelsY(heightTwips));
+        const QRegion mask = main->mask();
+        const int w = main->width();
+        const int h = main->height();
+        EXPECT_EQ(mask.boundingRect(), main->rect());
+        EXPECT_FALSE(mask.contains(QPoint(0, h - 1)));
+        EXPECT_FALSE(mask.contains(QPoint(w - 1, h - 1)));
+        EXPECT_TRUE(mask.contains(QPoint(w / 2, h - 1)));
+    }
+}
+
+TEST(WindowShape, CutsEachCornerAlongTheEllipse)
+{
+    for (const QSize size : { QSize(343, 125), QSize(343, 380), QSize(15, 15), QSize(40, 20) }) {
+        SCOPED_TRACE(size.width() * 1000 + size.height());
+        const QRect rect(QPoint(0, 0), size);
+        const QRegion region = WindowShape::roundedRect(rect);
+        const int r = WindowShape::kCornerDiameter / 2;
+        EXPECT_EQ(region.boundingRect(), rect);
+        for (const QPoint corner :
+            { rect.topLeft(), rect.topRight(), rect.bottomLeft(), rect.bottomRight() })
+            EXPECT_FALSE(region.contains(corner));
+        for (const QPoint edge : { QPoint(r, 0), QPoint(0, r), QPoint(rect.right(), r),
+                 QPoint(r, rect.bottom()), rect.center() })
+            EXPECT_TRUE(region.contains(edge));
+    }
+    // Too small for the corners: the whole rectangle.
+    EXPECT_EQ(WindowShape::roundedRect(QRect(0, 0, 10, 30)), QRegion(0, 0, 10, 30));
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "shell/WindowSystem.h"
+#include "shell/frmMain.h"
+#include "support/FakeEngine.h"
+#include "support/ScriptedPrompts.h"
+
+#include <QList>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// Records the menus that would pop up and the windows that would be moved,
+// instead of opening a menu that waits for a person.
+class RecordingWindowSystem : public WindowSystem {
+public:
+    struct Popup {
+        QMenu* menu;
+        QAction* defaultItem;
+    };
+
+    RecordingWindowSystem() { WindowSystem::setCurrent(this); }
+    ~RecordingWindowSystem() override { WindowSystem::setCurrent(nullptr); }
+
+    void popupMenu(QMenu* menu, QAction* defaultItem) override
+    {
+        popups.append({ menu, defaultItem });
+    }
+    void startSystemMove(QWidget* window) override { moves.append(window); }
+
+    QList<Popup> popups;
+    QList<QWidget*> moves;
+};
+
+// A main window on a fake engine, with every menu and dialog recorded.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { main = makeMain(); }
+
+    std::unique_ptr<frmMain> makeMain()
+    {
+        return std::make_unique<frmMain>([this]() -> std::unique_ptr<MediaEngine> {
+            auto engine = makeEngine();
+            fake = engine.get();
+            return engine;
+        });
+    }
+
+    virtual std::unique_ptr<FakeEngine> makeEngine() { return std::make_unique<FakeEngine>(); }
+
+    FakeEngine& engine()
+    {
+        main->engine();
+        return *fake;
+    }
+
+    RecordingWindowSystem system;
+    ScriptedPrompts prompts;
+    FakeEngine* fake = nullptr;
+    std::unique_ptr<frmMain> main;
+};

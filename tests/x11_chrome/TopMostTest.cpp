@@ -1,0 +1,81 @@
+// On a real X server: making the main window top-most and back keeps it shown
+// in its place and size, and its rounded shape cuts the corners on screen.
+#include "shell/Chrome.h"
+#include "shell/frmMain.h"
+#include "support/FakeEngine.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<frmMain> shownMain()
+{
+    auto main = std::make_unique<frmMain>([] { return std::make_unique<FakeEngine>(); });
+    main->setWindowFlag(Qt::FramelessWindowHint);
+    main->setStyleSheet(QStringLiteral("frmMain { background: rgb(0, 200, 0); }"));
+    main->setAttribute(Qt::WA_StyledBackground);
+    main->move(100, 120);
+    main->show();
+    return main;
+}
+
+} // namespace
+
+TEST(TopMost, KeepsTheWindowShownInPlace)
+{
+    auto main = shownMain();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    const QRect before = main->geometry();
+    for (bool onTop : { true, false, true }) {
+        SCOPED_TRACE(onTop);
+        main->chrome().applyTopMost(onTop);
+        EXPECT_EQ(main->chrome().isTopMost(), onTop);
+        EXPECT_TRUE(main->isVisible());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+        QTRY_COMPARE_WITH_TIMEOUT(main->geometry(), before, 2000);
+    }
+}
+
+TEST(TopMost, ResizeWhileOnTopIsWantedKeepsTheWindowShown)
+{
+    auto main = shownMain();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    main->OnTopWanted = true;
+    main->resize(main->width(), main->height() / 2);
+    EXPECT_TRUE(main->OnTopApplied);
+    EXPECT_TRUE(main->chrome().isTopMost());
+    EXPECT_TRUE(main->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    QTRY_COMPARE_WITH_TIMEOUT(main->pos(), QPoint(100, 120), 2000);
+}
+
+TEST(TopMost, FirstShowOfAWindowThatShouldBeOnTop)
+{
+    auto main = std::make_unique<frmMain>([] { return std::make_unique<FakeEngine>(); });
+    main->OnTopWanted = true;
+    main->move(100, 120);
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(main->chrome().isTopMost());
+    EXPECT_TRUE(main->OnTopApplied);
+}
+
+TEST(TopMost, ShapeCutsTheCornersOnScreen)
+{
+    auto main = shownMain();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+    main->chrome().Form_Resize();
+    QTest::qWait(200);
+    const QRect g = main->geometry();
+    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    const auto green = [&shot](QPoint p) { return QColor(shot.pixel(p)).green() > 150; };
+    EXPECT_FALSE(green(g.topLeft()));
+    EXPECT_FALSE(green(g.bottomRight()));
+    EXPECT_TRUE(green(g.topLeft() + QPoint(g.width() / 2, 1)));
+    EXPECT_TRUE(green(g.center()));
+}
