@@ -139,8 +139,12 @@ void TrackSelection::lstPlay_DblClick()
     MediaEngine& engine = m_main.engine();
     engine.setFileName(entry);
     engine.setCurrentPosition(0);
-    if (!MediaKind::endsIn(engine.FileName(), MediaKind::List::NotShown))
+    if (!MediaKind::endsIn(engine.FileName(), MediaKind::List::NotShown)) {
+        // A new media repaints the window even when it was already up, so its
+        // repaint can decide again whether it stays.
         m_main.videoWindow().show();
+        m_main.videoWindow().update();
+    }
     playlist.setCurrentTrack(short(selected));
 
     m_main.scrlTime->setMin(0);
