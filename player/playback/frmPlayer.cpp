@@ -1,5 +1,6 @@
 #include "playback/frmPlayer.h"
 
+#include "playback/IdleBackground.h"
 #include "playback/MediaEngine.h"
 #include "playback/MediaKind.h"
 #include "playlist/Playlist.h"
@@ -8,7 +9,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPointer>
 #include <QTimer>
@@ -33,8 +33,14 @@ frmPlayer::frmPlayer(frmMain& main, std::unique_ptr<MediaEngine> engine)
     if (QWidget* area = m_engine->drawingArea()) {
         area->setParent(this);
         area->move(0, 0);
-        area->hide();
+        // A video at its own size can cover the whole window; its repaints
+        // then stand for the window's.
+        area->installEventFilter(this);
     }
+    m_idle = new IdleBackground(this);
+    m_idle->setGeometry(rect());
+    m_idle->raise();
+    connect(m_idle, &IdleBackground::painted, this, &frmPlayer::queueFormPaint);
     Form_Initialize();
 }
 
@@ -63,11 +69,13 @@ void frmPlayer::Form_Load()
 // own full-screen picture.
 void frmPlayer::Form_Paint()
 {
+    // The caption follows the media even when the window never gets the focus.
+    setWindowTitle(m_engine->FileName());
     if (!MediaKind::endsIn(m_engine->FileName(), MediaKind::List::Video))
         hide();
     if (m_engine->DisplaySize() == 3)
         showMinimized();
-    syncDrawingArea();
+    syncIdleBackground();
 }
 
 void frmPlayer::Form_GotFocus()
@@ -93,43 +101,54 @@ void frmPlayer::Form_Unload()
 {
 }
 
-void frmPlayer::syncDrawingArea()
+bool frmPlayer::showsIdleBackground() const
 {
-    QWidget* area = m_engine->drawingArea();
-    if (!area)
-        return;
-    area->setVisible(MediaKind::endsIn(m_engine->FileName(), MediaKind::List::Video));
+    return !m_idle->isHidden();
+}
+
+void frmPlayer::syncIdleBackground()
+{
+    m_idle->setVisible(!MediaKind::endsIn(m_engine->FileName(), MediaKind::List::Video));
 }
 
 void frmPlayer::paintEvent(QPaintEvent*)
 {
-    const qreal ratio = devicePixelRatioF();
-    if (m_background.size() != size() * ratio)
-        m_background = drawIdleBackground(size(), ratio);
-    QPainter painter(this);
-    painter.drawImage(rect(), m_background);
+    // The margins around the drawing area.
+    QPainter(this).fillRect(rect(), QColor(10, 12, 20));
+    queueFormPaint();
+}
 
-    // Hiding or minimising a window from inside its own paint event is unsafe;
-    // the repaint handler runs right after it instead, once per burst of paints.
-    if (!m_paintQueued) {
-        m_paintQueued = true;
-        QTimer::singleShot(0, this, [this] {
-            m_paintQueued = false;
-            Form_Paint();
-        });
-    }
+// Hiding or minimising a window from inside its own paint event is unsafe; the
+// repaint handler runs right after it instead, once per burst of paints.
+void frmPlayer::queueFormPaint()
+{
+    if (m_paintQueued)
+        return;
+    m_paintQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_paintQueued = false;
+        Form_Paint();
+    });
+}
+
+bool frmPlayer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && watched == m_engine->drawingArea())
+        queueFormPaint();
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmPlayer::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    m_idle->setGeometry(rect());
     Form_Resize();
 }
 
 void frmPlayer::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    syncDrawingArea();
+    syncIdleBackground();
 }
 
 void frmPlayer::changeEvent(QEvent* event)
@@ -151,24 +170,4 @@ void frmPlayer::closeEvent(QCloseEvent* event)
         if (self && main->hasVideoWindow() && &main->videoWindow() == self)
             main->unloadVideoWindow();
     });
-}
-
-QImage drawIdleBackground(QSize size, qreal devicePixelRatio)
-{
-    QImage image(size * devicePixelRatio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(devicePixelRatio);
-    QPainter painter(&image);
-    QLinearGradient gradient(0, 0, 0, size.height());
-    gradient.setColorAt(0.0, QColor(28, 36, 52));
-    gradient.setColorAt(1.0, QColor(10, 12, 20));
-    painter.fillRect(QRect(QPoint(0, 0), size), gradient);
-
-    QFont font = painter.font();
-    font.setPixelSize(std::max(10, size.height() / 12));
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(QColor(70, 84, 110));
-    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter,
-                     QStringLiteral("Velkor Player 2.0"));
-    return image;
 }

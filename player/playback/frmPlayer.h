@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 
 #include <memory>
 
 class frmMain;
+class IdleBackground;
 class MediaEngine;
 
 // The video window: it hosts the media engine MediaPlayer1, whose drawing area
@@ -26,7 +26,11 @@ public:
     void Form_Resize();
     void Form_Unload();
 
+    // True while the window's own background covers the drawing area.
+    bool showsIdleBackground() const;
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -35,16 +39,12 @@ protected:
 
 private:
     void Form_Initialize();
-    // Shows the engine's drawing area only while a video is open, so that the
-    // background shows otherwise.
-    void syncDrawingArea();
+    // The background lies over the drawing area unless a video is open.
+    void syncIdleBackground();
+    void queueFormPaint();
 
     frmMain& m_main;
     std::unique_ptr<MediaEngine> m_engine;
-    QImage m_background;
+    IdleBackground* m_idle = nullptr;
     bool m_paintQueued = false;
 };
-
-// The background of the video window while no video plays: a dark blue-grey
-// gradient with the player's name faintly in the middle.
-QImage drawIdleBackground(QSize size, qreal devicePixelRatio = 1.0);

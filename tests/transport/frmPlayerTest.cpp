@@ -1,6 +1,7 @@
 // The video window: load, repaint, resize, unload and its own background.
 #include "Harness.h"
 
+#include "playback/IdleBackground.h"
 #include "shell/Twips.h"
 
 #include <QAction>
@@ -42,17 +43,20 @@ TEST(frmPlayer, AudioAfterVideoHidesTheWindowAtItsRepaint)
     EXPECT_TRUE(waitFor([&] { return !h.video().isVisible(); }));
 }
 
-TEST(frmPlayer, VideoShowsTheDrawingAreaOtherwiseTheBackground)
+TEST(frmPlayer, OwnBackgroundCoversTheDrawingAreaUnlessVideoIsOpen)
 {
     Harness h({ QStringLiteral("/m/clip.avi") });
     QWidget* area = h.fake->drawingArea();
     ASSERT_EQ(area->parentWidget(), &h.video());
     EXPECT_EQ(area->pos(), QPoint(0, 0));
+    EXPECT_TRUE(h.video().showsIdleBackground());
     h.start(0);
-    EXPECT_TRUE(waitFor([&] { return area->isVisible(); }));
+    EXPECT_TRUE(waitFor([&] { return !h.video().showsIdleBackground(); }));
     h.fake->setFileName(QString());
     h.video().Form_Paint();
-    EXPECT_TRUE(area->isHidden());
+    EXPECT_TRUE(h.video().showsIdleBackground());
+    // The area itself stays up, so a real engine keeps its drawing context.
+    EXPECT_FALSE(area->isHidden());
 }
 
 TEST(frmPlayer, FullScreenMinimisesOnRepaint)
@@ -147,4 +151,20 @@ TEST(frmPlayer, ClosingUnloadsTheWindowAndItsEngine)
     EXPECT_TRUE(h.main.engine().FileName().isEmpty());
     EXPECT_EQ(h.fake->calls, QStringList { "setDisplaySize:0" });
     EXPECT_FALSE(h.video().isVisible());
+}
+
+TEST(frmPlayer, IdleBackgroundIsDarkAndNotFlat)
+{
+    const QImage image = drawIdleBackground(QSize(320, 240));
+    ASSERT_EQ(image.size(), QSize(320, 240));
+    int darkest = 255;
+    int brightest = 0;
+    for (int y = 0; y < image.height(); y += 4) {
+        for (int x = 0; x < image.width(); x += 4) {
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+            brightest = std::max(brightest, qGray(image.pixel(x, y)));
+        }
+    }
+    EXPECT_LT(brightest, 128);
+    EXPECT_GT(brightest, darkest);
 }
