@@ -36,6 +36,7 @@ QImage drawIdleBackground(QSize size, qreal devicePixelRatio)
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(QColor(70, 84, 110));
-    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, QStringLiteral("Velkor Player 2.0"));
+    painter.drawText(
+        QRect(QPoint(0, 0), size), Qt::AlignCenter, QStringLiteral("Velkor Player 2.0"));
     return image;
 }

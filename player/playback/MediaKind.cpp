@@ -6,25 +6,29 @@ namespace MediaKind {
 
 namespace {
 
-const QStringList& endings(List list)
-{
-    static const QStringList audioAtCreation
-        = { QStringLiteral("MP3"), QStringLiteral("WAV"), QStringLiteral("MID"),
-            QStringLiteral("RMI"), QStringLiteral("WMA"), QStringLiteral("OGG") };
-    static const QStringList audioAtStart = { QStringLiteral("MP3"), QStringLiteral("WAV"),
-                                              QStringLiteral("MID"), QStringLiteral("RMI") };
-    static const QStringList notShown = { QStringLiteral("MP3") };
-    static const QStringList video
-        = { QStringLiteral("AVI"), QStringLiteral("ASF"),  QStringLiteral("DAT"),
-            QStringLiteral("MPG"), QStringLiteral("MPEG"), QStringLiteral("VOB") };
-    switch (list) {
-    case List::AudioAtCreation: return audioAtCreation;
-    case List::AudioAtStart: return audioAtStart;
-    case List::NotShown: return notShown;
-    case List::Video: break;
+    const QStringList& endings(List list)
+    {
+        static const QStringList audioAtCreation
+            = { QStringLiteral("MP3"), QStringLiteral("WAV"), QStringLiteral("MID"),
+                  QStringLiteral("RMI"), QStringLiteral("WMA"), QStringLiteral("OGG") };
+        static const QStringList audioAtStart = { QStringLiteral("MP3"), QStringLiteral("WAV"),
+            QStringLiteral("MID"), QStringLiteral("RMI") };
+        static const QStringList notShown = { QStringLiteral("MP3") };
+        static const QStringList video
+            = { QStringLiteral("AVI"), QStringLiteral("ASF"), QStringLiteral("DAT"),
+                  QStringLiteral("MPG"), QStringLiteral("MPEG"), QStringLiteral("VOB") };
+        switch (list) {
+        case List::AudioAtCreation:
+            return audioAtCreation;
+        case List::AudioAtStart:
+            return audioAtStart;
+        case List::NotShown:
+            return notShown;
+        case List::Video:
+            break;
+        }
+        return video;
     }
-    return video;
-}
 
 } // namespace
 

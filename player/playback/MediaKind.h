@@ -10,9 +10,9 @@ namespace MediaKind {
 
 enum class List {
     AudioAtCreation, // MP3 WAV MID RMI WMA OGG: the video window hides when created
-    AudioAtStart,    // MP3 WAV MID RMI: play and the start of an entry hide the window
-    NotShown,        // MP3: loading the window or starting an entry shows it otherwise
-    Video,           // AVI ASF DAT MPG MPEG VOB: a repaint hides the window otherwise
+    AudioAtStart, // MP3 WAV MID RMI: play and the start of an entry hide the window
+    NotShown, // MP3: loading the window or starting an entry shows it otherwise
+    Video, // AVI ASF DAT MPG MPEG VOB: a repaint hides the window otherwise
 };
 
 bool endsIn(const QString& fileName, List list);

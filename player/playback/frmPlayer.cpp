@@ -97,9 +97,7 @@ void frmPlayer::Form_Resize()
 
 // Unloading does nothing of its own: the engine goes with the window, and the
 // next access to the engine loads a new window with nothing open.
-void frmPlayer::Form_Unload()
-{
-}
+void frmPlayer::Form_Unload() { }
 
 bool frmPlayer::showsIdleBackground() const
 {
@@ -133,7 +131,10 @@ void frmPlayer::queueFormPaint()
 
 bool frmPlayer::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Paint && watched == m_engine->drawingArea())
+    // Only while the area is in this window: in full screen the engine has
+    // taken it into a window of its own.
+    QWidget* area = m_engine->drawingArea();
+    if (event->type() == QEvent::Paint && watched == area && area->parentWidget() == this)
         queueFormPaint();
     return QWidget::eventFilter(watched, event);
 }

@@ -24,17 +24,17 @@
 // Counts how deep Next, Previous and Start run inside one another. The record
 // of entries tried without a successful start belongs to one such chain and is
 // dropped when the outermost handler begins.
-class TrackSelectionDepth {
+class TrackSelection::ChainScope {
 public:
-    explicit TrackSelectionDepth(TrackSelection& owner)
+    explicit ChainScope(TrackSelection& owner)
         : m_owner(owner)
     {
         if (m_owner.m_depth++ == 0)
             m_owner.m_triedWithoutStart.clear();
     }
-    ~TrackSelectionDepth() { --m_owner.m_depth; }
-    TrackSelectionDepth(const TrackSelectionDepth&) = delete;
-    TrackSelectionDepth& operator=(const TrackSelectionDepth&) = delete;
+    ~ChainScope() { --m_owner.m_depth; }
+    ChainScope(const ChainScope&) = delete;
+    ChainScope& operator=(const ChainScope&) = delete;
 
 private:
     TrackSelection& m_owner;
@@ -54,7 +54,7 @@ TrackSelection::TrackSelection(frmMain& main)
 {
     Randomize();
     m_imgSuff = { QIcon(QPixmap::fromImage(drawShufflePicture(false, 16))),
-                  QIcon(QPixmap::fromImage(drawShufflePicture(true, 16))) };
+        QIcon(QPixmap::fromImage(drawShufflePicture(true, 16))) };
     m_main.chkSuffle->setIcon(m_imgSuff[0]);
 
     connect(m_main.cmdForward, &VelkorCmd::Click, this, &TrackSelection::cmdForward_Click);
@@ -68,7 +68,7 @@ TrackSelection::TrackSelection(frmMain& main)
 // repeat, playback ends and full screen with it.
 void TrackSelection::cmdForward_Click()
 {
-    TrackSelectionDepth depth(*this);
+    ChainScope chain(*this);
     const int n = m_main.playlist().Count() - 1;
     if (n < 0)
         return;
@@ -92,7 +92,7 @@ void TrackSelection::cmdForward_Click()
 // the entry before it is the last one.
 void TrackSelection::cmdBack_Click()
 {
-    TrackSelectionDepth depth(*this);
+    ChainScope chain(*this);
     const int n = m_main.playlist().Count() - 1;
     if (n < 0)
         return;
@@ -113,7 +113,7 @@ void TrackSelection::cmdBack_Click()
 // not open moves on to the next one without a message.
 void TrackSelection::lstPlay_DblClick()
 {
-    TrackSelectionDepth depth(*this);
+    ChainScope chain(*this);
     Playlist& playlist = m_main.playlist();
     const int selected = playlist.ListIndex();
     if (selected < 0)
@@ -121,9 +121,9 @@ void TrackSelection::lstPlay_DblClick()
     const QString entry = playlist.Entry(selected);
 
     if (entry == kBreakEntry) {
-        const Prompts::Answer answer = Prompts::current().message(
-            &m_main, QStringLiteral("Break for changing CD"), QStringLiteral("Have a Break!"),
-            Prompts::Buttons::OkCancel, Prompts::Icon::None);
+        const Prompts::Answer answer
+            = Prompts::current().message(&m_main, QStringLiteral("Break for changing CD"),
+                QStringLiteral("Have a Break!"), Prompts::Buttons::OkCancel, Prompts::Icon::None);
         if (answer != Prompts::Answer::Ok) {
             m_main.transport().cmdStop_Click();
             return;
@@ -148,7 +148,8 @@ void TrackSelection::lstPlay_DblClick()
     playlist.setCurrentTrack(short(selected));
 
     m_main.scrlTime->setMin(0);
-    if (const std::optional<double> duration = engine.Duration(); duration && std::isfinite(*duration)) {
+    if (const std::optional<double> duration = engine.Duration();
+        duration && std::isfinite(*duration)) {
         // The slider holds 16-bit values: longer media stop at its top.
         m_main.scrlTime->setMax(short(std::clamp(std::floor(*duration), 0.0, 32767.0)));
     }
@@ -159,8 +160,8 @@ void TrackSelection::lstPlay_DblClick()
             m_main.showMinimized();
     }
     m_main.periodicUpdate().ShowDuration();
-    m_main.txtTitle->setText(kTitlePrefix + m_main.txtFN->text()
-                             + QString(kTitleTrailingSpaces, QLatin1Char(' ')));
+    m_main.txtTitle->setText(
+        kTitlePrefix + m_main.txtFN->text() + QString(kTitleTrailingSpaces, QLatin1Char(' ')));
 
     if (engine.HasError()) {
         if (passExhausted(selected))

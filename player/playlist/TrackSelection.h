@@ -36,6 +36,8 @@ public:
     void Randomize(quint32 seed);
 
 private:
+    class ChainScope;
+
     void select(int index);
     // A chain of starts that keeps failing (entries that do not open, break
     // entries passed with OK) ends once every entry has been tried without a
@@ -51,5 +53,4 @@ private:
     int m_depth = 0;
     bool m_movingOn = false;
     bool m_nextRequested = false;
-    friend class TrackSelectionDepth;
 };

@@ -26,7 +26,7 @@ TEST(MediaKind, EndingsDecideEachList)
         { "/m/clip.mpeg", false, false, false, true },
         { "/m/clip.MPEG", false, false, false, true },
         { "/m/clip.vob", false, false, false, true },
-        { "/m/clipavi", false, false, false, true },   // no dot is needed
+        { "/m/clipavi", false, false, false, true }, // no dot is needed
         { "/m/clip.peg", false, false, false, false }, // "PEG" alone is no ending
         { "/m/clip.mkv", false, false, false, false },
         { "/m/song.mp3 ", false, false, false, false }, // the very last characters count

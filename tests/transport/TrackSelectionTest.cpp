@@ -21,7 +21,7 @@ struct StepCase {
     bool repeat;
     bool shuffle;
     Step step;
-    int expectedStart;       // -1: nothing starts
+    int expectedStart; // -1: nothing starts
     int expectedDisplaySize; // DisplaySize afterwards, from 3 before
 };
 
@@ -73,7 +73,7 @@ TEST(TrackSelection, NextAndPreviousChooseTheEntry)
         } else {
             EXPECT_EQ(h.opened(), QStringList { entries(c.entries).at(c.expectedStart) });
             EXPECT_EQ(h.fake->callsStartingWith(QStringLiteral("setCurrentPosition")),
-                      QStringList { QStringLiteral("setCurrentPosition:0") });
+                QStringList { QStringLiteral("setCurrentPosition:0") });
             EXPECT_EQ(h.playlist().CurrentTrack(), c.expectedStart);
             EXPECT_EQ(h.playlist().ListIndex(), c.expectedStart);
         }
@@ -152,8 +152,10 @@ TEST(TrackSelection, FailingEntriesEndAfterOnePass)
         int okAnswers; // break boxes answered OK
     };
     const Case cases[] = {
-        { "all failing", { "/m/a.avi", "/m/b.avi", "/m/c.avi" }, { "/m/a.avi", "/m/b.avi", "/m/c.avi" }, false, 0 },
-        { "all failing, shuffle", { "/m/a.avi", "/m/b.avi", "/m/c.avi" }, { "/m/a.avi", "/m/b.avi", "/m/c.avi" }, true, 0 },
+        { "all failing", { "/m/a.avi", "/m/b.avi", "/m/c.avi" },
+            { "/m/a.avi", "/m/b.avi", "/m/c.avi" }, false, 0 },
+        { "all failing, shuffle", { "/m/a.avi", "/m/b.avi", "/m/c.avi" },
+            { "/m/a.avi", "/m/b.avi", "/m/c.avi" }, true, 0 },
         { "only a break", { "-" }, {}, false, 1 },
         { "failing and a break", { "/m/a.avi", "-" }, { "/m/a.avi" }, false, 1 },
     };
@@ -180,7 +182,8 @@ TEST(TrackSelection, FailingEntriesEndAfterOnePass)
 
 TEST(TrackSelection, FailingEntryMovesOnToOneThatOpens)
 {
-    Harness h({ QStringLiteral("/m/ok.avi"), QStringLiteral("/m/bad1.avi"), QStringLiteral("/m/bad2.avi") });
+    Harness h({ QStringLiteral("/m/ok.avi"), QStringLiteral("/m/bad1.avi"),
+        QStringLiteral("/m/bad2.avi") });
     h.fake->failing = { QStringLiteral("/m/bad1.avi"), QStringLiteral("/m/bad2.avi") };
     h.main.RepeatOn = true;
     h.start(1);
@@ -233,8 +236,8 @@ TEST(TrackSelection, StartSetsTheSliderAndTheTitle)
         EXPECT_EQ(h.main.scrlTime->Max(), c.expectedMax);
         EXPECT_TRUE(h.prompts.messages.isEmpty());
         EXPECT_EQ(h.main.txtTitle->text(),
-                  QStringLiteral("- Velkor Player 2.0 -    Chanson selectionnée :    song.mp3")
-                      + QStringLiteral("                                                 "));
+            QStringLiteral("- Velkor Player 2.0 -    Chanson selectionnée :    song.mp3")
+                + QStringLiteral("                                                 "));
         EXPECT_EQ(h.main.txtTitle->text().size() - h.main.txtTitle->text().trimmed().size(), 49);
     }
 }
@@ -300,9 +303,20 @@ TEST(RandomIndex, NearestIntegerHalvesToEven)
         int expected;
     };
     const Case cases[] = {
-        { 0.0, 0, 0 }, { 0.99, 0, 0 },   { 0.49, 1, 0 },  { 0.5, 1, 0 },   { 0.51, 1, 1 },
-        { 0.25, 2, 0 }, { 0.26, 2, 1 },  { 0.74, 2, 1 },  { 0.75, 2, 2 },  { 0.999, 2, 2 },
-        { 0.625, 4, 2 }, { 0.875, 4, 4 }, { 0.375, 4, 2 }, { 0.125, 4, 0 },
+        { 0.0, 0, 0 },
+        { 0.99, 0, 0 },
+        { 0.49, 1, 0 },
+        { 0.5, 1, 0 },
+        { 0.51, 1, 1 },
+        { 0.25, 2, 0 },
+        { 0.26, 2, 1 },
+        { 0.74, 2, 1 },
+        { 0.75, 2, 2 },
+        { 0.999, 2, 2 },
+        { 0.625, 4, 2 },
+        { 0.875, 4, 4 },
+        { 0.375, 4, 2 },
+        { 0.125, 4, 0 },
     };
     for (const Case& c : cases)
         EXPECT_EQ(TrackSelection::randomIndex(c.r, c.n), c.expected) << c.r << " * " << c.n;

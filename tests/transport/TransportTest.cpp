@@ -26,8 +26,7 @@ TEST(Transport, PausePlayPauseOnlyClearsTheFlag)
     h.transport().cmdPause_Click(); // pauses
     EXPECT_TRUE(h.main.Paused);
     EXPECT_FALSE(h.fake->playing);
-    EXPECT_EQ(h.fake->calls,
-              (QStringList { "Pause", "Play", "Play", "Pause" }));
+    EXPECT_EQ(h.fake->calls, (QStringList { "Pause", "Play", "Play", "Pause" }));
 }
 
 TEST(Transport, NothingOpenLeavesPauseAndStopIdle)
@@ -92,7 +91,7 @@ TEST(Transport, PlayHidesTheVideoWindowOnlyForAudio)
     };
     const Case cases[] = {
         { "/m/song.wav", true, false }, { "/m/song.mid", true, false },
-        { "/m/song.wma", true, true },  { "/m/clip.avi", true, true },
+        { "/m/song.wma", true, true }, { "/m/clip.avi", true, true },
         { "/m/clip.avi", false, false }, // play never shows the window
     };
     for (const Case& c : cases) {
@@ -146,8 +145,10 @@ TEST(Transport, OpenDialogOffersTheMediaFilter)
     EXPECT_FALSE(request.save);
     EXPECT_EQ(request.filterIndex, 0);
     const QList<Prompts::FileFilter> expected = {
-        { "Tous les fichiers Velkor (*.dat, *.mp3, *.mpeg, *.mpg, *.avi, *.wav, *.cda, *.mid, *.wma )",
-          { "*.dat", "*.mp3", "*.mpeg", "*.mpg", "*.avi", "*.wma", "*.wav", "*.cda", "*.mid", "*.asf" } },
+        { "Tous les fichiers Velkor (*.dat, *.mp3, *.mpeg, *.mpg, *.avi, *.wav, *.cda, *.mid, "
+          "*.wma )",
+            { "*.dat", "*.mp3", "*.mpeg", "*.mpg", "*.avi", "*.wma", "*.wav", "*.cda", "*.mid",
+                "*.asf" } },
         { "Video CD (*.dat) ", { "*.dat" } },
         { " AVI Video (*.avi) ", { "*.avi" } },
         { "Fichiers MP3", { "*.mp3" } },

@@ -1,7 +1,6 @@
 // The video window: load, repaint, resize, unload and its own background.
 #include "Harness.h"
 
-#include "playback/IdleBackground.h"
 #include "shell/Twips.h"
 
 #include <QAction>
@@ -16,8 +15,10 @@ TEST(frmPlayer, RepaintKeepsTheWindowOnlyForVideo)
         bool visibleAfterRepaint;
     };
     const Case cases[] = {
-        { "/m/song.mp3", false, false }, { "/m/song.wma", true, false },
-        { "/m/clip.avi", true, true },   { "/m/clip.mpeg", true, true },
+        { "/m/song.mp3", false, false },
+        { "/m/song.wma", true, false },
+        { "/m/clip.avi", true, true },
+        { "/m/clip.mpeg", true, true },
         { "/m/clip.mkv", true, false },
     };
     for (const Case& c : cases) {
@@ -27,8 +28,9 @@ TEST(frmPlayer, RepaintKeepsTheWindowOnlyForVideo)
         EXPECT_EQ(h.video().isVisible(), c.visibleAtStart);
         if (c.visibleAtStart) {
             h.video().repaint();
-            EXPECT_EQ(waitFor([&] { return !h.video().isVisible(); }, c.visibleAfterRepaint ? 300 : 3000),
-                      !c.visibleAfterRepaint);
+            EXPECT_EQ(
+                waitFor([&] { return !h.video().isVisible(); }, c.visibleAfterRepaint ? 300 : 3000),
+                !c.visibleAfterRepaint);
         }
         EXPECT_EQ(h.video().isVisible(), c.visibleAfterRepaint);
     }
@@ -151,20 +153,4 @@ TEST(frmPlayer, ClosingUnloadsTheWindowAndItsEngine)
     EXPECT_TRUE(h.main.engine().FileName().isEmpty());
     EXPECT_EQ(h.fake->calls, QStringList { "setDisplaySize:0" });
     EXPECT_FALSE(h.video().isVisible());
-}
-
-TEST(frmPlayer, IdleBackgroundIsDarkAndNotFlat)
-{
-    const QImage image = drawIdleBackground(QSize(320, 240));
-    ASSERT_EQ(image.size(), QSize(320, 240));
-    int darkest = 255;
-    int brightest = 0;
-    for (int y = 0; y < image.height(); y += 4) {
-        for (int x = 0; x < image.width(); x += 4) {
-            darkest = std::min(darkest, qGray(image.pixel(x, y)));
-            brightest = std::max(brightest, qGray(image.pixel(x, y)));
-        }
-    }
-    EXPECT_LT(brightest, 128);
-    EXPECT_GT(brightest, darkest);
 }
