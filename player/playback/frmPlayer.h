@@ -5,9 +5,12 @@
 #include <memory>
 
 class frmMain;
+class IdleBackground;
 class MediaEngine;
 
-// The video window: it hosts the media engine MediaPlayer1 and its drawing area.
+// The video window: it hosts the media engine MediaPlayer1, whose drawing area
+// sits at its top-left corner. Its caption is the engine's file name. While no
+// video plays it shows a quiet background of its own.
 class frmPlayer : public QWidget {
     Q_OBJECT
 public:
@@ -16,9 +19,32 @@ public:
 
     MediaEngine& MediaPlayer1() { return *m_engine; }
 
+    // Window events, named as the player publishes them.
     void Form_Load();
+    void Form_Paint();
+    void Form_GotFocus();
+    void Form_Resize();
+    void Form_Unload();
+
+    // True while the window's own background covers the drawing area.
+    bool showsIdleBackground() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void Form_Initialize();
+    // The background lies over the drawing area unless a video is open.
+    void syncIdleBackground();
+    void queueFormPaint();
+
     frmMain& m_main;
     std::unique_ptr<MediaEngine> m_engine;
+    IdleBackground* m_idle = nullptr;
+    bool m_paintQueued = false;
 };
