@@ -59,6 +59,7 @@ TEST_F(VideoSizesTest, DoubleSizeIsTwiceTheOwnSizeAreaWithItsMargin)
     engine().displaySize = 4;
     engine().width = 320;
     engine().height = 240;
+    engine().calls.clear();
     main->mnuDouble->trigger();
 
     // Each length passes through whole pixels twice: one pixel of slack.
@@ -126,9 +127,16 @@ TEST_F(VideoSizesTest, FullScreenButtonOpensTheZoomMenuWithoutDefault)
 
 namespace {
 
+// Refuses display sizes once armed (after the video window has loaded).
 class RefusingEngine : public FakeEngine {
 public:
-    void setDisplaySize(int) override { throw std::runtime_error("display size refused"); }
+    bool armed = false;
+    void setDisplaySize(int size) override
+    {
+        if (armed)
+            throw std::runtime_error("display size refused");
+        FakeEngine::setDisplaySize(size);
+    }
 };
 
 } // namespace
@@ -141,6 +149,7 @@ protected:
 TEST_F(VideoSizesOnRefusingEngineTest, SizeItemsSkipAFailingStep)
 {
     setVideoSize(6000, 4500);
+    static_cast<RefusingEngine&>(engine()).armed = true;
     main->mnuHalf->trigger();
     EXPECT_EQ(sizeInTwips(video()), QSizeF(3000, 2250));
     EXPECT_TRUE(video().isVisible());
