@@ -178,7 +178,8 @@ MpvEngine::MpvEngine(VideoOutput output, const Options& extra)
 
     if (output == VideoOutput::Surface) {
         m_surface = new VideoSurface(m_mpv);
-        connect(m_surface, &VideoSurface::renderContextCreated, this, &MpvEngine::restoreVideo);
+        connect(m_surface, &VideoSurface::renderContextCreated, this, &MpvEngine::restoreVideo,
+                Qt::QueuedConnection);
         connect(m_surface, &VideoSurface::doubleClicked, this, [this] {
             if (m_displaySize == kFullScreen)
                 leaveFullScreen(m_sizeBeforeFullScreen);
@@ -320,7 +321,14 @@ void MpvEngine::openFile(const QString& path)
     // An absolute path starts with "/", which libmpv never reads as a protocol:
     // "http://x" or "av://lavfi:..." stay names of files in the current folder.
     const QByteArray file = QFile::encodeName(info.absoluteFilePath());
-    const QByteArray options = fileOptions(path);
+    QByteArray options = fileOptions(path);
+    if (m_surface && !m_surface->hasRenderContext()) {
+        // libmpv's video output cannot start without a render context, and a
+        // file whose video output failed lists no tracks at all. Until the
+        // surface is first shown, the file opens without its video; the surface
+        // brings it back when its render context exists (restoreVideo).
+        options += options.isEmpty() ? "vid=no" : ",vid=no";
+    }
 
     // The pause at the end of the previous file would carry over.
     int no = 0;
