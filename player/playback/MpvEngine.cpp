@@ -105,13 +105,16 @@ TrackSummary summariseTracks(mpv_handle* mpv)
     return summary;
 }
 
-// Per-file options: VCD tracks (.dat) are MPEG program streams whose probe score
+// Per-file options. VCD tracks (.dat) are MPEG program streams whose probe score
 // sits at the edge of libmpv's threshold, so they are opened with that demuxer.
+// Every file starts playing: the pause at the end of the previous file (or the
+// player's Stop) would carry over. As a per-file option it takes effect as the
+// file starts, without a round trip to libmpv's busy core after the load.
 QByteArray fileOptions(const QString& path)
 {
     if (path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive))
-        return "demuxer=lavf,demuxer-lavf-format=mpeg";
-    return {};
+        return "pause=no,demuxer=lavf,demuxer-lavf-format=mpeg";
+    return "pause=no";
 }
 
 } // namespace
@@ -208,6 +211,7 @@ MpvEngine::~MpvEngine()
 void MpvEngine::onWakeup(void* self)
 {
     auto* engine = static_cast<MpvEngine*>(self);
+    engine->m_eventsPending = true;
     if (!engine->m_drainQueued.exchange(true))
         QMetaObject::invokeMethod(engine, &MpvEngine::drainEvents, Qt::QueuedConnection);
 }
@@ -215,6 +219,7 @@ void MpvEngine::onWakeup(void* self)
 void MpvEngine::drainEvents()
 {
     m_drainQueued = false;
+    m_eventsPending = false;
     if (!m_mpv)
         return;
     for (;;) {
@@ -267,15 +272,7 @@ void MpvEngine::handleEvent(const mpv_event& event)
         break;
     case MPV_EVENT_LOG_MESSAGE: {
         const auto* message = static_cast<const mpv_event_log_message*>(event.data);
-        // Warnings always; while a file opens, also the demuxer's verbose
-        // lines, which carry the reason a format was refused.
-        const QByteArray prefix(message->prefix);
-        const QByteArray text(message->text);
-        const bool opening = m_phase == OpenPhase::Started || m_phase == OpenPhase::Failed;
-        const bool reason = message->log_level <= MPV_LOG_LEVEL_WARN
-            || (opening && (prefix == "lavf" || prefix == "demux") && !text.startsWith("Trying ")
-                && !text.startsWith("Found "));
-        if (reason) {
+        if (message->log_level <= MPV_LOG_LEVEL_WARN) {
             m_log.append(QString::fromUtf8(message->text).trimmed());
             while (m_log.size() > kLogLines)
                 m_log.removeFirst();
@@ -327,16 +324,10 @@ void MpvEngine::openFile(const QString& path)
         // file whose video output failed lists no tracks at all. Until the
         // surface is first shown, the file opens without its video; the surface
         // brings it back when its render context exists (restoreVideo).
-        options += options.isEmpty() ? "vid=no" : ",vid=no";
+        options += ",vid=no";
     }
 
-    // The pause at the end of the previous file would carry over.
-    int no = 0;
-    mpv_set_property(m_mpv, "pause", MPV_FORMAT_FLAG, &no);
-
-    mpv_request_log_messages(m_mpv, "v");
-    const char* args[] = {"loadfile", file.constData(), "replace",
-                          options.isEmpty() ? nullptr : options.constData(), nullptr};
+    const char* args[] = {"loadfile", file.constData(), "replace", options.constData(), nullptr};
     mpv_node result;
     if (mpv_command_ret(m_mpv, args, &result) < 0)
         return fail(path, tr("format non reconnu"));
@@ -354,7 +345,6 @@ void MpvEngine::openFile(const QString& path)
              event = mpv_wait_event(m_mpv, 0.01))
             handleEvent(*event);
     }
-    mpv_request_log_messages(m_mpv, "warn");
     if (!loaded) {
         const QString detail = m_log.isEmpty() ? QString::fromUtf8(mpv_error_string(m_endError)) : m_log.last();
         if (m_phase != OpenPhase::Failed)
@@ -363,9 +353,6 @@ void MpvEngine::openFile(const QString& path)
         return fail(path, m_endError ? tr("format non reconnu") : tr("le fichier ne répond pas"), detail);
     }
     m_phase = OpenPhase::Idle;
-    // Once more now that the file is in: an unpause sent while the previous
-    // file sat at its end is undone by that end's own pause.
-    mpv_set_property(m_mpv, "pause", MPV_FORMAT_FLAG, &no);
 
     const TrackSummary tracks = summariseTracks(m_mpv);
     if (tracks.audio == 0 && tracks.video == 0) {

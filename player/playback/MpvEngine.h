@@ -99,7 +99,13 @@ private:
     void fail(const QString& path, const QString& cause, const QString& detail = {});
     bool waitForOpen();
     void drainEvents();
-    void sync() const { const_cast<MpvEngine*>(this)->drainEvents(); }
+    // Handles the events libmpv has announced, if any: asking libmpv for events
+    // costs far more than a property read, so reads only do it when told to.
+    void sync() const
+    {
+        if (m_eventsPending.load())
+            const_cast<MpvEngine*>(this)->drainEvents();
+    }
     void handleEvent(const mpv_event& event);
     void readVideoSize();
     void restoreVideo();
@@ -112,6 +118,7 @@ private:
 
     mpv_handle* m_mpv = nullptr;
     std::atomic<bool> m_drainQueued{false};
+    std::atomic<bool> m_eventsPending{true};
     QPointer<VideoSurface> m_surface;
     std::unique_ptr<QWidget> m_fullScreenWindow;
     QPointer<QWidget> m_homeParent;
