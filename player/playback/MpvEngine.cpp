@@ -1,14 +1,11 @@
 #include "playback/MpvEngine.h"
 
+#include "playback/FullScreenWindow.h"
 #include "playback/VideoSurface.h"
 
 #include <QDeadlineTimer>
-#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QKeyEvent>
-#include <QVBoxLayout>
-#include <QWidget>
 
 #include <mpv/client.h>
 
@@ -264,7 +261,14 @@ void MpvEngine::handleEvent(const mpv_event& event)
         break;
     }
     case MPV_EVENT_PLAYBACK_RESTART:
-        m_seekTarget.reset();
+        // A restart left over from the load or from an earlier seek can come
+        // after the position was written: only the one that reached the
+        // target ends the answer from the target.
+        if (m_seekTarget) {
+            const auto position = doubleProperty(m_mpv, "time-pos");
+            if (flagProperty(m_mpv, "eof-reached") || (position && std::abs(*position - *m_seekTarget) < 0.25))
+                m_seekTarget.reset();
+        }
         break;
     case MPV_EVENT_VIDEO_RECONFIG:
         if (m_open)
@@ -558,50 +562,23 @@ void MpvEngine::enterFullScreen()
     if (!m_surface)
         return;
     if (!m_fullScreenWindow) {
-        m_fullScreenWindow = std::make_unique<QWidget>();
-        m_fullScreenWindow->setWindowTitle(QStringLiteral("Velkor Player"));
-        m_fullScreenWindow->setStyleSheet(QStringLiteral("background: black;"));
-        auto* layout = new QVBoxLayout(m_fullScreenWindow.get());
-        layout->setContentsMargins(0, 0, 0, 0);
-        m_fullScreenWindow->installEventFilter(this);
+        m_fullScreenWindow = std::make_unique<FullScreenWindow>();
+        connect(m_fullScreenWindow.get(), &FullScreenWindow::leaveRequested, this, [this] {
+            if (m_displaySize == kFullScreen)
+                leaveFullScreen(m_sizeBeforeFullScreen);
+        });
     }
-    m_homeParent = m_surface->parentWidget();
-    m_homePos = m_surface->pos();
-    // Moving the surface to another window recreates its GL context; the
-    // surface makes a new render context and the video comes back.
-    m_fullScreenWindow->layout()->addWidget(m_surface);
-    m_surface->show();
-    m_fullScreenWindow->showFullScreen();
-    m_fullScreenWindow->activateWindow();
-    m_surface->setFocus();
+    // The surface gets a new GL context there, makes a new render context, and
+    // the video comes back (restoreVideo).
+    m_fullScreenWindow->borrow(m_surface);
 }
 
 void MpvEngine::leaveFullScreen(int size)
 {
     m_displaySize = size;
-    if (m_surface && m_fullScreenWindow && m_surface->parentWidget() == m_fullScreenWindow.get()) {
-        m_surface->setParent(m_homeParent);
-        m_surface->move(m_homePos);
-        if (m_homeParent)
-            m_surface->show();
-    }
     if (m_fullScreenWindow)
-        m_fullScreenWindow->hide();
+        m_fullScreenWindow->giveBack();
     applyDrawingSize();
-}
-
-bool MpvEngine::eventFilter(QObject* watched, QEvent* event)
-{
-    if (m_fullScreenWindow && watched == m_fullScreenWindow.get() && m_displaySize == kFullScreen) {
-        const bool escape = event->type() == QEvent::KeyPress
-            && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
-        if (escape || event->type() == QEvent::Close) {
-            leaveFullScreen(m_sizeBeforeFullScreen);
-            event->ignore();
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void MpvEngine::readVideoSize()

@@ -4,7 +4,6 @@
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QPoint>
 #include <QPointer>
 #include <QSize>
 #include <QStringList>
@@ -16,6 +15,7 @@
 
 struct mpv_handle;
 struct mpv_event;
+class FullScreenWindow;
 class VideoSurface;
 
 // The media engine on libmpv.
@@ -88,9 +88,6 @@ public:
     static constexpr int kMaxBalance = 10000;
     static constexpr int kFullScreen = 3;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     enum class OpenPhase { Idle, Requested, Started, Loaded, Failed };
 
@@ -120,9 +117,7 @@ private:
     std::atomic<bool> m_drainQueued{false};
     std::atomic<bool> m_eventsPending{true};
     QPointer<VideoSurface> m_surface;
-    std::unique_ptr<QWidget> m_fullScreenWindow;
-    QPointer<QWidget> m_homeParent;
-    QPoint m_homePos;
+    std::unique_ptr<FullScreenWindow> m_fullScreenWindow;
 
     QString m_fileName;
     bool m_open = false;
