@@ -72,7 +72,8 @@ TEST_P(EngineSeek, ReadRightAfterTheWriteAnswersTheNewPosition)
 
     ASSERT_TRUE(engine.setCurrentPosition(GetParam().target));
     ASSERT_TRUE(engine.CurrentPosition().has_value());
-    EXPECT_DOUBLE_EQ(*engine.CurrentPosition(), GetParam().expected);
+    // The target itself, or libmpv's position if it got there already.
+    EXPECT_NEAR(*engine.CurrentPosition(), GetParam().expected, 0.01);
     // Once libmpv has restarted there, the position it reports agrees.
     QTest::qWait(300);
     EXPECT_NEAR(position(engine), GetParam().expected, 0.1);
@@ -90,7 +91,7 @@ TEST(EngineSeek, PastTheEndReadsTheDuration)
     engine.setFileName(media.path("stereo.wav"));
     ASSERT_TRUE(engine.setCurrentPosition(99.0));
     const double duration = engine.Duration().value_or(0.0);
-    EXPECT_DOUBLE_EQ(position(engine), duration);
+    EXPECT_NEAR(position(engine), duration, 0.01);
     QTest::qWait(300);
     EXPECT_LE(duration, position(engine));
 }
