@@ -50,9 +50,12 @@ public:
     BareMpv()
     {
         m_mpv = mpv_create();
-        for (const auto& [name, value] : {std::pair{"config", "no"}, {"terminal", "no"}, {"vo", "null"},
-                                          {"ao", "null"}, {"idle", "yes"}, {"keep-open", "yes"},
-                                          {"load-scripts", "no"}, {"ytdl", "no"}})
+        // The options of MpvEngine that change how a file opens and plays.
+        for (const auto& [name, value] :
+             {std::pair{"config", "no"}, {"terminal", "no"}, {"vo", "null"}, {"ao", "null"}, {"idle", "yes"},
+              {"keep-open", "yes"}, {"load-scripts", "no"}, {"ytdl", "no"}, {"demuxer", "lavf"},
+              {"demuxer-lavf-o", "protocol_whitelist=file"}, {"autoload-files", "no"}, {"hr-seek", "yes"},
+              {"hr-seek-demuxer-offset", "1"}, {"audio-fallback-to-null", "yes"}})
             mpv_set_option_string(m_mpv, name, value);
         mpv_initialize(m_mpv);
     }
@@ -60,13 +63,19 @@ public:
 
     void open(const QByteArray& path)
     {
-        const char* args[] = {"loadfile", path.constData(), nullptr};
+        const char* args[] = {"loadfile", path.constData(), "replace", "pause=no", nullptr};
         mpv_command(m_mpv, args);
         for (;;) {
             const mpv_event* event = mpv_wait_event(m_mpv, 10);
             if (event->event_id == MPV_EVENT_FILE_LOADED || event->event_id == MPV_EVENT_NONE)
                 break;
         }
+    }
+
+    void stop()
+    {
+        const char* args[] = {"stop", nullptr};
+        mpv_command(m_mpv, args);
     }
 
     double poll()
@@ -107,27 +116,34 @@ int main(int argc, char** argv)
     MpvEngine engine(MpvEngine::VideoOutput::None, {{QStringLiteral("ao"), QStringLiteral("null")}});
     BareMpv bare;
     double sink = 0;
-    std::printf("%d opens of each 2-second file, alternating engine and bare libmpv\n", kOpens);
+    std::printf("%d opens of each 2-second file, engine and bare libmpv in alternate rounds of ten\n", kOpens);
 
     std::printf("%-30s %12s %12s %8s\n", "median, microseconds", "MpvEngine", "libmpv", "ratio");
     for (const QString& file : {wav, mpg}) {
         const QByteArray path = QFile::encodeName(file);
-        // Interleaved, so that both see the same state of a busy machine.
-        // The second pair also reads the duration, as the player does right
-        // after an open: libmpv answers its first query only once it has
-        // started the decoders, a wait the bare open alone does not include.
+        // In rounds of ten, alternating, so that both see the same state of a
+        // busy machine; the other one is idle meanwhile, so that two players
+        // do not decode at once. The second pair also reads the duration, as
+        // the player does right after an open: libmpv answers its first query
+        // only once it has started the decoders.
         std::vector<double> engineOpens, bareOpens, engineAsks, bareAsks;
-        for (int i = 0; i < kOpens; ++i) {
-            engineOpens.push_back(timeEach(1, [&] { engine.setFileName(file); }));
-            bareOpens.push_back(timeEach(1, [&] { bare.open(path); }));
-            engineAsks.push_back(timeEach(1, [&] {
-                engine.setFileName(file);
-                sink += engine.Duration().value_or(0);
-            }));
-            bareAsks.push_back(timeEach(1, [&] {
-                bare.open(path);
-                sink += bare.poll();
-            }));
+        for (int round = 0; round < kOpens / 10; ++round) {
+            for (int i = 0; i < 10; ++i) {
+                engineOpens.push_back(timeEach(1, [&] { engine.setFileName(file); }));
+                engineAsks.push_back(timeEach(1, [&] {
+                    engine.setFileName(file);
+                    sink += engine.Duration().value_or(0);
+                }));
+            }
+            engine.setFileName(QString());
+            for (int i = 0; i < 10; ++i) {
+                bareOpens.push_back(timeEach(1, [&] { bare.open(path); }));
+                bareAsks.push_back(timeEach(1, [&] {
+                    bare.open(path);
+                    sink += bare.poll();
+                }));
+            }
+            bare.stop();
         }
         const QString name = QFileInfo(file).fileName();
         row(qPrintable(QStringLiteral("open %1 (x%2)").arg(name).arg(kOpens)), median(engineOpens),
@@ -135,10 +151,13 @@ int main(int argc, char** argv)
         row(qPrintable(QStringLiteral("open %1 + Duration").arg(name)), median(engineAsks), median(bareAsks));
     }
 
-    // Both play the MPEG-1 file while they are polled.
+    // Each plays the MPEG-1 file, alone, while it is polled.
+    engine.setFileName(mpg);
     const double enginePoll = timeEach(kPolls, [&] {
         sink += engine.CurrentPosition().value_or(0) + engine.Duration().value_or(0);
     });
+    engine.setFileName(QString());
+    bare.open(QFile::encodeName(mpg));
     const double barePoll = timeEach(kPolls, [&] { sink += bare.poll(); });
     row(qPrintable(QStringLiteral("poll position+duration (x%1)").arg(kPolls)), enginePoll, barePoll);
     if (bare.failures)

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -342,14 +344,11 @@ void MpvEngine::openFile(const QString& path)
     m_currentEntry = -1;
     m_endError = 0;
 
-    const bool loaded = waitForOpen();
-    if (!loaded) {
+    if (!waitForOpen()) {
         // The log lines that explain a failure can trail its END_FILE.
         for (mpv_event* event = mpv_wait_event(m_mpv, 0.05); event->event_id != MPV_EVENT_NONE;
              event = mpv_wait_event(m_mpv, 0.01))
             handleEvent(*event);
-    }
-    if (!loaded) {
         const QString detail = m_log.isEmpty() ? QString::fromUtf8(mpv_error_string(m_endError)) : m_log.last();
         if (m_phase != OpenPhase::Failed)
             command(m_mpv, {"stop"});
