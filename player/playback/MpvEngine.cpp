@@ -1,19 +1,18 @@
 #include "playback/MpvEngine.h"
 
+#include "playback/FullScreenWindow.h"
 #include "playback/VideoSurface.h"
 
 #include <QDeadlineTimer>
-#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QKeyEvent>
-#include <QVBoxLayout>
-#include <QWidget>
 
 #include <mpv/client.h>
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -105,13 +104,16 @@ TrackSummary summariseTracks(mpv_handle* mpv)
     return summary;
 }
 
-// Per-file options: VCD tracks (.dat) are MPEG program streams whose probe score
+// Per-file options. VCD tracks (.dat) are MPEG program streams whose probe score
 // sits at the edge of libmpv's threshold, so they are opened with that demuxer.
+// Every file starts playing: the pause at the end of the previous file (or the
+// player's Stop) would carry over. As a per-file option it takes effect as the
+// file starts, without a round trip to libmpv's busy core after the load.
 QByteArray fileOptions(const QString& path)
 {
     if (path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive))
-        return "demuxer=lavf,demuxer-lavf-format=mpeg";
-    return {};
+        return "pause=no,demuxer=lavf,demuxer-lavf-format=mpeg";
+    return "pause=no";
 }
 
 } // namespace
@@ -178,7 +180,8 @@ MpvEngine::MpvEngine(VideoOutput output, const Options& extra)
 
     if (output == VideoOutput::Surface) {
         m_surface = new VideoSurface(m_mpv);
-        connect(m_surface, &VideoSurface::renderContextCreated, this, &MpvEngine::restoreVideo);
+        connect(m_surface, &VideoSurface::renderContextCreated, this, &MpvEngine::restoreVideo,
+                Qt::QueuedConnection);
         connect(m_surface, &VideoSurface::doubleClicked, this, [this] {
             if (m_displaySize == kFullScreen)
                 leaveFullScreen(m_sizeBeforeFullScreen);
@@ -207,6 +210,7 @@ MpvEngine::~MpvEngine()
 void MpvEngine::onWakeup(void* self)
 {
     auto* engine = static_cast<MpvEngine*>(self);
+    engine->m_eventsPending = true;
     if (!engine->m_drainQueued.exchange(true))
         QMetaObject::invokeMethod(engine, &MpvEngine::drainEvents, Qt::QueuedConnection);
 }
@@ -214,6 +218,7 @@ void MpvEngine::onWakeup(void* self)
 void MpvEngine::drainEvents()
 {
     m_drainQueued = false;
+    m_eventsPending = false;
     if (!m_mpv)
         return;
     for (;;) {
@@ -258,7 +263,14 @@ void MpvEngine::handleEvent(const mpv_event& event)
         break;
     }
     case MPV_EVENT_PLAYBACK_RESTART:
-        m_seekTarget.reset();
+        // A restart left over from the load or from an earlier seek can come
+        // after the position was written: only the one that reached the
+        // target ends the answer from the target.
+        if (m_seekTarget) {
+            const auto position = doubleProperty(m_mpv, "time-pos");
+            if (flagProperty(m_mpv, "eof-reached") || (position && std::abs(*position - *m_seekTarget) < 0.25))
+                m_seekTarget.reset();
+        }
         break;
     case MPV_EVENT_VIDEO_RECONFIG:
         if (m_open)
@@ -266,15 +278,7 @@ void MpvEngine::handleEvent(const mpv_event& event)
         break;
     case MPV_EVENT_LOG_MESSAGE: {
         const auto* message = static_cast<const mpv_event_log_message*>(event.data);
-        // Warnings always; while a file opens, also the demuxer's verbose
-        // lines, which carry the reason a format was refused.
-        const QByteArray prefix(message->prefix);
-        const QByteArray text(message->text);
-        const bool opening = m_phase == OpenPhase::Started || m_phase == OpenPhase::Failed;
-        const bool reason = message->log_level <= MPV_LOG_LEVEL_WARN
-            || (opening && (prefix == "lavf" || prefix == "demux") && !text.startsWith("Trying ")
-                && !text.startsWith("Found "));
-        if (reason) {
+        if (message->log_level <= MPV_LOG_LEVEL_WARN) {
             m_log.append(QString::fromUtf8(message->text).trimmed());
             while (m_log.size() > kLogLines)
                 m_log.removeFirst();
@@ -320,15 +324,16 @@ void MpvEngine::openFile(const QString& path)
     // An absolute path starts with "/", which libmpv never reads as a protocol:
     // "http://x" or "av://lavfi:..." stay names of files in the current folder.
     const QByteArray file = QFile::encodeName(info.absoluteFilePath());
-    const QByteArray options = fileOptions(path);
+    QByteArray options = fileOptions(path);
+    if (m_surface && !m_surface->hasRenderContext()) {
+        // libmpv's video output cannot start without a render context, and a
+        // file whose video output failed lists no tracks at all. Until the
+        // surface is first shown, the file opens without its video; the surface
+        // brings it back when its render context exists (restoreVideo).
+        options += ",vid=no";
+    }
 
-    // The pause at the end of the previous file would carry over.
-    int no = 0;
-    mpv_set_property(m_mpv, "pause", MPV_FORMAT_FLAG, &no);
-
-    mpv_request_log_messages(m_mpv, "v");
-    const char* args[] = {"loadfile", file.constData(), "replace",
-                          options.isEmpty() ? nullptr : options.constData(), nullptr};
+    const char* args[] = {"loadfile", file.constData(), "replace", options.constData(), nullptr};
     mpv_node result;
     if (mpv_command_ret(m_mpv, args, &result) < 0)
         return fail(path, tr("format non reconnu"));
@@ -339,15 +344,11 @@ void MpvEngine::openFile(const QString& path)
     m_currentEntry = -1;
     m_endError = 0;
 
-    const bool loaded = waitForOpen();
-    if (!loaded) {
+    if (!waitForOpen()) {
         // The log lines that explain a failure can trail its END_FILE.
         for (mpv_event* event = mpv_wait_event(m_mpv, 0.05); event->event_id != MPV_EVENT_NONE;
              event = mpv_wait_event(m_mpv, 0.01))
             handleEvent(*event);
-    }
-    mpv_request_log_messages(m_mpv, "warn");
-    if (!loaded) {
         const QString detail = m_log.isEmpty() ? QString::fromUtf8(mpv_error_string(m_endError)) : m_log.last();
         if (m_phase != OpenPhase::Failed)
             command(m_mpv, {"stop"});
@@ -355,9 +356,6 @@ void MpvEngine::openFile(const QString& path)
         return fail(path, m_endError ? tr("format non reconnu") : tr("le fichier ne répond pas"), detail);
     }
     m_phase = OpenPhase::Idle;
-    // Once more now that the file is in: an unpause sent while the previous
-    // file sat at its end is undone by that end's own pause.
-    mpv_set_property(m_mpv, "pause", MPV_FORMAT_FLAG, &no);
 
     const TrackSummary tracks = summariseTracks(m_mpv);
     if (tracks.audio == 0 && tracks.video == 0) {
@@ -563,50 +561,23 @@ void MpvEngine::enterFullScreen()
     if (!m_surface)
         return;
     if (!m_fullScreenWindow) {
-        m_fullScreenWindow = std::make_unique<QWidget>();
-        m_fullScreenWindow->setWindowTitle(QStringLiteral("Velkor Player"));
-        m_fullScreenWindow->setStyleSheet(QStringLiteral("background: black;"));
-        auto* layout = new QVBoxLayout(m_fullScreenWindow.get());
-        layout->setContentsMargins(0, 0, 0, 0);
-        m_fullScreenWindow->installEventFilter(this);
+        m_fullScreenWindow = std::make_unique<FullScreenWindow>();
+        connect(m_fullScreenWindow.get(), &FullScreenWindow::leaveRequested, this, [this] {
+            if (m_displaySize == kFullScreen)
+                leaveFullScreen(m_sizeBeforeFullScreen);
+        });
     }
-    m_homeParent = m_surface->parentWidget();
-    m_homePos = m_surface->pos();
-    // Moving the surface to another window recreates its GL context; the
-    // surface makes a new render context and the video comes back.
-    m_fullScreenWindow->layout()->addWidget(m_surface);
-    m_surface->show();
-    m_fullScreenWindow->showFullScreen();
-    m_fullScreenWindow->activateWindow();
-    m_surface->setFocus();
+    // The surface gets a new GL context there, makes a new render context, and
+    // the video comes back (restoreVideo).
+    m_fullScreenWindow->borrow(m_surface);
 }
 
 void MpvEngine::leaveFullScreen(int size)
 {
     m_displaySize = size;
-    if (m_surface && m_fullScreenWindow && m_surface->parentWidget() == m_fullScreenWindow.get()) {
-        m_surface->setParent(m_homeParent);
-        m_surface->move(m_homePos);
-        if (m_homeParent)
-            m_surface->show();
-    }
     if (m_fullScreenWindow)
-        m_fullScreenWindow->hide();
+        m_fullScreenWindow->giveBack();
     applyDrawingSize();
-}
-
-bool MpvEngine::eventFilter(QObject* watched, QEvent* event)
-{
-    if (m_fullScreenWindow && watched == m_fullScreenWindow.get() && m_displaySize == kFullScreen) {
-        const bool escape = event->type() == QEvent::KeyPress
-            && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
-        if (escape || event->type() == QEvent::Close) {
-            leaveFullScreen(m_sizeBeforeFullScreen);
-            event->ignore();
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void MpvEngine::readVideoSize()

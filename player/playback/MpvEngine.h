@@ -4,7 +4,6 @@
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QPoint>
 #include <QPointer>
 #include <QSize>
 #include <QStringList>
@@ -16,6 +15,7 @@
 
 struct mpv_handle;
 struct mpv_event;
+class FullScreenWindow;
 class VideoSurface;
 
 // The media engine on libmpv.
@@ -88,9 +88,6 @@ public:
     static constexpr int kMaxBalance = 10000;
     static constexpr int kFullScreen = 3;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     enum class OpenPhase { Idle, Requested, Started, Loaded, Failed };
 
@@ -99,7 +96,13 @@ private:
     void fail(const QString& path, const QString& cause, const QString& detail = {});
     bool waitForOpen();
     void drainEvents();
-    void sync() const { const_cast<MpvEngine*>(this)->drainEvents(); }
+    // Handles the events libmpv has announced, if any: asking libmpv for events
+    // costs far more than a property read, so reads only do it when told to.
+    void sync() const
+    {
+        if (m_eventsPending.load())
+            const_cast<MpvEngine*>(this)->drainEvents();
+    }
     void handleEvent(const mpv_event& event);
     void readVideoSize();
     void restoreVideo();
@@ -112,10 +115,9 @@ private:
 
     mpv_handle* m_mpv = nullptr;
     std::atomic<bool> m_drainQueued{false};
+    std::atomic<bool> m_eventsPending{true};
     QPointer<VideoSurface> m_surface;
-    std::unique_ptr<QWidget> m_fullScreenWindow;
-    QPointer<QWidget> m_homeParent;
-    QPoint m_homePos;
+    std::unique_ptr<FullScreenWindow> m_fullScreenWindow;
 
     QString m_fileName;
     bool m_open = false;

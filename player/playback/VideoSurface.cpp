@@ -27,6 +27,9 @@ VideoSurface::VideoSurface(mpv_handle* mpv, QWidget* parent)
 
 VideoSurface::~VideoSurface()
 {
+    // QOpenGLWidget destroys the GL context after this body: no call back here.
+    if (QOpenGLContext* gl = context())
+        disconnect(gl, nullptr, this, nullptr);
     if (m_render) {
         makeCurrent();
         releaseRenderContext();

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <vector>
 
@@ -17,6 +19,11 @@ struct LevelCase {
     int level;
     bool accepted;
 };
+
+std::ostream& operator<<(std::ostream& out, const LevelCase& c)
+{
+    return out << c.level << (c.accepted ? " accepted" : " refused");
+}
 
 class EngineVolume : public ::testing::TestWithParam<LevelCase> {};
 
@@ -128,6 +135,11 @@ struct SoundCase {
     double leftDb;  // expected level of each output channel, dB relative to
     double rightDb; // the same file played at full volume and centred
 };
+
+std::ostream& operator<<(std::ostream& out, const SoundCase& c)
+{
+    return out << c.file << " volume " << c.volume << " balance " << c.balance;
+}
 
 class EngineSound : public ::testing::TestWithParam<SoundCase> {};
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 double position(const MpvEngine& engine)
@@ -52,6 +54,11 @@ struct SeekCase {
     double expected;
 };
 
+std::ostream& operator<<(std::ostream& out, const SeekCase& c)
+{
+    return out << c.file << " to " << c.target;
+}
+
 class EngineSeek : public ::testing::TestWithParam<SeekCase> {};
 
 TEST_P(EngineSeek, ReadRightAfterTheWriteAnswersTheNewPosition)
@@ -65,7 +72,8 @@ TEST_P(EngineSeek, ReadRightAfterTheWriteAnswersTheNewPosition)
 
     ASSERT_TRUE(engine.setCurrentPosition(GetParam().target));
     ASSERT_TRUE(engine.CurrentPosition().has_value());
-    EXPECT_DOUBLE_EQ(*engine.CurrentPosition(), GetParam().expected);
+    // The target itself, or libmpv's position if it got there already.
+    EXPECT_NEAR(*engine.CurrentPosition(), GetParam().expected, 0.01);
     // Once libmpv has restarted there, the position it reports agrees.
     QTest::qWait(300);
     EXPECT_NEAR(position(engine), GetParam().expected, 0.1);
@@ -83,7 +91,7 @@ TEST(EngineSeek, PastTheEndReadsTheDuration)
     engine.setFileName(media.path("stereo.wav"));
     ASSERT_TRUE(engine.setCurrentPosition(99.0));
     const double duration = engine.Duration().value_or(0.0);
-    EXPECT_DOUBLE_EQ(position(engine), duration);
+    EXPECT_NEAR(position(engine), duration, 0.01);
     QTest::qWait(300);
     EXPECT_LE(duration, position(engine));
 }
@@ -126,12 +134,13 @@ TEST(EngineTransport, StopAndPauseKeepThePosition)
     }
 }
 
-// Without any sound device (none on the test machines, and no ao option given
-// here), files still play, silently, with the position advancing.
+// Without a usable sound device, files still play, silently, with the position
+// advancing.
 TEST(EngineTransport, PlaysWithoutASoundDevice)
 {
     const EngineMedia& media = EngineMedia::get();
-    MpvEngine engine(MpvEngine::VideoOutput::None, {{QStringLiteral("ao"), QStringLiteral("alsa:device=[nodevice]")}});
+    MpvEngine engine(MpvEngine::VideoOutput::None, {{QStringLiteral("ao"), QStringLiteral("alsa")},
+                                                     {QStringLiteral("audio-device"), QStringLiteral("alsa/no-such-card")}});
     engine.setFileName(media.path("stereo.wav"));
     ASSERT_FALSE(engine.HasError()) << engine.ErrorDescription().toStdString();
     EXPECT_TRUE(EngineMedia::waitUntil([&] { return position(engine) > 0.3; }, 3000));
