@@ -9,10 +9,18 @@ Prompts* g_current = nullptr;
 
 QString nameFilter(const Prompts::FileFilter& filter)
 {
-    // Qt reads the patterns from the last parentheses of a filter; the
-    // description is shown as given in front of them.
-    return filter.description + QStringLiteral(" (") + filter.patterns.join(QLatin1Char(' '))
-        + QLatin1Char(')');
+    // Qt reads the patterns from the last parentheses of a filter. A
+    // description that already ends with its own "(*.lst)" would show it twice,
+    // so that group is replaced by the patterns actually in force.
+    QString description = filter.description.trimmed();
+    if (description.endsWith(QLatin1Char(')'))) {
+        const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+        if (open >= 0)
+            description = description.left(open).trimmed();
+    }
+    const QString patterns = filter.patterns.join(QLatin1Char(' '));
+    return description.isEmpty() ? QStringLiteral("(%1)").arg(patterns)
+                                 : QStringLiteral("%1 (%2)").arg(description, patterns);
 }
 
 } // namespace
