@@ -1,5 +1,7 @@
 #include "playlist/FileNameCodec.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00;
@@ -39,29 +41,32 @@ int validSequenceLength(const unsigned char* p, const unsigned char* end, char32
     return len;
 }
 
-void appendUtf8(QByteArray& out, char32_t cp)
+char* writeUtf8(char* d, char32_t cp)
 {
-    if (cp < 0x80) {
-        out.append(char(cp));
-    } else if (cp < 0x800) {
-        out.append(char(0xC0 | (cp >> 6)));
-        out.append(char(0x80 | (cp & 0x3F)));
+    if (cp < 0x800) {
+        *d++ = char(0xC0 | (cp >> 6));
+        *d++ = char(0x80 | (cp & 0x3F));
     } else if (cp < 0x10000) {
-        out.append(char(0xE0 | (cp >> 12)));
-        out.append(char(0x80 | ((cp >> 6) & 0x3F)));
-        out.append(char(0x80 | (cp & 0x3F)));
+        *d++ = char(0xE0 | (cp >> 12));
+        *d++ = char(0x80 | ((cp >> 6) & 0x3F));
+        *d++ = char(0x80 | (cp & 0x3F));
     } else {
-        out.append(char(0xF0 | (cp >> 18)));
-        out.append(char(0x80 | ((cp >> 12) & 0x3F)));
-        out.append(char(0x80 | ((cp >> 6) & 0x3F)));
-        out.append(char(0x80 | (cp & 0x3F)));
+        *d++ = char(0xF0 | (cp >> 18));
+        *d++ = char(0x80 | ((cp >> 12) & 0x3F));
+        *d++ = char(0x80 | ((cp >> 6) & 0x3F));
+        *d++ = char(0x80 | (cp & 0x3F));
     }
+    return d;
 }
 
 } // namespace
 
 QString FileNameCodec::decode(QByteArrayView bytes)
 {
+    const auto* begin = reinterpret_cast<const unsigned char*>(bytes.data());
+    if (std::all_of(begin, begin + bytes.size(), [](unsigned char c) { return c < 0x80; }))
+        return QString::fromLatin1(bytes.data(), bytes.size());
+
     QString text;
     text.reserve(bytes.size());
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -97,23 +102,32 @@ void FileNameCodec::appendEncoded(QByteArray& out, const QString& text)
 {
     const qsizetype n = text.size();
     const QChar* s = text.constData();
+    const qsizetype start = out.size();
+    // Three bytes a UTF-16 unit at most (a surrogate pair gives four for two).
+    out.resize(start + 3 * n);
+    char* const base = out.data() + start;
+    char* d = base;
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t u = s[i].unicode();
         if (u < 0x80) {
-            out.append(char(u));
-        } else if (QChar::isHighSurrogate(u) && i + 1 < n && s[i + 1].isLowSurrogate()) {
-            appendUtf8(out, QChar::surrogateToUcs4(u, s[i + 1].unicode()));
+            *d++ = char(u);
+            continue;
+        }
+        char32_t cp = u;
+        if (QChar::isHighSurrogate(u) && i + 1 < n && s[i + 1].isLowSurrogate()) {
+            cp = QChar::surrogateToUcs4(u, s[i + 1].unicode());
             ++i;
         } else if (u >= kEscapeBase + 0x80 && u <= kEscapeBase + 0xFF) {
-            out.append(char(u - kEscapeBase));
+            *d++ = char(u - kEscapeBase);
+            continue;
         } else if (QChar::isSurrogate(u)) {
             // A lone surrogate that stands for no byte cannot come from a file
             // name; it is written as the replacement character.
-            appendUtf8(out, 0xFFFD);
-        } else {
-            appendUtf8(out, u);
+            cp = 0xFFFD;
         }
+        d = writeUtf8(d, cp);
     }
+    out.resize(start + (d - base));
 }
 
 QByteArray FileNameCodec::encode(const QString& text)

@@ -58,16 +58,17 @@ QStringList Playlist::Entries() const
 
 void Playlist::Clear()
 {
-    m_model->setStringList({});
+    // The selection goes first, so that no neighbour becomes current on the way.
     m_view->selectionModel()->clear();
+    m_model->setStringList({});
 }
 
 void Playlist::Remove(int index)
 {
     if (index < 0 || index >= Count())
         return;
-    m_model->removeRows(index, 1);
     m_view->selectionModel()->clear();
+    m_model->removeRows(index, 1);
 }
 
 int Playlist::ListIndex() const

@@ -124,7 +124,7 @@ QByteArray PlaylistFile::format(const QStringList& entries)
     QByteArray out;
     qsizetype size = 0;
     for (const QString& entry : entries)
-        size += entry.size() + 4;
+        size += 3 * entry.size() + 4; // room for the widest encoding
     out.reserve(size);
     for (const QString& entry : entries) {
         const bool quote = !needsBareForm(entry);
@@ -143,7 +143,8 @@ std::optional<QStringList> PlaylistFile::read(const QString& path, Fields fields
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.read(kMaxFileBytes);
+    // read(n) would reserve all n bytes up front; a file of normal size is read whole.
+    const QByteArray bytes = file.size() > kMaxFileBytes ? file.read(kMaxFileBytes) : file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return parse(bytes, fields);
