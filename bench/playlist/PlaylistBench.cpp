@@ -53,8 +53,8 @@ double measure(int runs, const std::function<void()>& work)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                       : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+        qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     QTemporaryDir home;
@@ -72,7 +72,7 @@ int main(int argc, char** argv)
     const double readNumbers
         = measure(9, [&] { PlaylistFile::read(file, PlaylistFile::Fields::CanonicalNumbers); });
     std::printf("playlist file: %d entries of 60 bytes, %lld bytes\n", int(entries.size()),
-                static_cast<long long>(bytes.size()));
+        static_cast<long long>(bytes.size()));
     std::printf("  format            %7.2f ms\n", format);
     std::printf("  write (QSaveFile) %7.2f ms   goal < 50 ms\n", write);
     std::printf("  parse             %7.2f ms\n", parse);

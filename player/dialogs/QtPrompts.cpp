@@ -36,17 +36,25 @@ void Prompts::setCurrent(Prompts* prompts)
     g_current = prompts;
 }
 
-Prompts::Answer QtPrompts::message(QWidget* owner, const QString& text, const QString& title,
-                                   Buttons buttons, Icon icon)
+Prompts::Answer QtPrompts::message(
+    QWidget* owner, const QString& text, const QString& title, Buttons buttons, Icon icon)
 {
     QMessageBox box(owner);
     box.setText(text);
     box.setWindowTitle(title);
     switch (icon) {
-    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case Icon::Error: box.setIcon(QMessageBox::Critical); break;
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
     }
     if (buttons == Buttons::OkCancel)
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
@@ -75,11 +83,11 @@ std::optional<Prompts::FileResult> QtPrompts::fileDialog(const FileRequest& requ
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return FileResult { dialog.selectedFiles().constFirst(),
-                        std::max<int>(0, filters.indexOf(dialog.selectedNameFilter())) };
+        std::max<int>(0, filters.indexOf(dialog.selectedNameFilter())) };
 }
 
-std::optional<QString> QtPrompts::folderDialog(QWidget* owner, const QString& prompt,
-                                               const QString& startDir)
+std::optional<QString> QtPrompts::folderDialog(
+    QWidget* owner, const QString& prompt, const QString& startDir)
 {
     const QString folder = QFileDialog::getExistingDirectory(owner, prompt, startDir);
     if (folder.isEmpty())

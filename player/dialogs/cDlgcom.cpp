@@ -64,8 +64,8 @@ bool cDlgcom::ShowFileDialog(bool openMode)
     request.fileName = m_fileName;
     request.defaultSuffix = m_defaultEx;
     request.filters = filtersFromText(m_filter);
-    request.filterIndex = std::clamp<int>(m_filterIndex - 1, 0,
-                                          std::max<int>(0, int(request.filters.size()) - 1));
+    request.filterIndex
+        = std::clamp<int>(m_filterIndex - 1, 0, std::max<int>(0, int(request.filters.size()) - 1));
     const qint32 flags = m_flags & kFlagMask;
 
     const std::optional<Prompts::FileResult> result = Prompts::current().fileDialog(request);

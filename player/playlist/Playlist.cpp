@@ -15,7 +15,7 @@ Playlist::Playlist(QListView* lstPlay, QObject* parent)
 {
     m_view->setModel(m_model);
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { Q_EMIT selectionChanged(current.row()); });
+        [this](const QModelIndex& current) { Q_EMIT selectionChanged(current.row()); });
 }
 
 void Playlist::Append(const QString& entry)
@@ -85,6 +85,6 @@ void Playlist::setListIndex(int index)
         m_view->selectionModel()->clear();
         return;
     }
-    m_view->selectionModel()->setCurrentIndex(m_model->index(index),
-                                              QItemSelectionModel::ClearAndSelect);
+    m_view->selectionModel()->setCurrentIndex(
+        m_model->index(index), QItemSelectionModel::ClearAndSelect);
 }

@@ -144,7 +144,8 @@ std::optional<QStringList> PlaylistFile::read(const QString& path, Fields fields
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     // read(n) would reserve all n bytes up front; a file of normal size is read whole.
-    const QByteArray bytes = file.size() > kMaxFileBytes ? file.read(kMaxFileBytes) : file.readAll();
+    const QByteArray bytes
+        = file.size() > kMaxFileBytes ? file.read(kMaxFileBytes) : file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return parse(bytes, fields);

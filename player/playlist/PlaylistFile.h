@@ -21,7 +21,7 @@ public:
     static constexpr int kMaxEntries = 32767;
 
     enum class Fields {
-        AsWritten,       // every field as written ("&Charger")
+        AsWritten, // every field as written ("&Charger")
         CanonicalNumbers // unquoted numeric fields become their number's text (lastlist.lst)
     };
 

@@ -27,22 +27,34 @@ PlaylistPanel::PlaylistPanel(frmMain& main)
     : m_main(main)
 {
     for (int i = 0; i < int(m_main.cmdAPlayList.size()); ++i)
-        connect(m_main.cmdAPlayList[i], &VelkorCmd::Click, this, [this, i] { cmdAPlayList_Click(i); });
+        connect(
+            m_main.cmdAPlayList[i], &VelkorCmd::Click, this, [this, i] { cmdAPlayList_Click(i); });
     connect(&m_main.playlist(), &Playlist::selectionChanged, this, &PlaylistPanel::lstPlay_Click);
     connect(m_main.lstPlay, &QAbstractItemView::doubleClicked, this,
-            [this] { m_main.trackSelection().lstPlay_DblClick(); });
+        [this] { m_main.trackSelection().lstPlay_DblClick(); });
     m_main.lstPlay->installEventFilter(this);
 }
 
 void PlaylistPanel::cmdAPlayList_Click(int index)
 {
     switch (index) {
-    case 0: Add(); break;
-    case 1: Remove(); break;
-    case 2: Save(); break;
-    case 3: Load(); break;
-    case 4: Clear(); break;
-    default: break;
+    case 0:
+        Add();
+        break;
+    case 1:
+        Remove();
+        break;
+    case 2:
+        Save();
+        break;
+    case 3:
+        Load();
+        break;
+    case 4:
+        Clear();
+        break;
+    default:
+        break;
     }
 }
 
@@ -110,8 +122,7 @@ void PlaylistPanel::Clear()
     m_main.txtFN->clear();
 }
 
-template <typename Show>
-bool PlaylistPanel::runFileDialog(Show show)
+template <typename Show> bool PlaylistPanel::runFileDialog(Show show)
 {
     // The video window would sit over the dialog, and playback waits for the
     // user: it stays paused after the dialog, whatever the answer.

@@ -32,8 +32,7 @@ protected:
 
 private:
     // Hides the video window and pauses around a modal file dialog.
-    template <typename Show>
-    bool runFileDialog(Show show);
+    template <typename Show> bool runFileDialog(Show show);
 
     frmMain& m_main;
 };

@@ -12,7 +12,7 @@ class LastList {
 public:
     enum class Restore {
         Restored, // the file was read (also when it was empty)
-        Missing,  // no file yet: the first run
+        Missing, // no file yet: the first run
         Unreadable // a file is there but could not be read; it must not be overwritten
     };
 

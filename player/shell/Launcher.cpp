@@ -30,6 +30,11 @@ void Launcher::start()
     m_splash->Form_Load();
 }
 
+frmSplash* Launcher::splash() const
+{
+    return m_splash;
+}
+
 void Launcher::terminate()
 {
     // A loaded window closes as a normal unload. Before that there is nothing

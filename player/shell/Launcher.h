@@ -18,7 +18,7 @@ public:
 
     // Shows the splash; the main window loads when the splash has finished.
     void start();
-    frmSplash* splash() const { return m_splash; }
+    frmSplash* splash() const;
 
 private:
     void terminate();

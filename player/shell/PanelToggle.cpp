@@ -17,6 +17,5 @@ void PanelToggle::chkPlay_Click()
     m_main.picPlayList->setVisible(shown);
     // The resize reshapes the window, so the rounded corners follow the new
     // bottom edge.
-    m_main.resize(m_main.width(),
-                  Twips::toPixelsY(shown ? kHeightWithPanel : kHeightWithoutPanel));
+    m_main.resize(m_main.width(), Twips::toPixelsY(shown ? kHeightWithPanel : kHeightWithoutPanel));
 }

@@ -17,8 +17,7 @@ public:
     {
     }
 
-    template <typename Step>
-    bool operator()(const char* name, Step&& step)
+    template <typename Step> bool operator()(const char* name, Step&& step)
     {
         bool ok = true;
         try {

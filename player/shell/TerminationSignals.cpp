@@ -10,8 +10,8 @@
 namespace {
 
 int g_pipe[2] = { -1, -1 };
-struct sigaction g_previousTerm {};
-struct sigaction g_previousInt {};
+struct sigaction g_previousTerm { };
+struct sigaction g_previousInt { };
 
 void onSignal(int signalNumber)
 {
@@ -30,7 +30,7 @@ TerminationSignals::TerminationSignals(QObject* parent)
     if (g_pipe[0] >= 0 || ::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         return;
     }
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

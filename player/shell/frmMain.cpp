@@ -39,8 +39,7 @@
 
 namespace {
 
-template <typename W>
-W* place(W* widget, double left, double top, double width, double height)
+template <typename W> W* place(W* widget, double left, double top, double width, double height)
 {
     widget->setGeometry(Twips::toPixels(left, top, width, height));
     return widget;
@@ -89,8 +88,9 @@ frmMain::~frmMain()
 void frmMain::createControls()
 {
     cmdAbt = place(new VelkorCmd(QStringLiteral("?"), this), 120, 75, 255, 255);
-    Label3 = place(new QLabel(QStringLiteral("Velkor Player 2.0  \u2014  lecteur audio et vid\u00e9o"), this),
-                   900, 45, 3615, 180);
+    Label3 = place(
+        new QLabel(QStringLiteral("Velkor Player 2.0 \u2014 lecteur multim\u00e9dia"), this), 900,
+        45, 3615, 180);
     Minimised = place(new QToolButton(this), 4680, 75, 135, 135);
     Minimised->setToolTip(QStringLiteral("Réduire"));
     Closed = place(new QToolButton(this), 4875, 75, 135, 135);
@@ -134,9 +134,10 @@ void frmMain::createControls()
     chkPlay->setChecked(true);
 
     picPlayList = place(new QWidget(this), 0, 1800, 5160, 3870);
-    Label2 = place(new QLabel(QStringLiteral("Velkor Player 2.0                   Liste de lecture :"),
-                              picPlayList),
-                   290, 75, 3465, 180);
+    Label2
+        = place(new QLabel(QStringLiteral("Velkor Player 2.0                   Liste de lecture :"),
+                    picPlayList),
+            290, 75, 3465, 180);
     txtFN = place(new QLabel(picPlayList), 360, 360, 4455, 255);
     lstPlay = place(new QListView(picPlayList), 240, 540, 4605, 2790);
     lstPlay->setUniformItemSizes(true);
@@ -147,7 +148,7 @@ void frmMain::createControls()
         = { { { 280, 855 }, { 1170, 975 }, { 2180, 975 }, { 3180, 855 }, { 4080, 735 } } };
     for (int i = 0; i < 5; ++i) {
         cmdAPlayList[i] = place(new VelkorCmd(QString::fromUtf8(captions[i]), picPlayList),
-                                columns[i].first, 3370, columns[i].second, 340);
+            columns[i].first, 3370, columns[i].second, 340);
     }
 
     tmrAnimate = new QTimer(this);
@@ -216,38 +217,46 @@ MediaEngine& frmMain::engine()
 
 void frmMain::applySkin()
 {
+    // Labels of 180 twips (12 pixels) take a 10-pixel font.
+    QFont labelFont(QStringLiteral("DejaVu Sans"));
+    labelFont.setPixelSize(10);
+    for (QLabel* label : { Label3, LabVol, LabBal, Label2, txtFN })
+        label->setFont(labelFont);
     Label3->setAlignment(Qt::AlignCenter);
-    Label3->setStyleSheet(QStringLiteral("color: #dfe9f7; font-weight: bold;"));
+    Label3->setStyleSheet(QStringLiteral("color: #dfe9f7;"));
     const QString dot = QStringLiteral(
         "QToolButton { border: 1px solid #0c121c; border-radius: %1px; background: %2; }"
         "QToolButton:hover { background: %3; }");
     const int radius = Minimised->width() / 2;
-    Minimised->setStyleSheet(dot.arg(radius).arg(QLatin1String("#e8b339"), QLatin1String("#ffd36b")));
+    Minimised->setStyleSheet(
+        dot.arg(radius).arg(QLatin1String("#e8b339"), QLatin1String("#ffd36b")));
     Closed->setStyleSheet(dot.arg(radius).arg(QLatin1String("#d9534f"), QLatin1String("#ff7b76")));
     Minimised->setCursor(Qt::PointingHandCursor);
     Closed->setCursor(Qt::PointingHandCursor);
 
     txtTitle->setFrame(false);
     txtTitle->setFont(QFont(QStringLiteral("DejaVu Sans"), 7));
-    txtTitle->setStyleSheet(QStringLiteral(
-        "QLineEdit { background: #c9f2bd; color: #173a12; border: 1px solid #5e9a52;"
-        " border-radius: 3px; padding: 0 3px; }"));
+    txtTitle->setStyleSheet(
+        QStringLiteral("QLineEdit { background: #c9f2bd; color: #173a12; border: 1px solid #5e9a52;"
+                       " border-radius: 3px; padding: 0 3px; }"));
     lblpls->setStyleSheet(QStringLiteral("color: #9fe28a; font-weight: bold;"));
     Shape1->setStyleSheet(QStringLiteral(
         "QFrame { background: #0c1a12; border: 1px solid #4f8f5c; border-radius: 6px; }"));
     QFont clock(QStringLiteral("DejaVu Sans Mono"));
-    clock.setPixelSize(Twips::toPixelsY(330) - 4);
+    // The elapsed time fills the upper part of the frame; the duration sits
+    // under it, where the two labels overlap.
+    clock.setPixelSize(Twips::toPixelsY(735 - 525) - 1);
     clock.setBold(true);
     lblTime->setFont(clock);
-    lblTime->setAlignment(Qt::AlignCenter);
+    lblTime->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblTime->setStyleSheet(QStringLiteral("color: #8cf57a; background: transparent;"));
     QFont small(QStringLiteral("DejaVu Sans Mono"));
-    small.setPixelSize(Twips::toPixelsY(210) - 3);
+    small.setPixelSize(Twips::toPixelsY(210) - 4);
     lblDuration->setFont(small);
     lblDuration->setAlignment(Qt::AlignCenter);
     lblDuration->setStyleSheet(QStringLiteral("color: #5fbf55; background: transparent;"));
     for (QLabel* label : { LabVol, LabBal })
-        label->setStyleSheet(QStringLiteral("color: #c4d3e8; font-size: 7pt;"));
+        label->setStyleSheet(QStringLiteral("color: #c4d3e8;"));
 
     picPlayList->setAutoFillBackground(true);
     QPalette panel = picPlayList->palette();
@@ -257,7 +266,7 @@ void frmMain::applySkin()
     panelBrush.setColorAt(1, QColor(0x12, 0x1A, 0x27));
     panel.setBrush(QPalette::Window, panelBrush);
     picPlayList->setPalette(panel);
-    Label2->setStyleSheet(QStringLiteral("color: #dfe9f7; font-weight: bold;"));
+    Label2->setStyleSheet(QStringLiteral("color: #dfe9f7;"));
     txtFN->setStyleSheet(QStringLiteral("color: #b7ddff;"));
     lstPlay->setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
     lstPlay->setStyleSheet(QStringLiteral(
@@ -324,7 +333,7 @@ void frmMain::Form_Load()
     StepRunner step(QStringLiteral("Form_Load"));
     step("shape the window", [this] { RoundedMask::apply(*this, kCornerEllipse, kCornerEllipse); });
     step("seed the random generator",
-         [] { std::srand(unsigned(QDateTime::currentMSecsSinceEpoch())); });
+        [] { std::srand(unsigned(QDateTime::currentMSecsSinceEpoch())); });
     // The level table is constant data, in place before any code runs.
     step("GetValue", [this] { settings().GetValue(); });
     step("show the window", [this] { show(); });

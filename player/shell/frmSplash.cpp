@@ -130,7 +130,7 @@ QImage frmSplash::picture(QSize size)
     sub.setPixelSize(17);
     p.setFont(sub);
     p.setPen(QColor(0xA8, 0xC8, 0xEE));
-    p.drawText(text.translated(0, 38), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Player 2.0"));
+    p.drawText(
+        text.translated(0, 38), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Player 2.0"));
     return image;
 }

@@ -9,8 +9,8 @@ QRegion RoundedMask::region(QSize size, int ellipseWidth, int ellipseHeight)
     if (size.isEmpty())
         return QRegion();
     QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, size.width(), size.height()), ellipseWidth / 2.0,
-                        ellipseHeight / 2.0);
+    path.addRoundedRect(
+        QRectF(0, 0, size.width(), size.height()), ellipseWidth / 2.0, ellipseHeight / 2.0);
     return QRegion(path.toFillPolygon().toPolygon());
 }
 

@@ -12,7 +12,7 @@ VelkorCheck::VelkorCheck(const QString& symbol, QWidget* parent)
 }
 
 QImage VelkorCheck::render(QSize size, const QString& symbol, const QIcon& icon, bool checked,
-                           bool hovered, qreal devicePixelRatio)
+    bool hovered, qreal devicePixelRatio)
 {
     QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
@@ -52,8 +52,8 @@ QImage VelkorCheck::render(QSize size, const QString& symbol, const QIcon& icon,
 void VelkorCheck::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawImage(QPoint(0, 0), render(size(), m_symbol, icon(), isChecked(), underMouse(),
-                                     devicePixelRatioF()));
+    p.drawImage(QPoint(0, 0),
+        render(size(), m_symbol, icon(), isChecked(), underMouse(), devicePixelRatioF()));
 }
 
 bool VelkorCheck::hitButton(const QPoint& pos) const

@@ -14,7 +14,7 @@ public:
     QString symbol() const { return m_symbol; }
 
     static QImage render(QSize size, const QString& symbol, const QIcon& icon, bool checked,
-                         bool hovered, qreal devicePixelRatio = 1.0);
+        bool hovered, qreal devicePixelRatio = 1.0);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -18,21 +18,25 @@ struct SymbolEntry {
 };
 
 const SymbolEntry kSymbols[] = {
-    { "webdings", u'4', { U"\u25B6" } },                              // play
-    { "webdings", u';', { U"\u23F8", U"\u275A\u275A" } },             // pause
-    { "webdings", u'<', { U"\u25A0" } },                              // stop
-    { "webdings", u'7', { U"\u23EA", U"\u25C0\u25C0" } },             // rewind
-    { "webdings", u'8', { U"\u23E9", U"\u25B6\u25B6" } },             // fast forward
-    { "webdings", u'9', { U"\u23EE", U"\u275A\u25C0\u25C0" } },       // previous track
-    { "webdings", u':', { U"\u23ED", U"\u25B6\u25B6\u275A" } },       // next track
-    { "webdings", u'U', { U"\U0001F50A", U"\u266B" } },               // sound on
-    { "webdings", u'V', { U"\U0001F507", U"\u2715" } },               // muted
-    { "webdings", u'\u00BE', { U"\u26F6", U"\u2922", U"\u2B1A" } },   // full screen
+    { "webdings", u'4', { U"\u25B6" } }, // play
+    { "webdings", u';', { U"\u23F8", U"\u275A\u275A" } }, // pause
+    { "webdings", u'<', { U"\u25A0" } }, // stop
+    { "webdings", u'7', { U"\u23EA", U"\u25C0\u25C0" } }, // rewind
+    { "webdings", u'8', { U"\u23E9", U"\u25B6\u25B6" } }, // fast forward
+    { "webdings", u'9', { U"\u23EE", U"\u275A\u25C0\u25C0" } }, // previous track
+    { "webdings", u':', { U"\u23ED", U"\u25B6\u25B6\u275A" } }, // next track
+    { "webdings", u'U', { U"\U0001F50A", U"\u266B" } }, // sound on
+    { "webdings", u'V', { U"\U0001F507", U"\u2715" } }, // muted
+    { "webdings", u'\u00BE', { U"\u26F6", U"\u2922", U"\u2B1A" } }, // full screen
     { "wingdings", u'1', { U"\U0001F4C2", U"\U0001F5C1", U"\u23CF" } }, // open folder
 };
 
 const char* const kSymbolFamilies[] = {
-    "DejaVu Sans", "Noto Sans Symbols 2", "Noto Sans Symbols", "Symbola", "Noto Color Emoji",
+    "DejaVu Sans",
+    "Noto Sans Symbols 2",
+    "Noto Sans Symbols",
+    "Symbola",
+    "Noto Color Emoji",
     "DejaVu Serif",
 };
 
@@ -61,8 +65,8 @@ VelkorCmd::VelkorCmd(const QString& caption, QWidget* parent)
 {
     setAttribute(Qt::WA_Hover);
     setFocusPolicy(Qt::TabFocus);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPointSizeF(7.5);
+    QFont f(QStringLiteral("DejaVu Sans Condensed"));
+    f.setPixelSize(10);
     f.setBold(true);
     setFont(f);
     connect(this, &QPushButton::clicked, this, &VelkorCmd::Click);
@@ -87,8 +91,8 @@ void VelkorCmd::setForeColor(const QColor& color)
     update();
 }
 
-std::optional<VelkorCmd::Symbol> VelkorCmd::symbolFor(const QString& fontFamily,
-                                                       const QString& caption)
+std::optional<VelkorCmd::Symbol> VelkorCmd::symbolFor(
+    const QString& fontFamily, const QString& caption)
 {
     if (caption.size() != 1)
         return std::nullopt;

@@ -18,8 +18,8 @@ void VelkorFrm::setCaption(const QString& caption)
     update();
 }
 
-QImage VelkorFrm::render(QSize size, const QString& caption, const QFont& font,
-                         qreal devicePixelRatio)
+QImage VelkorFrm::render(
+    QSize size, const QString& caption, const QFont& font, qreal devicePixelRatio)
 {
     QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);

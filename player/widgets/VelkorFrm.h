@@ -14,8 +14,8 @@ public:
     QString Caption() const { return m_caption; }
     void setCaption(const QString& caption);
 
-    static QImage render(QSize size, const QString& caption, const QFont& font,
-                         qreal devicePixelRatio = 1.0);
+    static QImage render(
+        QSize size, const QString& caption, const QFont& font, qreal devicePixelRatio = 1.0);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -11,10 +11,11 @@ TEST(cDlgcom, FilterTextBecomesTheDialogsChoices)
 {
     const QList<std::pair<QString, Filters>> cases = {
         { "List (*.lst) |*.lst| All files (*.*) |*.*",
-          { { "List (*.lst) ", { "*.lst" } }, { " All files (*.*) ", { "*.*" } } } },
+            { { "List (*.lst) ", { "*.lst" } }, { " All files (*.*) ", { "*.*" } } } },
         { "Tous(*.*)|*.*", { { "Tous(*.*)", { "*.*" } } } },
         { "Média|*.mp3;*.wav; *.avi", { { "Média", { "*.mp3", "*.wav", "*.avi" } } } },
-        { "Audio|*.mp3|Orphan", { { "Audio", { "*.mp3" } } } }, // a caption without patterns ends the list
+        { "Audio|*.mp3|Orphan",
+            { { "Audio", { "*.mp3" } } } }, // a caption without patterns ends the list
         { "", {} },
     };
     for (const auto& [text, expected] : cases)
@@ -104,7 +105,8 @@ TEST(cDlgcom, NameLongerThanThePathLimitIsRefusedWithoutADialog)
 {
     ScriptedPrompts prompts;
     cDlgcom dialog;
-    const QString longest = QLatin1Char('/') + QString(cDlgcom::kMaxPathBytes - 1, QLatin1Char('a'));
+    const QString longest
+        = QLatin1Char('/') + QString(cDlgcom::kMaxPathBytes - 1, QLatin1Char('a'));
     // Two bytes a character in UTF-8: 2049 "é" are 4098 bytes.
     const QList<std::pair<QString, bool>> cases = {
         { longest, true },

@@ -50,31 +50,36 @@ TEST(PlaylistFile, ReaderCases)
 {
     const QList<ParseCase> cases = {
         { "the writer's form", bytes("\"C:\\a.mp3\"\r\n\"D:\\b c.mp3\"\r\n"), kAsWritten,
-          { u("C:\\a.mp3"), u("D:\\b c.mp3") } },
+            { u("C:\\a.mp3"), u("D:\\b c.mp3") } },
         { "zero bytes", QByteArray(), kAsWritten, {} },
         { "blank line between two entries", bytes("\"a\"\r\n\r\n\"b\"\r\n"), kAsWritten,
-          { u("a"), QString(), u("b") } },
-        { "unquoted comma splits", bytes("C:\\x,y.mp3\r\n"), kAsWritten, { u("C:\\x"), u("y.mp3") } },
+            { u("a"), QString(), u("b") } },
+        { "unquoted comma splits", bytes("C:\\x,y.mp3\r\n"), kAsWritten,
+            { u("C:\\x"), u("y.mp3") } },
         { "quoted comma stays", bytes("\"C:\\x,y.mp3\"\r\n"), kAsWritten, { u("C:\\x,y.mp3") } },
         { "break entry bare", bytes("-\r\n"), kAsWritten, { u("-") } },
         { "break entry quoted", bytes("\"-\"\r\n"), kAsWritten, { u("-") } },
-        { "LF-only line ends", bytes("/a.mp3\n\"/b.mp3\"\n"), kAsWritten, { u("/a.mp3"), u("/b.mp3") } },
-        { "CR-only line ends", bytes("/a.mp3\r\"/b.mp3\"\r"), kAsWritten, { u("/a.mp3"), u("/b.mp3") } },
-        { "last line without line end", bytes("\"/a\"\r\n/b c"), kAsWritten, { u("/a"), u("/b c") } },
+        { "LF-only line ends", bytes("/a.mp3\n\"/b.mp3\"\n"), kAsWritten,
+            { u("/a.mp3"), u("/b.mp3") } },
+        { "CR-only line ends", bytes("/a.mp3\r\"/b.mp3\"\r"), kAsWritten,
+            { u("/a.mp3"), u("/b.mp3") } },
+        { "last line without line end", bytes("\"/a\"\r\n/b c"), kAsWritten,
+            { u("/a"), u("/b c") } },
         { "unmatched quote ends with its line", bytes("\"/a b\r\n/c\r\n"), kAsWritten,
-          { u("/a b"), u("/c") } },
+            { u("/a b"), u("/c") } },
         { "text after the closing quote is dropped", bytes("\"/a\"junk,/b\r\n"), kAsWritten,
-          { u("/a"), u("/b") } },
+            { u("/a"), u("/b") } },
         { "leading blanks skipped", bytes("   /a.mp3\r\n \t\"/b\"\r\n"), kAsWritten,
-          { u("/a.mp3"), u("/b") } },
+            { u("/a.mp3"), u("/b") } },
         { "comma at the end of a line", bytes("/a,\r\n"), kAsWritten, { u("/a"), QString() } },
         { "comma at the end of the file", bytes("/a,"), kAsWritten, { u("/a") } },
         { "NUL bytes are kept", QByteArray("/a\0b\r\n", 6), kAsWritten,
-          { QString::fromLatin1("/a\0b", 4) } },
+            { QString::fromLatin1("/a\0b", 4) } },
         { "numbers as written", bytes("007\r\n\"007\"\r\n"), kAsWritten, { u("007"), u("007") } },
-        { "unquoted numbers canonical", bytes("007\r\n\"007\"\r\n 1.50\r\n-0\r\n/007\r\n"), kNumbers,
-          { u("7"), u("007"), u("1.5"), u("0"), u("/007") } },
-        { "UTF-8 names", bytes("\"/m/\xc3\xa9t\xc3\xa9.mp3\"\r\n"), kAsWritten, { u("/m/été.mp3") } },
+        { "unquoted numbers canonical", bytes("007\r\n\"007\"\r\n 1.50\r\n-0\r\n/007\r\n"),
+            kNumbers, { u("7"), u("007"), u("1.5"), u("0"), u("/007") } },
+        { "UTF-8 names", bytes("\"/m/\xc3\xa9t\xc3\xa9.mp3\"\r\n"), kAsWritten,
+            { u("/m/été.mp3") } },
     };
     for (const ParseCase& c : cases)
         EXPECT_EQ(PlaylistFile::parse(c.input, c.fields), c.expected) << c.name;
@@ -122,11 +127,11 @@ TEST(PlaylistFile, InvalidUtf8KeepsItsBytes)
 {
     const QList<QByteArray> names = {
         QByteArray("/a/\xff.mp3"),
-        QByteArray("/a/\xc3.mp3"),         // truncated sequence
-        QByteArray("/a/\xc0\xaf.mp3"),     // overlong "/"
+        QByteArray("/a/\xc3.mp3"), // truncated sequence
+        QByteArray("/a/\xc0\xaf.mp3"), // overlong "/"
         QByteArray("/a/\xed\xa0\x80.mp3"), // a surrogate
         QByteArray("/a/\xf4\x90\x80\x80"), // past U+10FFFF
-        QByteArray("/a/\xe2\x82"),         // cut at the end
+        QByteArray("/a/\xe2\x82"), // cut at the end
         QByteArray("/a/\xf0\x9f\x8e\xb5 ok"),
     };
     for (const QByteArray& name : names) {
@@ -190,13 +195,14 @@ TEST(PlaylistFile, FilesOnDisk)
 TEST(PlaylistFile, FailedWriteLeavesTheOldFile)
 {
     if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind root; tests/x11_startup checks this as another user";
+        GTEST_SKIP()
+            << "permissions do not bind root; tests/x11_startup checks this as another user";
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("list.lst"));
     ASSERT_TRUE(PlaylistFile::write(path, { u("/old.mp3") }));
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     EXPECT_FALSE(PlaylistFile::write(path, { u("/new.mp3") }));
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                          | QFileDevice::ExeOwner);
+    QFile::setPermissions(
+        dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(PlaylistFile::read(path), QStringList { u("/old.mp3") });
 }

@@ -39,7 +39,10 @@ protected:
         });
     }
 
-    QString lastList() const { return home.filePath(QStringLiteral("data/velkor-player/lastlist.lst")); }
+    QString lastList() const
+    {
+        return home.filePath(QStringLiteral("data/velkor-player/lastlist.lst"));
+    }
     void writeLastList(const QByteArray& bytes)
     {
         QDir().mkpath(QFileInfo(lastList()).path());
@@ -68,23 +71,39 @@ TEST_F(StartupTest, EveryControlSitsAtItsPlace)
         int left, top, width, height;
     };
     const QList<Place> places = {
-        { w.cmdAbt, 120, 75, 255, 255 },      { w.Label3, 900, 45, 3615, 180 },
-        { w.Minimised, 4680, 75, 135, 135 },  { w.Closed, 4875, 75, 135, 135 },
-        { w.txtTitle, 1545, 270, 3345, 210 }, { w.lblpls, 75, 450, 105, 195 },
-        { w.Shape1, 60, 480, 1410, 495 },     { w.lblTime, 120, 525, 1335, 330 },
-        { w.LabVol, 1800, 540, 930, 180 },    { w.LabBal, 3360, 540, 600, 180 },
-        { w.Check1, 4200, 600, 330, 330 },    { w.cmdFull, 4545, 600, 330, 330 },
-        { w.scrlVol, 1560, 720, 1455, 135 },  { w.scrlBal, 3120, 720, 975, 135 },
-        { w.lblDuration, 480, 735, 840, 210 }, { w.scrlTime, 75, 1080, 4785, 135 },
-        { w.cmdBack, 690, 1320, 420, 300 },   { w.cmdPlay, 1110, 1320, 420, 300 },
-        { w.cmdPause, 1515, 1320, 420, 300 }, { w.cmdStop, 1920, 1320, 420, 300 },
-        { w.cmdForward, 2340, 1320, 420, 300 }, { w.cmdOpen, 2760, 1320, 420, 300 },
-        { w.chkRepeat, 3360, 1440, 765, 225 }, { w.chkSuffle, 4140, 1440, 390, 225 },
-        { w.chkPlay, 4515, 1440, 330, 225 },  { w.picPlayList, 0, 1800, 5160, 3870 },
-        { w.Label2, 290, 75, 3465, 180 },     { w.txtFN, 360, 360, 4455, 255 },
+        { w.cmdAbt, 120, 75, 255, 255 },
+        { w.Label3, 900, 45, 3615, 180 },
+        { w.Minimised, 4680, 75, 135, 135 },
+        { w.Closed, 4875, 75, 135, 135 },
+        { w.txtTitle, 1545, 270, 3345, 210 },
+        { w.lblpls, 75, 450, 105, 195 },
+        { w.Shape1, 60, 480, 1410, 495 },
+        { w.lblTime, 120, 525, 1335, 330 },
+        { w.LabVol, 1800, 540, 930, 180 },
+        { w.LabBal, 3360, 540, 600, 180 },
+        { w.Check1, 4200, 600, 330, 330 },
+        { w.cmdFull, 4545, 600, 330, 330 },
+        { w.scrlVol, 1560, 720, 1455, 135 },
+        { w.scrlBal, 3120, 720, 975, 135 },
+        { w.lblDuration, 480, 735, 840, 210 },
+        { w.scrlTime, 75, 1080, 4785, 135 },
+        { w.cmdBack, 690, 1320, 420, 300 },
+        { w.cmdPlay, 1110, 1320, 420, 300 },
+        { w.cmdPause, 1515, 1320, 420, 300 },
+        { w.cmdStop, 1920, 1320, 420, 300 },
+        { w.cmdForward, 2340, 1320, 420, 300 },
+        { w.cmdOpen, 2760, 1320, 420, 300 },
+        { w.chkRepeat, 3360, 1440, 765, 225 },
+        { w.chkSuffle, 4140, 1440, 390, 225 },
+        { w.chkPlay, 4515, 1440, 330, 225 },
+        { w.picPlayList, 0, 1800, 5160, 3870 },
+        { w.Label2, 290, 75, 3465, 180 },
+        { w.txtFN, 360, 360, 4455, 255 },
         { w.lstPlay, 240, 540, 4605, 2790 },
-        { w.cmdAPlayList[0], 280, 3370, 855, 340 }, { w.cmdAPlayList[1], 1170, 3370, 975, 340 },
-        { w.cmdAPlayList[2], 2180, 3370, 975, 340 }, { w.cmdAPlayList[3], 3180, 3370, 855, 340 },
+        { w.cmdAPlayList[0], 280, 3370, 855, 340 },
+        { w.cmdAPlayList[1], 1170, 3370, 975, 340 },
+        { w.cmdAPlayList[2], 2180, 3370, 975, 340 },
+        { w.cmdAPlayList[3], 3180, 3370, 855, 340 },
         { w.cmdAPlayList[4], 4080, 3370, 735, 340 },
     };
     for (const Place& p : places) {
@@ -106,8 +125,7 @@ TEST_F(StartupTest, LoadRestoresTheLastPlaylist)
     window->scrlBal->setValue(3);
     window->Form_Load();
 
-    EXPECT_EQ(window->playlist().Entries(),
-              QStringList({ "/m/a.mp3", "7", "007", "/m/b c.mp3" }));
+    EXPECT_EQ(window->playlist().Entries(), QStringList({ "/m/a.mp3", "7", "007", "/m/b c.mp3" }));
     EXPECT_EQ(window->playlist().ListIndex(), -1);
     EXPECT_EQ(window->playlist().CurrentTrack(), 0);
     EXPECT_TRUE(window->isVisible());
@@ -130,7 +148,8 @@ TEST_F(StartupTest, UnloadWritesTheWritersForm)
     QSignalSpy unloaded(window.get(), &frmMain::unloaded);
     window->close();
     EXPECT_EQ(unloaded.count(), 1);
-    EXPECT_EQ(readLastList(), QByteArray("\"/m/a.mp3\"\r\n\"7\"\r\n\"/m/b c.mp3\"\r\n\"/m/new.ogg\"\r\n"));
+    EXPECT_EQ(readLastList(),
+        QByteArray("\"/m/a.mp3\"\r\n\"7\"\r\n\"/m/b c.mp3\"\r\n\"/m/new.ogg\"\r\n"));
     EXPECT_FALSE(window->hasVideoWindow());
 }
 
@@ -183,7 +202,8 @@ TEST_F(StartupTest, PlaylistPanelToggle)
     const struct {
         bool checked;
         int heightTwips;
-    } cases[] = { { false, PanelToggle::kHeightWithoutPanel }, { true, PanelToggle::kHeightWithPanel } };
+    } cases[]
+        = { { false, PanelToggle::kHeightWithoutPanel }, { true, PanelToggle::kHeightWithPanel } };
     for (const auto& c : cases) {
         window->chkPlay->setChecked(c.checked);
         EXPECT_EQ(window->picPlayList->isVisibleTo(window.get()), c.checked);

@@ -103,7 +103,8 @@ TEST(VelkorPBar, ValueStaysWithin0To100)
 
 TEST(VelkorCheck, CheckedPlateLightsUp)
 {
-    const QImage off = VelkorCheck::render(QSize(26, 15), QStringLiteral("x"), QIcon(), false, false);
+    const QImage off
+        = VelkorCheck::render(QSize(26, 15), QStringLiteral("x"), QIcon(), false, false);
     const QImage on = VelkorCheck::render(QSize(26, 15), QStringLiteral("x"), QIcon(), true, false);
     EXPECT_NE(off.pixel(3, 7), on.pixel(3, 7));
     VelkorCheck box(QStringLiteral("x"));

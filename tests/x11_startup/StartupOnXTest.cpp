@@ -94,7 +94,7 @@ TEST(X11Startup, SplashHandsOverAndSigtermWritesThePlaylistBack)
     ASSERT_TRUE(splash);
     EXPECT_TRUE(splash->isVisible());
     QObject::connect(splash, &frmSplash::finished, &window,
-            [&] { splashGoneWhenShown = !splash->isVisible() && !window.isVisible(); });
+        [&] { splashGoneWhenShown = !splash->isVisible() && !window.isVisible(); });
 
     ASSERT_TRUE(waitFor([&] { return window.isLoaded(); }, 8000));
     EXPECT_TRUE(splashGoneWhenShown);
@@ -146,6 +146,8 @@ TEST(X11Startup, WindowIsRoundedOnScreen)
                             ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
                             .toImage();
     ASSERT_FALSE(shot.isNull());
+    if (const QString dir = qEnvironmentVariable("VELKOR_SCREENSHOT_DIR"); !dir.isEmpty())
+        shot.save(dir + QStringLiteral("/frmMain.png"));
     const QRgb corner = shot.pixel(0, 0);
     const QRgb top = shot.pixel(frame.width() / 2, 2);
     const QRgb bottomCorner = shot.pixel(frame.width() - 1, frame.height() - 1);
@@ -174,8 +176,9 @@ TEST(X11Startup, ReadOnlyDataFolderKeepsTheOldFile)
         GTEST_SKIP();
     UserFolders folders;
     folders.write(kHandWritten);
-    QFile::setPermissions(folders.folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner
-                                                | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    QFile::setPermissions(folders.folder(),
+        QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+            | QFileDevice::ExeOther);
     if (::geteuid() != 0) {
         frmMain window(&fakeEngine);
         window.Form_Load();
@@ -184,10 +187,11 @@ TEST(X11Startup, ReadOnlyDataFolderKeepsTheOldFile)
     } else {
         // Permissions do not bind root: the same run happens as an ordinary
         // user in a child process.
-        QFile::setPermissions(folders.root(), QFile::permissions(folders.root())
-                                                  | QFileDevice::ReadOther | QFileDevice::ExeOther);
-        QFile::setPermissions(folders.dataHome(), QFile::permissions(folders.dataHome())
-                                                      | QFileDevice::ReadOther | QFileDevice::ExeOther);
+        QFile::setPermissions(folders.root(),
+            QFile::permissions(folders.root()) | QFileDevice::ReadOther | QFileDevice::ExeOther);
+        QFile::setPermissions(folders.dataHome(),
+            QFile::permissions(folders.dataHome()) | QFileDevice::ReadOther
+                | QFileDevice::ExeOther);
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("VELKOR_READONLY_CHILD"), QStringLiteral("1"));
@@ -196,16 +200,16 @@ TEST(X11Startup, ReadOnlyDataFolderKeepsTheOldFile)
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::ForwardedChannels);
         child.start(QStringLiteral("setpriv"),
-                    { QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                      QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
-                      QStringLiteral("--gtest_filter=X11Startup.ReadOnlyFolderChild") });
+            { QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
+                QStringLiteral("--gtest_filter=X11Startup.ReadOnlyFolderChild") });
         ASSERT_TRUE(child.waitForFinished(30000));
         EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(child.exitCode(), 0);
     }
     EXPECT_EQ(folders.read(), kHandWritten);
-    QFile::setPermissions(folders.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                | QFileDevice::ExeOwner);
+    QFile::setPermissions(
+        folders.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 // The built program itself, once it has a media engine to start with.
