@@ -9,10 +9,18 @@ Prompts* g_current = nullptr;
 
 QString nameFilter(const Prompts::FileFilter& filter)
 {
-    // Qt reads the patterns from the last parentheses of a filter; the
-    // description is shown as given in front of them.
-    return filter.description + QStringLiteral(" (") + filter.patterns.join(QLatin1Char(' '))
-        + QLatin1Char(')');
+    // Qt reads the patterns from the last parentheses of a filter. A
+    // description that already ends with its own "(*.lst)" would show it twice,
+    // so that group is replaced by the patterns actually in force.
+    QString description = filter.description.trimmed();
+    if (description.endsWith(QLatin1Char(')'))) {
+        const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+        if (open >= 0)
+            description = description.left(open).trimmed();
+    }
+    const QString patterns = filter.patterns.join(QLatin1Char(' '));
+    return description.isEmpty() ? QStringLiteral("(%1)").arg(patterns)
+                                 : QStringLiteral("%1 (%2)").arg(description, patterns);
 }
 
 } // namespace
@@ -28,17 +36,25 @@ void Prompts::setCurrent(Prompts* prompts)
     g_current = prompts;
 }
 
-Prompts::Answer QtPrompts::message(QWidget* owner, const QString& text, const QString& title,
-                                   Buttons buttons, Icon icon)
+Prompts::Answer QtPrompts::message(
+    QWidget* owner, const QString& text, const QString& title, Buttons buttons, Icon icon)
 {
     QMessageBox box(owner);
     box.setText(text);
     box.setWindowTitle(title);
     switch (icon) {
-    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case Icon::Error: box.setIcon(QMessageBox::Critical); break;
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
     }
     if (buttons == Buttons::OkCancel)
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
@@ -67,11 +83,11 @@ std::optional<Prompts::FileResult> QtPrompts::fileDialog(const FileRequest& requ
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return FileResult { dialog.selectedFiles().constFirst(),
-                        std::max<int>(0, filters.indexOf(dialog.selectedNameFilter())) };
+        std::max<int>(0, filters.indexOf(dialog.selectedNameFilter())) };
 }
 
-std::optional<QString> QtPrompts::folderDialog(QWidget* owner, const QString& prompt,
-                                               const QString& startDir)
+std::optional<QString> QtPrompts::folderDialog(
+    QWidget* owner, const QString& prompt, const QString& startDir)
 {
     const QString folder = QFileDialog::getExistingDirectory(owner, prompt, startDir);
     if (folder.isEmpty())

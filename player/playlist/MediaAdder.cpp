@@ -8,6 +8,7 @@
 #include "playlist/FolderScan.h"
 #include "playlist/MediaFilter.h"
 #include "playlist/Playlist.h"
+#include "shell/WindowSystem.h"
 #include "shell/frmMain.h"
 #include "widgets/VelkorCmd.h"
 
@@ -48,12 +49,11 @@ MediaAdder::MediaAdder(frmMain& main)
     connect(m_main.mnuAddDir, &QAction::triggered, this, [this] { mnuAddDir_Click(); });
     connect(m_main.mnuAddVCD, &QAction::triggered, this, [this] { mnuAddVCD_Click(); });
     connect(m_main.mnuAutoVCD, &QAction::triggered, this, [this] { mnuAutoVCD_Click(); });
-    connect(m_main.cmdAPlayList[0], &VelkorCmd::Click, this, &MediaAdder::popUpAddMenu);
 }
 
 void MediaAdder::popUpAddMenu()
 {
-    m_main.mnuMain->popup(QCursor::pos());
+    WindowSystem::current().popupMenu(m_main.mnuMain, nullptr);
 }
 
 QList<Prompts::FileFilter> MediaAdder::mediaFileFilters()

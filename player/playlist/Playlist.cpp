@@ -1,8 +1,12 @@
 #include "playlist/Playlist.h"
 
+#include "playlist/PlaylistFile.h"
+
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QStringListModel>
+
+#include <algorithm>
 
 Playlist::Playlist(QListView* lstPlay, QObject* parent)
     : QObject(parent)
@@ -11,7 +15,7 @@ Playlist::Playlist(QListView* lstPlay, QObject* parent)
 {
     m_view->setModel(m_model);
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { Q_EMIT selectionChanged(current.row()); });
+        [this](const QModelIndex& current) { Q_EMIT selectionChanged(current.row()); });
 }
 
 void Playlist::Append(const QString& entry)
@@ -21,9 +25,19 @@ void Playlist::Append(const QString& entry)
 
 void Playlist::AppendMany(const QStringList& entries)
 {
+    // Indices are 16-bit: what does not fit is left out.
     const int row = m_model->rowCount();
-    m_model->insertRows(row, int(entries.size()));
-    for (int i = 0; i < entries.size(); ++i)
+    const int count = std::min<int>(int(entries.size()), PlaylistFile::kMaxEntries - row);
+    if (count <= 0)
+        return;
+    if (row == 0) {
+        // Filling an empty list (a load or the restore at start-up) in one go
+        // keeps it quick for a full playlist.
+        m_model->setStringList(count == entries.size() ? entries : entries.first(count));
+        return;
+    }
+    m_model->insertRows(row, count);
+    for (int i = 0; i < count; ++i)
         m_model->setData(m_model->index(row + i), entries.at(i));
 }
 
@@ -44,16 +58,17 @@ QStringList Playlist::Entries() const
 
 void Playlist::Clear()
 {
-    m_model->setStringList({});
+    // The selection goes first, so that no neighbour becomes current on the way.
     m_view->selectionModel()->clear();
+    m_model->setStringList({});
 }
 
 void Playlist::Remove(int index)
 {
     if (index < 0 || index >= Count())
         return;
-    m_model->removeRows(index, 1);
     m_view->selectionModel()->clear();
+    m_model->removeRows(index, 1);
 }
 
 int Playlist::ListIndex() const
@@ -70,6 +85,6 @@ void Playlist::setListIndex(int index)
         m_view->selectionModel()->clear();
         return;
     }
-    m_view->selectionModel()->setCurrentIndex(m_model->index(index),
-                                              QItemSelectionModel::ClearAndSelect);
+    m_view->selectionModel()->setCurrentIndex(
+        m_model->index(index), QItemSelectionModel::ClearAndSelect);
 }

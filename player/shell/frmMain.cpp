@@ -10,8 +10,13 @@
 #include "playlist/PlaylistPanel.h"
 #include "playlist/TrackSelection.h"
 #include "shell/Chrome.h"
+#include "shell/LastList.h"
+#include "shell/PanelToggle.h"
 #include "shell/Settings.h"
+#include "shell/StepRunner.h"
 #include "shell/Twips.h"
+#include "widgets/RoundedMask.h"
+#include "widgets/VelkorCheck.h"
 #include "widgets/VelkorCmd.h"
 
 #include <sarv/ControlFactory.h>
@@ -19,22 +24,31 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QFrame>
 #include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QTimer>
 #include <QToolButton>
 
+#include <cstdlib>
+
 namespace {
 
-template <typename W>
-W* place(W* widget, double left, double top, double width, double height)
+template <typename W> W* place(W* widget, double left, double top, double width, double height)
 {
     widget->setGeometry(Twips::toPixels(left, top, width, height));
     return widget;
 }
+
+// Corners of the main window: quarter ellipses of 15 by 15 pixels.
+constexpr int kCornerEllipse = 15;
 
 sarv::Variateur* createSlider(QWidget* parent)
 {
@@ -45,13 +59,15 @@ sarv::Variateur* createSlider(QWidget* parent)
 } // namespace
 
 frmMain::frmMain(EngineFactory engineFactory, QWidget* parent)
-    : QWidget(parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_engineFactory(std::move(engineFactory))
 {
     setWindowTitle(QString());
+    setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
     resize(Twips::toPixelsX(5145), Twips::toPixelsY(5700));
     createControls();
     createMenus();
+    applySkin();
 
     m_playlist = new Playlist(lstPlay, this);
     m_playlistPanel = std::make_unique<PlaylistPanel>(*this);
@@ -62,6 +78,10 @@ frmMain::frmMain(EngineFactory engineFactory, QWidget* parent)
     m_mediaAdder = std::make_unique<MediaAdder>(*this);
     m_videoSizes = std::make_unique<VideoSizes>(*this);
     m_chrome = std::make_unique<Chrome>(*this);
+    m_panelToggle = std::make_unique<PanelToggle>(*this);
+
+    connect(Closed, &QToolButton::clicked, this, &QWidget::close);
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
 }
 
 frmMain::~frmMain()
@@ -72,7 +92,9 @@ frmMain::~frmMain()
 void frmMain::createControls()
 {
     cmdAbt = place(new VelkorCmd(QStringLiteral("?"), this), 120, 75, 255, 255);
-    Label3 = place(new QLabel(QStringLiteral("Velkor Player 2.0"), this), 900, 45, 3615, 180);
+    Label3 = place(
+        new QLabel(QStringLiteral("Velkor Player 2.0 \u2014 lecteur multim\u00e9dia"), this), 900,
+        45, 3615, 180);
     Minimised = place(new QToolButton(this), 4680, 75, 135, 135);
     Minimised->setToolTip(QStringLiteral("Réduire"));
     Closed = place(new QToolButton(this), 4875, 75, 135, 135);
@@ -80,12 +102,14 @@ void frmMain::createControls()
     txtTitle = place(new QLineEdit(this), 1545, 270, 3345, 210);
     txtTitle->setReadOnly(true);
     lblpls = place(new QLabel(QStringLiteral("+"), this), 75, 450, 105, 195);
-    Shape1 = place(new QWidget(this), 60, 480, 1410, 495);
+    Shape1 = place(new QFrame(this), 60, 480, 1410, 495);
     lblTime = place(new QLabel(QStringLiteral("00:00:00"), this), 120, 525, 1335, 330);
     LabVol = place(new QLabel(QStringLiteral("Volume : 10"), this), 1800, 540, 930, 180);
     LabBal = place(new QLabel(QStringLiteral("Balance"), this), 3360, 540, 600, 180);
     Check1 = place(new VelkorCmd(QStringLiteral("U"), this), 4200, 600, 330, 330);
+    Check1->setFont(QFont(QStringLiteral("Webdings")));
     cmdFull = place(new VelkorCmd(QString(QChar(190)), this), 4545, 600, 330, 330);
+    cmdFull->setFont(QFont(QStringLiteral("Webdings")));
     scrlVol = place(createSlider(this), 1560, 720, 1455, 135);
     scrlBal = place(createSlider(this), 3120, 720, 975, 135);
     lblDuration = place(new QLabel(QStringLiteral("00:00:00"), this), 480, 735, 840, 210);
@@ -102,18 +126,22 @@ void frmMain::createControls()
     cmdForward->setToolTip(QStringLiteral("Suivante piste"));
     cmdOpen = place(new VelkorCmd(QStringLiteral("1"), this), 2760, 1320, 420, 300);
     cmdOpen->setToolTip(QStringLiteral("Ouvrir"));
-    chkRepeat = place(new QCheckBox(this), 3360, 1440, 765, 225);
+    for (VelkorCmd* button : { cmdBack, cmdPlay, cmdPause, cmdStop, cmdForward })
+        button->setFont(QFont(QStringLiteral("Webdings")));
+    cmdOpen->setFont(QFont(QStringLiteral("Wingdings")));
+    chkRepeat = place(new VelkorCheck(QStringLiteral("\u21BB rep"), this), 3360, 1440, 765, 225);
     chkRepeat->setToolTip(QStringLiteral("Répeter la liste de lecture"));
-    chkSuffle = place(new QCheckBox(this), 4140, 1440, 390, 225);
+    chkSuffle = place(new VelkorCheck(QStringLiteral("\u21C4"), this), 4140, 1440, 390, 225);
     chkSuffle->setToolTip(QStringLiteral("Lecture aleatoire"));
-    chkPlay = place(new QCheckBox(this), 4515, 1440, 330, 225);
+    chkPlay = place(new VelkorCheck(QStringLiteral("\u2630"), this), 4515, 1440, 330, 225);
     chkPlay->setToolTip(QStringLiteral("Afficher/masquer la liste de lecture"));
     chkPlay->setChecked(true);
 
     picPlayList = place(new QWidget(this), 0, 1800, 5160, 3870);
-    Label2 = place(new QLabel(QStringLiteral("Velkor Player 2.0                   Liste de lecture :"),
-                              picPlayList),
-                   290, 75, 3465, 180);
+    Label2
+        = place(new QLabel(QStringLiteral("Velkor Player 2.0                   Liste de lecture :"),
+                    picPlayList),
+            290, 75, 3465, 180);
     txtFN = place(new QLabel(picPlayList), 360, 360, 4455, 255);
     lstPlay = place(new QListView(picPlayList), 240, 540, 4605, 2790);
     lstPlay->setUniformItemSizes(true);
@@ -124,7 +152,7 @@ void frmMain::createControls()
         = { { { 280, 855 }, { 1170, 975 }, { 2180, 975 }, { 3180, 855 }, { 4080, 735 } } };
     for (int i = 0; i < 5; ++i) {
         cmdAPlayList[i] = place(new VelkorCmd(QString::fromUtf8(captions[i]), picPlayList),
-                                columns[i].first, 3370, columns[i].second, 340);
+            columns[i].first, 3370, columns[i].second, 340);
     }
 
     tmrAnimate = new QTimer(this);
@@ -191,8 +219,137 @@ MediaEngine& frmMain::engine()
     return videoWindow().MediaPlayer1();
 }
 
+void frmMain::applySkin()
+{
+    // Labels of 180 twips (12 pixels) take a 10-pixel font.
+    QFont labelFont(QStringLiteral("DejaVu Sans"));
+    labelFont.setPixelSize(10);
+    for (QLabel* label : { Label3, LabVol, LabBal, Label2, txtFN })
+        label->setFont(labelFont);
+    Label3->setAlignment(Qt::AlignCenter);
+    Label3->setStyleSheet(QStringLiteral("color: #dfe9f7;"));
+    const QString dot = QStringLiteral(
+        "QToolButton { border: 1px solid #0c121c; border-radius: %1px; background: %2; }"
+        "QToolButton:hover { background: %3; }");
+    const int radius = Minimised->width() / 2;
+    Minimised->setStyleSheet(
+        dot.arg(radius).arg(QLatin1String("#e8b339"), QLatin1String("#ffd36b")));
+    Closed->setStyleSheet(dot.arg(radius).arg(QLatin1String("#d9534f"), QLatin1String("#ff7b76")));
+    Minimised->setCursor(Qt::PointingHandCursor);
+    Closed->setCursor(Qt::PointingHandCursor);
+
+    txtTitle->setFrame(false);
+    txtTitle->setFont(QFont(QStringLiteral("DejaVu Sans"), 7));
+    txtTitle->setStyleSheet(
+        QStringLiteral("QLineEdit { background: #c9f2bd; color: #173a12; border: 1px solid #5e9a52;"
+                       " border-radius: 3px; padding: 0 3px; }"));
+    lblpls->setStyleSheet(QStringLiteral("color: #9fe28a; font-weight: bold;"));
+    Shape1->setStyleSheet(QStringLiteral(
+        "QFrame { background: #0c1a12; border: 1px solid #4f8f5c; border-radius: 6px; }"));
+    QFont clock(QStringLiteral("DejaVu Sans Mono"));
+    // The elapsed time fills the upper part of the frame; the duration sits
+    // under it, where the two labels overlap.
+    clock.setPixelSize(Twips::toPixelsY(735 - 525) - 1);
+    clock.setBold(true);
+    lblTime->setFont(clock);
+    lblTime->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblTime->setStyleSheet(QStringLiteral("color: #8cf57a; background: transparent;"));
+    QFont small(QStringLiteral("DejaVu Sans Mono"));
+    small.setPixelSize(Twips::toPixelsY(210) - 4);
+    lblDuration->setFont(small);
+    lblDuration->setAlignment(Qt::AlignCenter);
+    lblDuration->setStyleSheet(QStringLiteral("color: #5fbf55; background: transparent;"));
+    for (QLabel* label : { LabVol, LabBal })
+        label->setStyleSheet(QStringLiteral("color: #c4d3e8;"));
+
+    picPlayList->setAutoFillBackground(true);
+    QPalette panel = picPlayList->palette();
+    QLinearGradient panelBrush(0, 0, 0, 1);
+    panelBrush.setCoordinateMode(QGradient::ObjectBoundingMode);
+    panelBrush.setColorAt(0, QColor(0x24, 0x31, 0x46));
+    panelBrush.setColorAt(1, QColor(0x12, 0x1A, 0x27));
+    panel.setBrush(QPalette::Window, panelBrush);
+    picPlayList->setPalette(panel);
+    Label2->setStyleSheet(QStringLiteral("color: #dfe9f7;"));
+    txtFN->setStyleSheet(QStringLiteral("color: #b7ddff;"));
+    lstPlay->setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    lstPlay->setStyleSheet(QStringLiteral(
+        "QListView { background: #d8eafc; color: #10223a; border: 1px solid #6b8bb3;"
+        " border-radius: 4px; selection-background-color: #3f6fb0; selection-color: white; }"));
+}
+
+void frmMain::paintEvent(QPaintEvent*)
+{
+    if (m_background.size() != size() * devicePixelRatioF()) {
+        m_background = QImage(size() * devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+        m_background.setDevicePixelRatio(devicePixelRatioF());
+        QPainter p(&m_background);
+        QLinearGradient face(0, 0, 0, height());
+        face.setColorAt(0, QColor(0x3D, 0x52, 0x72));
+        face.setColorAt(0.16, QColor(0x26, 0x35, 0x4D));
+        face.setColorAt(1, QColor(0x10, 0x17, 0x23));
+        p.fillRect(rect(), face);
+        // A light rim along the top and a groove under the title row.
+        p.setPen(QColor(255, 255, 255, 60));
+        p.drawLine(8, 1, width() - 9, 1);
+        p.setPen(QColor(0, 0, 0, 90));
+        const int groove = Twips::toPixelsY(250);
+        p.drawLine(6, groove, width() - 7, groove);
+    }
+    QPainter p(this);
+    p.drawImage(QPoint(0, 0), m_background);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The shape follows every change of size (the playlist panel shown or
+    // hidden changes the height).
+    RoundedMask::apply(*this, kCornerEllipse, kCornerEllipse);
+}
+
+bool frmMain::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+void frmMain::Form_Activate()
+{
+    setWindowTitle(QString());
+}
+
+bool frmMain::restoreLastList()
+{
+    const LastList::Restore result = LastList::restore(playlist());
+    // An unreadable file is kept: writing the (empty) list over it at exit
+    // would lose the user's playlist.
+    m_lastListWritable = result != LastList::Restore::Unreadable;
+    return m_lastListWritable;
+}
+
 void frmMain::Form_Load()
 {
+    m_loadStarted = true;
+    // Every step gets its turn: one that fails is skipped, and the playlist is
+    // restored whatever happened before.
+    StepRunner step(QStringLiteral("Form_Load"));
+    step("shape the window", [this] { RoundedMask::apply(*this, kCornerEllipse, kCornerEllipse); });
+    step("seed the random generator",
+        [] { std::srand(unsigned(QDateTime::currentMSecsSinceEpoch())); });
+    // The level table is constant data, in place before any code runs.
+    step("GetValue", [this] { settings().GetValue(); });
+    step("show the window", [this] { show(); });
+    step("FindCdDrive", [this] { VcdDrive = MediaAdder::FindCdDrive(); });
+    step("hide the video window", [this] { videoWindow().hide(); });
+    Paused = false;
+    step("chkSuffle_Click", [this] { trackSelection().chkSuffle_Click(); });
+    step("chkPlay_Click", [this] { panelToggle().chkPlay_Click(); });
+    step("centre the balance", [this] { scrlBal->setValue(10); });
+    step("empty the engine's file name", [this] { engine().setFileName(QString()); });
+    step("restore lastlist.lst", [this] { return restoreLastList(); });
+    m_loaded = true;
 }
 
 void frmMain::Form_Unload()
@@ -200,11 +357,28 @@ void frmMain::Form_Unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    unloadVideoWindow();
+    StepRunner step(QStringLiteral("Form_Unload"));
+    // A window that was never loaded holds nothing of the user's: writing it
+    // out would replace the stored playlist and settings with empty ones.
+    if (m_loadStarted) {
+        if (m_lastListWritable)
+            step("write lastlist.lst", [this] { return LastList::save(playlist().Entries()); });
+        step("SaveSettings", [this] { settings().SaveSettings(); });
+        step("cmdStop_Click", [this] { transport().cmdStop_Click(); });
+    }
+    step("unload frmAbout", [this] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window != this && window->inherits("frmAbout"))
+                window->close();
+        }
+    });
+    step("unload frmPlayer", [this] { unloadVideoWindow(); });
+    Q_EMIT unloaded();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    // An unload is never cancelled.
     Form_Unload();
     event->accept();
 }

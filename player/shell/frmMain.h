@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -21,6 +22,7 @@ class VelkorCmd;
 class frmPlayer;
 class Playlist;
 class PlaylistPanel;
+class PanelToggle;
 class Transport;
 class TrackSelection;
 class PeriodicUpdate;
@@ -52,6 +54,10 @@ public:
     // Start-up and shutdown of the main window.
     void Form_Load();
     void Form_Unload();
+    // The window became the active one: its caption is emptied.
+    void Form_Activate();
+    // Form_Load has run to its end.
+    bool isLoaded() const { return m_loaded; }
 
     // The video window, created and loaded on first access (also after an
     // unload), and the engine it hosts.
@@ -69,6 +75,7 @@ public:
     MediaAdder& mediaAdder() { return *m_mediaAdder; }
     Chrome& chrome() { return *m_chrome; }
     VideoSizes& videoSizes() { return *m_videoSizes; }
+    PanelToggle& panelToggle() { return *m_panelToggle; }
 
     // Flags of the player.
     bool Shuffle = false;
@@ -134,12 +141,28 @@ public:
     QAction* mnuAutoVCD = nullptr;
     QAction* mnuExit = nullptr;
 
+Q_SIGNALS:
+    // Form_Unload has finished: the program may end.
+    void unloaded();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void createControls();
     void createMenus();
+    void applySkin();
+    bool restoreLastList();
+
+    // Whether the entries may be written back to lastlist.lst at exit: not
+    // before the load has restored them, nor when the file could not be read.
+    bool m_lastListWritable = false;
+    bool m_loadStarted = false;
+    bool m_loaded = false;
+    QImage m_background;
 
     EngineFactory m_engineFactory;
     frmPlayer* m_player = nullptr;
@@ -154,4 +177,5 @@ private:
     std::unique_ptr<MediaAdder> m_mediaAdder;
     std::unique_ptr<VideoSizes> m_videoSizes;
     std::unique_ptr<Chrome> m_chrome;
+    std::unique_ptr<PanelToggle> m_panelToggle;
 };

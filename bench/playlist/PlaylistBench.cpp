@@ -1,0 +1,110 @@
+// Figures for the playlist: reading and writing a full playlist file of 32,767
+// paths of 60 bytes, and the main window's load with that playlist (without
+// the splash), with the time the list then takes to scroll and repaint.
+#include "playlist/Playlist.h"
+#include "playlist/PlaylistFile.h"
+#include "shell/frmMain.h"
+#include "support/FakeEngine.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListView>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <clocale>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+QStringList sixtyBytePaths()
+{
+    QStringList entries;
+    for (int i = 0; i < PlaylistFile::kMaxEntries; ++i) {
+        QString path = QStringLiteral("/home/user/Musique/Album %1/Piste %2 - titre.mp3")
+                           .arg(i / 100, 4, 10, QLatin1Char('0'))
+                           .arg(i, 5, 10, QLatin1Char('0'));
+        path = path.leftJustified(60 - 4, QLatin1Char('x')) + QStringLiteral(".mp3");
+        entries << path;
+    }
+    return entries;
+}
+
+// Median of several runs, in milliseconds.
+double measure(int runs, const std::function<void()>& work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM",
+        qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+
+    const QStringList entries = sixtyBytePaths();
+    const QString file = home.filePath(QStringLiteral("big.lst"));
+
+    const double format = measure(9, [&] { PlaylistFile::format(entries); });
+    const double write = measure(9, [&] { PlaylistFile::write(file, entries); });
+    const QByteArray bytes = PlaylistFile::format(entries);
+    const double parse = measure(9, [&] { PlaylistFile::parse(bytes); });
+    const double read = measure(9, [&] { PlaylistFile::read(file); });
+    const double readNumbers
+        = measure(9, [&] { PlaylistFile::read(file, PlaylistFile::Fields::CanonicalNumbers); });
+    std::printf("playlist file: %d entries of 60 bytes, %lld bytes\n", int(entries.size()),
+        static_cast<long long>(bytes.size()));
+    std::printf("  format            %7.2f ms\n", format);
+    std::printf("  write (QSaveFile) %7.2f ms   goal < 50 ms\n", write);
+    std::printf("  parse             %7.2f ms\n", parse);
+    std::printf("  read              %7.2f ms   goal < 50 ms\n", read);
+    std::printf("  read, lastlist    %7.2f ms   (numeric fields made canonical)\n", readNumbers);
+
+    QDir().mkpath(home.filePath(QStringLiteral("data/velkor-player")));
+    PlaylistFile::write(home.filePath(QStringLiteral("data/velkor-player/lastlist.lst")), entries);
+    std::vector<double> loads, scrolls;
+    for (int run = 0; run < 5; ++run) {
+        frmMain window([] { return std::make_unique<FakeEngine>(); });
+        QElapsedTimer timer;
+        timer.start();
+        window.Form_Load();
+        QApplication::processEvents();
+        loads.push_back(timer.nsecsElapsed() / 1e6);
+        if (window.playlist().Count() != entries.size())
+            std::printf("  restored %d entries!\n", window.playlist().Count());
+
+        timer.restart();
+        window.lstPlay->scrollToBottom();
+        window.lstPlay->repaint();
+        window.playlist().setListIndex(PlaylistFile::kMaxEntries / 2);
+        window.lstPlay->scrollTo(window.lstPlay->currentIndex());
+        window.lstPlay->repaint();
+        scrolls.push_back(timer.nsecsElapsed() / 1e6);
+        window.Form_Unload();
+    }
+    std::sort(loads.begin(), loads.end());
+    std::sort(scrolls.begin(), scrolls.end());
+    std::printf("main window: Form_Load with that lastlist.lst (no splash)\n");
+    std::printf("  load              %7.2f ms   goal < 300 ms (median of 5)\n", loads[2]);
+    std::printf("  scroll + repaint  %7.2f ms   (two jumps, median of 5)\n", scrolls[2]);
+    return 0;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// File names are bytes on Linux, normally UTF-8 but not always. Playlist
+// entries keep them as text: valid UTF-8 decodes as usual, and every byte that
+// is not part of a valid UTF-8 sequence becomes the lone surrogate U+DC80 +
+// (byte - 0x80), so encoding gives back exactly the bytes that were read.
+// Other code can hand such a name to the file system with encode().
+class FileNameCodec {
+public:
+    static QString decode(QByteArrayView bytes);
+    static QByteArray encode(const QString& text);
+    static void appendEncoded(QByteArray& out, const QString& text);
+};

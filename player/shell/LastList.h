@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Playlist;
+
+// The automatic playlist lastlist.lst: restored at start-up and written back at
+// exit, in the user's data folder ($XDG_DATA_HOME/velkor-player/), since the
+// program's own folder is read-only once installed.
+class LastList {
+public:
+    enum class Restore {
+        Restored, // the file was read (also when it was empty)
+        Missing, // no file yet: the first run
+        Unreadable // a file is there but could not be read; it must not be overwritten
+    };
+
+    // The folder, created when it is missing.
+    static QString folder();
+    static QString path();
+
+    // Empties the playlist and fills it from the file; unquoted numeric fields
+    // come back as their number's text.
+    static Restore restore(Playlist& playlist);
+    // Atomic: on any failure the old file stays exactly as it was.
+    static bool save(const QStringList& entries);
+};

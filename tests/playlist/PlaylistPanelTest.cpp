@@ -1,0 +1,204 @@
+// The playlist panel inside a real main window: its buttons, keys, the
+// selection label, and Save and Load through scripted file dialogs.
+#include "playback/frmPlayer.h"
+#include "playlist/Playlist.h"
+#include "playlist/PlaylistFile.h"
+#include "playlist/PlaylistPanel.h"
+#include "shell/frmMain.h"
+#include "support/FakeEngine.h"
+#include "support/ScriptedPrompts.h"
+#include "widgets/VelkorCmd.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PlaylistPanelTest : public ::testing::Test {
+protected:
+    PlaylistPanelTest()
+        : window([this] {
+            auto engine = std::make_unique<FakeEngine>();
+            fake = engine.get();
+            return engine;
+        })
+    {
+    }
+
+    void fill(const QStringList& entries) { window.playlist().AppendMany(entries); }
+    void click(int button) { window.cmdAPlayList[button]->click(); }
+    QByteArray fileBytes(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    ScriptedPrompts prompts;
+    FakeEngine* fake = nullptr;
+    frmMain window;
+    QTemporaryDir dir;
+};
+
+const QString kCaption = QStringLiteral(" Chanson selectionnée :    ");
+
+} // namespace
+
+TEST_F(PlaylistPanelTest, SelectionShowsTheFileName)
+{
+    fill({ "/music/song.mp3", "song.mp3", "-", "", "/music/dir/other.ogg" });
+    Playlist& list = window.playlist();
+    struct Case {
+        int index;
+        QString caption;
+        QString tooltip;
+    };
+    const QList<Case> cases = {
+        { 0, kCaption + "song.mp3", "/music/song.mp3" },
+        { 1, kCaption + "song.mp3", "song.mp3" },
+        { 2, kCaption + "song.mp3", "song.mp3" }, // a break entry changes nothing
+        { 3, kCaption + "song.mp3", "song.mp3" }, // nor does an empty entry
+        { 4, kCaption + "other.ogg", "/music/dir/other.ogg" },
+    };
+    for (const Case& c : cases) {
+        list.setListIndex(c.index);
+        EXPECT_EQ(window.txtFN->text(), c.caption) << c.index;
+        EXPECT_EQ(window.txtFN->toolTip(), c.tooltip) << c.index;
+    }
+}
+
+TEST_F(PlaylistPanelTest, RemoveAndClear)
+{
+    fill({ "/a", "/b", "/c" });
+    window.playlist().setCurrentTrack(2);
+    window.playlist().setListIndex(1);
+    click(1); // "&Supprimer"
+    EXPECT_EQ(window.playlist().Entries(), QStringList({ "/a", "/c" }));
+    EXPECT_EQ(window.playlist().ListIndex(), -1);
+    EXPECT_TRUE(window.txtFN->text().isEmpty());
+
+    window.txtFN->setText(QStringLiteral("x"));
+    click(1); // nothing selected: removes nothing, still clears the label
+    EXPECT_EQ(window.playlist().Count(), 2);
+    EXPECT_TRUE(window.txtFN->text().isEmpty());
+
+    window.txtFN->setText(QStringLiteral("x"));
+    click(4); // "&Vider"
+    EXPECT_EQ(window.playlist().Count(), 0);
+    EXPECT_TRUE(window.txtFN->text().isEmpty());
+    EXPECT_EQ(window.playlist().CurrentTrack(), 2);
+}
+
+TEST_F(PlaylistPanelTest, KeysOfTheList)
+{
+    fill({ "/a", "/b", "/c" });
+    window.playlist().setListIndex(0);
+    QTest::keyClick(window.lstPlay, Qt::Key_Period);
+    EXPECT_EQ(window.playlist().Entries(), QStringList({ "/b", "/c" }));
+    // The keypad's decimal key types "." too.
+    window.playlist().setListIndex(1);
+    QTest::keyClick(window.lstPlay, Qt::Key_Period, Qt::KeypadModifier);
+    EXPECT_EQ(window.playlist().Entries(), QStringList({ "/b" }));
+    // Delete types no character and removes nothing; Enter plays, it removes nothing.
+    window.playlist().setListIndex(0);
+    QTest::keyClick(window.lstPlay, Qt::Key_Delete);
+    QTest::keyClick(window.lstPlay, Qt::Key_Return);
+    EXPECT_EQ(window.playlist().Entries(), QStringList({ "/b" }));
+}
+
+TEST_F(PlaylistPanelTest, SaveWritesTheChosenFile)
+{
+    fill({ "C:\\a.mp3", "D:\\b c.mp3" });
+    const QString path = dir.filePath(QStringLiteral("mine")); // no extension is added
+    prompts.chooseFile(path);
+    window.txtFN->setText(QStringLiteral("x"));
+    click(2); // "&Sauvgarder"
+
+    ASSERT_EQ(prompts.fileRequests.size(), 1);
+    const Prompts::FileRequest& request = prompts.fileRequests.first();
+    EXPECT_TRUE(request.save);
+    EXPECT_TRUE(request.fileName.isEmpty());
+    const QList<Prompts::FileFilter> filters = {
+        { QStringLiteral("List (*.lst) "), { QStringLiteral("*.lst") } },
+        { QStringLiteral(" All files (*.*) "), { QStringLiteral("*.*") } },
+    };
+    EXPECT_EQ(request.filters, filters);
+    EXPECT_EQ(fileBytes(path), QByteArray("\"C:\\a.mp3\"\r\n\"D:\\b c.mp3\"\r\n"));
+    EXPECT_TRUE(window.txtFN->text().isEmpty());
+    EXPECT_EQ(fake->calls.count(QStringLiteral("Pause")), 1);
+    EXPECT_TRUE(window.videoWindow().isVisible());
+
+    // Saving again replaces the file without a question.
+    window.playlist().Clear();
+    prompts.chooseFile(path);
+    click(2);
+    EXPECT_EQ(fileBytes(path), QByteArray());
+}
+
+TEST_F(PlaylistPanelTest, CancelledDialogsChangeNothingButPause)
+{
+    fill({ "/a" });
+    window.txtFN->setText(QStringLiteral("x"));
+    prompts.cancelFile();
+    click(2);
+    prompts.cancelFile();
+    click(3);
+    EXPECT_EQ(window.playlist().Entries(), QStringList({ "/a" }));
+    EXPECT_EQ(window.txtFN->text(), QStringLiteral("x"));
+    EXPECT_EQ(fake->calls.count(QStringLiteral("Pause")), 2);
+    EXPECT_TRUE(window.videoWindow().isVisible());
+}
+
+TEST_F(PlaylistPanelTest, LoadReplacesThePlaylistAsWritten)
+{
+    const QString path = dir.filePath(QStringLiteral("list.lst"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("007\r\n\"/b.mp3\"\r\n");
+    file.close();
+
+    fill({ "/old" });
+    window.playlist().setCurrentTrack(5);
+    window.txtFN->setText(QStringLiteral("x"));
+    prompts.chooseFile(path);
+    click(3); // "&Charger"
+    EXPECT_FALSE(prompts.fileRequests.first().save);
+    EXPECT_EQ(window.playlist().Entries(), QStringList({ "007", "/b.mp3" }));
+    EXPECT_EQ(window.playlist().CurrentTrack(), 5);
+    EXPECT_EQ(window.playlist().ListIndex(), -1);
+    EXPECT_TRUE(window.txtFN->text().isEmpty());
+    EXPECT_TRUE(fake->callsStartingWith(QStringLiteral("setFileName")).isEmpty());
+}
+
+TEST_F(PlaylistPanelTest, LoadOfAFileThatCannotBeOpenedKeepsThePlaylist)
+{
+    fill({ "/keep" });
+    window.txtFN->setText(QStringLiteral("x"));
+    prompts.chooseFile(dir.filePath(QStringLiteral("typed-but-missing.lst")));
+    click(3);
+    prompts.chooseFile(dir.path()); // a folder
+    click(3);
+    EXPECT_EQ(window.playlist().Entries(), QStringList({ "/keep" }));
+    EXPECT_EQ(window.txtFN->text(), QStringLiteral("x"));
+}
+
+TEST(Playlist, HoldsAtMost32767Entries)
+{
+    QListView view;
+    Playlist list(&view);
+    QStringList many;
+    for (int i = 0; i < 32760; ++i)
+        many << QString::number(i);
+    list.AppendMany(many);
+    list.setListIndex(3);
+    list.AppendMany({ "a", "b", "c", "d", "e", "f", "g", "h", "i", "j" });
+    EXPECT_EQ(list.Count(), PlaylistFile::kMaxEntries);
+    EXPECT_EQ(list.Entry(32766), QStringLiteral("g"));
+    EXPECT_EQ(list.ListIndex(), 3); // appending keeps the selection
+    list.Append(QStringLiteral("k"));
+    EXPECT_EQ(list.Count(), PlaylistFile::kMaxEntries);
+}

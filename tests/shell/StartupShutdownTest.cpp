@@ -1,0 +1,223 @@
+// The main window's layout, its load and unload, and the playlist panel toggle,
+// with a fake engine and the user's folders in a temporary place.
+#include "playback/frmPlayer.h"
+#include "playlist/Playlist.h"
+#include "playlist/PlaylistFile.h"
+#include "shell/LastList.h"
+#include "shell/PanelToggle.h"
+#include "shell/Twips.h"
+#include "shell/frmMain.h"
+#include "support/FakeEngine.h"
+#include "widgets/VelkorCmd.h"
+
+#include <sarv/Variateur.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class StartupTest : public ::testing::Test {
+protected:
+    StartupTest()
+    {
+        qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+        window = std::make_unique<frmMain>([this] {
+            auto engine = std::make_unique<FakeEngine>();
+            fake = engine.get();
+            return engine;
+        });
+    }
+
+    QString lastList() const
+    {
+        return home.filePath(QStringLiteral("data/velkor-player/lastlist.lst"));
+    }
+    void writeLastList(const QByteArray& bytes)
+    {
+        QDir().mkpath(QFileInfo(lastList()).path());
+        QFile file(lastList());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray readLastList()
+    {
+        QFile file(lastList());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QTemporaryDir home;
+    FakeEngine* fake = nullptr;
+    std::unique_ptr<frmMain> window;
+};
+
+} // namespace
+
+TEST_F(StartupTest, EveryControlSitsAtItsPlace)
+{
+    frmMain& w = *window;
+    struct Place {
+        QWidget* control;
+        int left, top, width, height;
+    };
+    const QList<Place> places = {
+        { w.cmdAbt, 120, 75, 255, 255 },
+        { w.Label3, 900, 45, 3615, 180 },
+        { w.Minimised, 4680, 75, 135, 135 },
+        { w.Closed, 4875, 75, 135, 135 },
+        { w.txtTitle, 1545, 270, 3345, 210 },
+        { w.lblpls, 75, 450, 105, 195 },
+        { w.Shape1, 60, 480, 1410, 495 },
+        { w.lblTime, 120, 525, 1335, 330 },
+        { w.LabVol, 1800, 540, 930, 180 },
+        { w.LabBal, 3360, 540, 600, 180 },
+        { w.Check1, 4200, 600, 330, 330 },
+        { w.cmdFull, 4545, 600, 330, 330 },
+        { w.scrlVol, 1560, 720, 1455, 135 },
+        { w.scrlBal, 3120, 720, 975, 135 },
+        { w.lblDuration, 480, 735, 840, 210 },
+        { w.scrlTime, 75, 1080, 4785, 135 },
+        { w.cmdBack, 690, 1320, 420, 300 },
+        { w.cmdPlay, 1110, 1320, 420, 300 },
+        { w.cmdPause, 1515, 1320, 420, 300 },
+        { w.cmdStop, 1920, 1320, 420, 300 },
+        { w.cmdForward, 2340, 1320, 420, 300 },
+        { w.cmdOpen, 2760, 1320, 420, 300 },
+        { w.chkRepeat, 3360, 1440, 765, 225 },
+        { w.chkSuffle, 4140, 1440, 390, 225 },
+        { w.chkPlay, 4515, 1440, 330, 225 },
+        { w.picPlayList, 0, 1800, 5160, 3870 },
+        { w.Label2, 290, 75, 3465, 180 },
+        { w.txtFN, 360, 360, 4455, 255 },
+        { w.lstPlay, 240, 540, 4605, 2790 },
+        { w.cmdAPlayList[0], 280, 3370, 855, 340 },
+        { w.cmdAPlayList[1], 1170, 3370, 975, 340 },
+        { w.cmdAPlayList[2], 2180, 3370, 975, 340 },
+        { w.cmdAPlayList[3], 3180, 3370, 855, 340 },
+        { w.cmdAPlayList[4], 4080, 3370, 735, 340 },
+    };
+    for (const Place& p : places) {
+        ASSERT_NE(p.control, nullptr);
+        EXPECT_EQ(p.control->geometry(), Twips::toPixels(p.left, p.top, p.width, p.height))
+            << p.left << "," << p.top;
+    }
+    EXPECT_TRUE(w.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(w.windowTitle().isEmpty());
+    EXPECT_EQ(w.Check1->Caption(), QStringLiteral("U"));
+    EXPECT_EQ(w.cmdPlay->Caption(), QStringLiteral("4"));
+    EXPECT_EQ(w.cmdPlay->toolTip(), QStringLiteral("Lire"));
+    EXPECT_EQ(w.cmdAPlayList[2]->Caption(), QStringLiteral("&Sauvgarder"));
+}
+
+TEST_F(StartupTest, LoadRestoresTheLastPlaylist)
+{
+    writeLastList("\"/m/a.mp3\"\r\n007\r\n\"007\"\n/m/b c.mp3");
+    window->scrlBal->setValue(3);
+    window->Form_Load();
+
+    EXPECT_EQ(window->playlist().Entries(), QStringList({ "/m/a.mp3", "7", "007", "/m/b c.mp3" }));
+    EXPECT_EQ(window->playlist().ListIndex(), -1);
+    EXPECT_EQ(window->playlist().CurrentTrack(), 0);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isLoaded());
+    EXPECT_FALSE(window->videoWindow().isVisible());
+    EXPECT_FALSE(window->Paused);
+    EXPECT_EQ(window->scrlBal->Value(), 10);
+    EXPECT_EQ(fake->calls.last(), QStringLiteral("setFileName:"));
+    EXPECT_TRUE(fake->callsStartingWith(QStringLiteral("Play")).isEmpty());
+    const QRegion mask = window->mask();
+    EXPECT_FALSE(mask.contains(QPoint(0, 0)));
+    EXPECT_TRUE(mask.contains(window->rect().center()));
+}
+
+TEST_F(StartupTest, UnloadWritesTheWritersForm)
+{
+    writeLastList("/m/a.mp3\n007\r\n\"/m/b c.mp3\"");
+    window->Form_Load();
+    window->playlist().Append(QStringLiteral("/m/new.ogg"));
+    QSignalSpy unloaded(window.get(), &frmMain::unloaded);
+    window->close();
+    EXPECT_EQ(unloaded.count(), 1);
+    EXPECT_EQ(readLastList(),
+        QByteArray("\"/m/a.mp3\"\r\n\"7\"\r\n\"/m/b c.mp3\"\r\n\"/m/new.ogg\"\r\n"));
+    EXPECT_FALSE(window->hasVideoWindow());
+}
+
+TEST_F(StartupTest, FirstRunCreatesTheFolderAndAnEmptyFile)
+{
+    window->Form_Load();
+    EXPECT_EQ(window->playlist().Count(), 0);
+    EXPECT_TRUE(QFileInfo(QFileInfo(lastList()).path()).isDir());
+    window->Form_Unload();
+    EXPECT_TRUE(QFileInfo::exists(lastList()));
+    EXPECT_EQ(readLastList(), QByteArray());
+}
+
+TEST_F(StartupTest, AnUnreadableLastListIsNotOverwritten)
+{
+    // A folder where the file should be cannot be read as a playlist.
+    QDir().mkpath(lastList());
+    window->Form_Load();
+    EXPECT_EQ(window->playlist().Count(), 0);
+    window->playlist().Append(QStringLiteral("/m/a.mp3"));
+    window->Form_Unload();
+    EXPECT_TRUE(QFileInfo(lastList()).isDir());
+}
+
+TEST_F(StartupTest, UnloadBeforeLoadWritesNothing)
+{
+    writeLastList("\"/keep.mp3\"\r\n");
+    window->close();
+    EXPECT_EQ(readLastList(), QByteArray("\"/keep.mp3\"\r\n"));
+}
+
+TEST_F(StartupTest, ClosePictureAndQuitItemUnload)
+{
+    window->Form_Load();
+    QSignalSpy unloaded(window.get(), &frmMain::unloaded);
+    window->Closed->click();
+    EXPECT_EQ(unloaded.count(), 1);
+    EXPECT_TRUE(QFileInfo::exists(lastList()));
+
+    frmMain second([] { return std::make_unique<FakeEngine>(); });
+    second.Form_Load();
+    QSignalSpy secondUnloaded(&second, &frmMain::unloaded);
+    second.mnuExit->trigger();
+    EXPECT_EQ(secondUnloaded.count(), 1);
+}
+
+TEST_F(StartupTest, PlaylistPanelToggle)
+{
+    window->Form_Load();
+    const struct {
+        bool checked;
+        int heightTwips;
+    } cases[]
+        = { { false, PanelToggle::kHeightWithoutPanel }, { true, PanelToggle::kHeightWithPanel } };
+    for (const auto& c : cases) {
+        window->chkPlay->setChecked(c.checked);
+        EXPECT_EQ(window->picPlayList->isVisibleTo(window.get()), c.checked);
+        EXPECT_EQ(window->height(), Twips::toPixelsY(c.heightTwips));
+        // The rounded corners follow the new bottom edge.
+        const QRegion mask = window->mask();
+        EXPECT_EQ(mask.boundingRect().height(), window->height());
+        EXPECT_FALSE(mask.contains(QPoint(0, window->height() - 1)));
+    }
+}
+
+TEST_F(StartupTest, ActivationEmptiesTheCaption)
+{
+    window->setWindowTitle(QStringLiteral("a song"));
+    window->Form_Activate();
+    EXPECT_TRUE(window->windowTitle().isEmpty());
+}
