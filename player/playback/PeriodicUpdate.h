@@ -5,6 +5,9 @@
 class frmMain;
 
 // The 500 ms update and the handlers of the three sliders and the time display.
+// The update polls the engine: it detects the end of a track and moves on,
+// keeps the position slider and the time text in step, scrolls the title and
+// applies the on-top state of the main window.
 class PeriodicUpdate : public QObject {
     Q_OBJECT
 public:
@@ -17,6 +20,21 @@ public:
     void lblTime_Click();
     void ShowDuration();
 
+    // How long scrlBal_Change holds the user interface after a balance change.
+    static constexpr int kBalancePauseMs = 250;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void endOfTrack();
+    void followPosition();
+    void scrollTitle();
+    void showTime();
+    void seedRandomGenerator();
+
     frmMain& m_main;
+    // True while scrlBal_Change lets pending events run, so that a balance
+    // change arriving then does not nest another round of pending events.
+    bool m_balanceSettling = false;
 };
