@@ -38,6 +38,14 @@ PeriodicUpdate::PeriodicUpdate(frmMain& main)
     m_main.tmrAnimate->start();
 }
 
+bool PeriodicUpdate::setSliderValue(sarv::Variateur& slider, int value)
+{
+    if (value < slider.Min() || value > slider.Max())
+        return false;
+    slider.setValue(short(value));
+    return true;
+}
+
 bool PeriodicUpdate::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_main.lblTime && event->type() == QEvent::MouseButtonRelease) {
@@ -78,7 +86,7 @@ void PeriodicUpdate::endOfTrack()
     const std::optional<double> duration = engine.Duration();
     if (!position || !duration || *duration > *position)
         return;
-    m_main.scrlTime->setValue(0);
+    setSliderValue(*m_main.scrlTime, 0);
     m_main.transport().cmdStop_Click();
     m_main.engine().setCurrentPosition(0);
     m_main.trackSelection().cmdForward_Click();
@@ -93,9 +101,7 @@ void PeriodicUpdate::followPosition()
     if (!position)
         return;
     sarv::Variateur& slider = *m_main.scrlTime;
-    const short value = std::min(TimeText::sliderSeconds(*position), slider.Max());
-    if (value >= slider.Min())
-        slider.setValue(value);
+    setSliderValue(slider, std::min(TimeText::sliderSeconds(*position), slider.Max()));
 }
 
 // The title marquee: the first character moves to the end. A character made

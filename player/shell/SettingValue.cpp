@@ -50,10 +50,13 @@ std::optional<int> toInteger(const QString& text)
 
 std::optional<double> toCoordinate(const QString& text)
 {
+    // No screen reaches this far (about 70 km); it keeps the conversion to
+    // pixels well defined.
+    constexpr double kFarthest = 1e8;
     const std::optional<double> number = toNumber(text);
-    // Single precision, as the coordinates are kept.
-    if (!number || std::fabs(*number) > std::numeric_limits<float>::max())
+    if (!number || std::fabs(*number) > kFarthest)
         return std::nullopt;
+    // Single precision, as the coordinates are kept.
     return double(float(*number));
 }
 

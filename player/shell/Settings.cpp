@@ -2,12 +2,11 @@
 
 #include "playback/LevelTable.h"
 #include "playback/MediaEngine.h"
+#include "playback/PeriodicUpdate.h"
 #include "shell/SettingValue.h"
 #include "shell/Twips.h"
 #include "shell/frmMain.h"
 #include "widgets/VelkorCmd.h"
-
-#include <sarv/Variateur.h>
 
 #include <QAction>
 #include <QCheckBox>
@@ -129,9 +128,9 @@ void Settings::GetValue()
     keepOnScreen();
 
     if (const std::optional<int> index = LevelTable::indexOf(engine.Volume(), LevelTable::kVolumeTop))
-        m_main.scrlVol->setValue(short(*index));
+        PeriodicUpdate::setSliderValue(*m_main.scrlVol, *index);
     if (const std::optional<int> index = LevelTable::indexOf(engine.Balance(), LevelTable::kBalanceTop))
-        m_main.scrlBal->setValue(short(*index));
+        PeriodicUpdate::setSliderValue(*m_main.scrlBal, *index);
 }
 
 void Settings::SaveSettings()
