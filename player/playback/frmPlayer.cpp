@@ -1,18 +1,174 @@
 #include "playback/frmPlayer.h"
 
 #include "playback/MediaEngine.h"
+#include "playback/MediaKind.h"
+#include "playlist/Playlist.h"
+#include "shell/Twips.h"
 #include "shell/frmMain.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// The drawing area leaves this margin (in twips) free at the right and bottom.
+constexpr double kDrawingMarginTwips = 20.0;
+
+} // namespace
 
 frmPlayer::frmPlayer(frmMain& main, std::unique_ptr<MediaEngine> engine)
     : m_main(main)
     , m_engine(std::move(engine))
 {
-    if (QWidget* area = m_engine->drawingArea())
+    setWindowFlag(Qt::Window);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(Twips::toPixelsX(1500), Twips::toPixelsY(1000));
+    resize(Twips::toPixelsX(4800), Twips::toPixelsY(3600));
+    if (QWidget* area = m_engine->drawingArea()) {
         area->setParent(this);
+        area->move(0, 0);
+        area->hide();
+    }
+    Form_Initialize();
 }
 
 frmPlayer::~frmPlayer() = default;
 
+// Creation: a window made while an audio file is open stays out of sight.
+void frmPlayer::Form_Initialize()
+{
+    if (MediaKind::endsIn(m_engine->FileName(), MediaKind::List::AudioAtCreation))
+        hide();
+}
+
 void frmPlayer::Form_Load()
 {
+    m_engine->setDisplaySize(m_main.mnuFit && m_main.mnuFit->isChecked() ? 4 : 0);
+    const QString fileName = m_engine->FileName();
+    if (fileName.isEmpty())
+        return;
+    if (!MediaKind::endsIn(fileName, MediaKind::List::NotShown))
+        show();
+    m_main.playlist().setCurrentTrack(short(m_main.playlist().ListIndex()));
+    setWindowTitle(fileName);
+}
+
+// Repaint: the window stays up only for video, and gives way to the engine's
+// own full-screen picture.
+void frmPlayer::Form_Paint()
+{
+    if (!MediaKind::endsIn(m_engine->FileName(), MediaKind::List::Video))
+        hide();
+    if (m_engine->DisplaySize() == 3)
+        showMinimized();
+    syncDrawingArea();
+}
+
+void frmPlayer::Form_GotFocus()
+{
+    setWindowTitle(m_engine->FileName());
+}
+
+void frmPlayer::Form_Resize()
+{
+    if (m_main.mnuFit && m_main.mnuFit->isChecked()) {
+        const int size = m_engine->DisplaySize();
+        if (size != 4 && size != 3)
+            m_engine->setDisplaySize(4);
+    }
+    const int w = Twips::toPixelsX(Twips::fromPixelsX(width()) - kDrawingMarginTwips);
+    const int h = Twips::toPixelsY(Twips::fromPixelsY(height()) - kDrawingMarginTwips);
+    m_engine->setDrawingSize(std::max(0, w), std::max(0, h));
+}
+
+// Unloading does nothing of its own: the engine goes with the window, and the
+// next access to the engine loads a new window with nothing open.
+void frmPlayer::Form_Unload()
+{
+}
+
+void frmPlayer::syncDrawingArea()
+{
+    QWidget* area = m_engine->drawingArea();
+    if (!area)
+        return;
+    area->setVisible(MediaKind::endsIn(m_engine->FileName(), MediaKind::List::Video));
+}
+
+void frmPlayer::paintEvent(QPaintEvent*)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (m_background.size() != size() * ratio)
+        m_background = drawIdleBackground(size(), ratio);
+    QPainter painter(this);
+    painter.drawImage(rect(), m_background);
+
+    // Hiding or minimising a window from inside its own paint event is unsafe;
+    // the repaint handler runs right after it instead, once per burst of paints.
+    if (!m_paintQueued) {
+        m_paintQueued = true;
+        QTimer::singleShot(0, this, [this] {
+            m_paintQueued = false;
+            Form_Paint();
+        });
+    }
+}
+
+void frmPlayer::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmPlayer::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    syncDrawingArea();
+}
+
+void frmPlayer::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_GotFocus();
+}
+
+// Closing the video window unloads it, as the hub does at shutdown. The hub
+// deletes it once this event has returned.
+void frmPlayer::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+    QPointer<frmPlayer> self(this);
+    frmMain* main = &m_main;
+    QTimer::singleShot(0, main, [main, self] {
+        if (self && main->hasVideoWindow() && &main->videoWindow() == self)
+            main->unloadVideoWindow();
+    });
+}
+
+QImage drawIdleBackground(QSize size, qreal devicePixelRatio)
+{
+    QImage image(size * devicePixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    QPainter painter(&image);
+    QLinearGradient gradient(0, 0, 0, size.height());
+    gradient.setColorAt(0.0, QColor(28, 36, 52));
+    gradient.setColorAt(1.0, QColor(10, 12, 20));
+    painter.fillRect(QRect(QPoint(0, 0), size), gradient);
+
+    QFont font = painter.font();
+    font.setPixelSize(std::max(10, size.height() / 12));
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(70, 84, 110));
+    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter,
+                     QStringLiteral("Velkor Player 2.0"));
+    return image;
 }

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QImage>
+
+// The two pictures of the shuffle check box, drawn at the given size in pixels:
+// off shows two parallel arrows, on shows two arrows that cross.
+QImage drawShufflePicture(bool on, int size);

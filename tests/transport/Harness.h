@@ -1,0 +1,74 @@
+#pragma once
+
+// A main window on a fake engine, with scripted prompts, for the transport and
+// track-selection tests.
+#include "playback/MediaEngine.h"
+#include "playback/Transport.h"
+#include "playback/frmPlayer.h"
+#include "playlist/Playlist.h"
+#include "playlist/TrackSelection.h"
+#include "shell/frmMain.h"
+#include "support/FakeEngine.h"
+#include "support/ScriptedPrompts.h"
+#include "widgets/VelkorCmd.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QStringList>
+
+#include <functional>
+
+struct Harness {
+    ScriptedPrompts prompts;
+    FakeEngine* fake = nullptr;
+    frmMain main { [this] {
+        auto engine = std::make_unique<FakeEngine>();
+        fake = engine.get();
+        return engine;
+    } };
+
+    Harness()
+    {
+        main.engine(); // creates the video window and the fake
+    }
+
+    explicit Harness(const QStringList& entries)
+        : Harness()
+    {
+        main.playlist().AppendMany(entries);
+    }
+
+    Playlist& playlist() { return main.playlist(); }
+    TrackSelection& tracks() { return main.trackSelection(); }
+    Transport& transport() { return main.transport(); }
+    frmPlayer& video() { return main.videoWindow(); }
+
+    // Selects an entry and starts it, as a double-click does.
+    void start(int index)
+    {
+        playlist().setListIndex(index);
+        tracks().lstPlay_DblClick();
+    }
+
+    // The paths opened so far, in order.
+    QStringList opened() const
+    {
+        QStringList out;
+        for (const QString& c : fake->callsStartingWith(QStringLiteral("setFileName:")))
+            out << c.mid(int(qstrlen("setFileName:")));
+        return out;
+    }
+};
+
+// Lets events run until the condition holds or the time is up.
+inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = 3000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}

@@ -1,0 +1,150 @@
+// The video window: load, repaint, resize, unload and its own background.
+#include "Harness.h"
+
+#include "shell/Twips.h"
+
+#include <QAction>
+
+#include <gtest/gtest.h>
+
+TEST(frmPlayer, RepaintKeepsTheWindowOnlyForVideo)
+{
+    struct Case {
+        const char* file;
+        bool visibleAtStart;
+        bool visibleAfterRepaint;
+    };
+    const Case cases[] = {
+        { "/m/song.mp3", false, false }, { "/m/song.wma", true, false },
+        { "/m/clip.avi", true, true },   { "/m/clip.mpeg", true, true },
+        { "/m/clip.mkv", true, false },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        Harness h({ QString::fromUtf8(c.file) });
+        h.start(0);
+        EXPECT_EQ(h.video().isVisible(), c.visibleAtStart);
+        if (c.visibleAtStart) {
+            h.video().repaint();
+            EXPECT_EQ(waitFor([&] { return !h.video().isVisible(); }, c.visibleAfterRepaint ? 300 : 3000),
+                      !c.visibleAfterRepaint);
+        }
+        EXPECT_EQ(h.video().isVisible(), c.visibleAfterRepaint);
+    }
+}
+
+TEST(frmPlayer, AudioAfterVideoHidesTheWindowAtItsRepaint)
+{
+    Harness h({ QStringLiteral("/m/clip.avi"), QStringLiteral("/m/song.wma") });
+    h.start(0);
+    ASSERT_FALSE(waitFor([&] { return !h.video().isVisible(); }, 300)); // painted, stays
+    h.start(1);
+    EXPECT_TRUE(waitFor([&] { return !h.video().isVisible(); }));
+}
+
+TEST(frmPlayer, VideoShowsTheDrawingAreaOtherwiseTheBackground)
+{
+    Harness h({ QStringLiteral("/m/clip.avi") });
+    QWidget* area = h.fake->drawingArea();
+    ASSERT_EQ(area->parentWidget(), &h.video());
+    EXPECT_EQ(area->pos(), QPoint(0, 0));
+    h.start(0);
+    EXPECT_TRUE(waitFor([&] { return area->isVisible(); }));
+    h.fake->setFileName(QString());
+    h.video().Form_Paint();
+    EXPECT_TRUE(area->isHidden());
+}
+
+TEST(frmPlayer, FullScreenMinimisesOnRepaint)
+{
+    Harness h({ QStringLiteral("/m/clip.avi") });
+    h.start(0);
+    h.fake->displaySize = 3;
+    h.video().update();
+    EXPECT_TRUE(waitFor([&] { return bool(h.video().windowState() & Qt::WindowMinimized); }));
+}
+
+TEST(frmPlayer, ResizeFitsTheDrawingAreaAndTheDisplaySize)
+{
+    struct Case {
+        const char* name;
+        bool fit;
+        int sizeBefore;
+        int sizeAfter;
+    };
+    const Case cases[] = {
+        { "fit from the media's size", true, 0, 4 },
+        { "fit keeps full screen", true, 3, 3 },
+        { "fit already", true, 4, 4 },
+        { "no fit", false, 0, 0 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Harness h;
+        h.main.mnuFit->setChecked(c.fit);
+        h.fake->displaySize = c.sizeBefore;
+        h.video().show();
+        h.video().resize(400, 300);
+        ASSERT_TRUE(waitFor([&] { return h.video().size() == QSize(400, 300); }));
+        EXPECT_EQ(h.fake->displaySize, c.sizeAfter);
+        // The area is the inner size less 20 twips.
+        EXPECT_NEAR(h.fake->width, 400 - 20 / Twips::perPixelX(), 0.5);
+        EXPECT_NEAR(h.fake->height, 300 - 20 / Twips::perPixelY(), 0.5);
+        EXPECT_EQ(h.fake->drawingArea()->size(), QSize(h.fake->width, h.fake->height));
+    }
+}
+
+TEST(frmPlayer, LoadTakesTheFitSettingAndTheOpenFile)
+{
+    struct Case {
+        const char* name;
+        bool fit;
+        QString fileName;
+        int selection;
+        int displaySize;
+        bool visible;
+        int currentTrack;
+    };
+    const Case cases[] = {
+        { "nothing open", false, QString(), 1, 0, false, 7 },
+        { "nothing open, fit", true, QString(), 1, 4, false, 7 },
+        { "video open", false, QStringLiteral("/m/clip.avi"), 1, 0, true, 1 },
+        { "video open, no selection", false, QStringLiteral("/m/clip.avi"), -1, 0, true, -1 },
+        { "mp3 open", false, QStringLiteral("/m/song.mp3"), 1, 0, false, 1 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedPrompts prompts;
+        FakeEngine* fake = nullptr;
+        frmMain main([&] {
+            auto engine = std::make_unique<FakeEngine>();
+            engine->fileName = c.fileName;
+            fake = engine.get();
+            return engine;
+        });
+        main.playlist().AppendMany({ QStringLiteral("/m/a"), QStringLiteral("/m/b") });
+        main.playlist().setListIndex(c.selection);
+        main.playlist().setCurrentTrack(7);
+        main.mnuFit->setChecked(c.fit);
+        main.engine();
+        EXPECT_EQ(fake->displaySize, c.displaySize);
+        EXPECT_EQ(main.videoWindow().isVisible(), c.visible);
+        EXPECT_EQ(main.playlist().CurrentTrack(), c.currentTrack);
+        if (!c.fileName.isEmpty()) {
+            EXPECT_EQ(main.videoWindow().windowTitle(), c.fileName);
+        }
+    }
+}
+
+TEST(frmPlayer, ClosingUnloadsTheWindowAndItsEngine)
+{
+    Harness h({ QStringLiteral("/m/clip.avi") });
+    h.start(0);
+    h.video().close();
+    ASSERT_TRUE(waitFor([&] { return !h.main.hasVideoWindow(); }));
+
+    // The next access loads a new window with nothing open.
+    EXPECT_TRUE(h.main.engine().FileName().isEmpty());
+    EXPECT_EQ(h.fake->calls, QStringList { "setDisplaySize:0" });
+    EXPECT_FALSE(h.video().isVisible());
+}
