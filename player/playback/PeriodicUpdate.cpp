@@ -73,7 +73,8 @@ void PeriodicUpdate::tmrAnimate_Timer()
     m_main.scrlTimeTag = kGuardOpen;
     scrollTitle();
     showTime();
-    seedRandomGenerator();
+    // Shuffle play draws from a generator seeded anew from the clock.
+    m_main.trackSelection().Randomize();
 }
 
 // When the position has reached the duration, stop, rewind and go on with the
@@ -137,11 +138,6 @@ void PeriodicUpdate::showTime()
     m_main.lblTime->setText(TimeText::text(seconds));
 }
 
-// Re-seeds the generator that shuffle play draws from, from the clock.
-void PeriodicUpdate::seedRandomGenerator()
-{
-    // TODO(track selection): call the shuffle generator's seeding once it exists.
-}
 
 // A drag of the position slider seeks; the update's own moves do not, and
 // neither does anything before the first update has run.

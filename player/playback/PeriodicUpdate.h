@@ -39,7 +39,6 @@ private:
     void followPosition();
     void scrollTitle();
     void showTime();
-    void seedRandomGenerator();
 
     frmMain& m_main;
     // True while scrlBal_Change lets pending events run, so that a balance

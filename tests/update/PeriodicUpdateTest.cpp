@@ -1,6 +1,8 @@
 // The periodic update and the handlers of the sliders and the time display,
 // against a scripted engine.
 #include "playback/PeriodicUpdate.h"
+#include "playlist/Playlist.h"
+#include "playlist/TrackSelection.h"
 #include "shell/frmMain.h"
 #include "support/FakeEngine.h"
 
@@ -139,17 +141,45 @@ TEST_F(PeriodicUpdateTest, SeekGuard)
     EXPECT_EQ(*fake->position, 30.0);
 }
 
-TEST_F(PeriodicUpdateTest, EndOfTrackPutsSliderAtZeroAndRewinds)
+TEST_F(PeriodicUpdateTest, EndOfTrackMovesToTheNextEntry)
 {
-    playAt(100.0, 100.0);
-    window.scrlTime->setValue(50);
-    update().tmrAnimate_Timer(); // opens the guard
-    fake->calls.clear();
-    fake->position = 100.0;
-    update().tmrAnimate_Timer();
-    EXPECT_EQ(window.scrlTime->Value(), 0);
-    EXPECT_EQ(*fake->position, 0.0);
-    EXPECT_EQ(fake->calls.last(), QStringLiteral("setCurrentPosition:0"));
+    const struct {
+        bool repeat;
+        int lastOpened; // index of the entry open after the update
+    } cases[] = { { false, 2 }, { true, 0 } };
+    for (const auto& c : cases) {
+        const QStringList entries
+            = { QStringLiteral("/m/0.wav"), QStringLiteral("/m/1.wav"), QStringLiteral("/m/2.wav") };
+        window.playlist().Clear();
+        window.playlist().AppendMany(entries);
+        window.RepeatOn = c.repeat;
+        window.playlist().setListIndex(2);
+        window.trackSelection().lstPlay_DblClick();
+        update().tmrAnimate_Timer(); // opens the seek guard
+        fake->calls.clear();
+
+        fake->position = *fake->duration; // the last entry has played to its end
+        update().tmrAnimate_Timer();
+        EXPECT_EQ(fake->fileName, entries[c.lastOpened]) << c.repeat;
+        EXPECT_EQ(window.scrlTime->Value(), 0);
+        EXPECT_EQ(*fake->position, 0.0);
+        // Slider to 0 (a seek while the guard is open), stop and rewind.
+        const QStringList head = fake->calls.mid(0, 4);
+        EXPECT_EQ(head,
+                  (QStringList { QStringLiteral("setCurrentPosition:0"), QStringLiteral("Stop"),
+                                 QStringLiteral("setCurrentPosition:0"),
+                                 QStringLiteral("setCurrentPosition:0") }))
+            << fake->calls.join(QLatin1Char(' ')).toStdString();
+        if (!c.repeat) {
+            // End of the list: nothing else starts, the slider stays at 0.
+            EXPECT_TRUE(fake->callsStartingWith(QStringLiteral("setFileName:/m/")).isEmpty());
+            EXPECT_FALSE(fake->playing);
+            update().tmrAnimate_Timer();
+            EXPECT_EQ(window.scrlTime->Value(), 0);
+        } else {
+            EXPECT_TRUE(fake->playing);
+        }
+    }
 }
 
 TEST_F(PeriodicUpdateTest, TitleScrollsAndShowsWhenMinimised)
