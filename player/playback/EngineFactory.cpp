@@ -1,8 +1,8 @@
 #include "playback/EngineFactory.h"
 
-#include "playback/MediaEngine.h"
+#include "playback/MpvEngine.h"
 
 std::unique_ptr<MediaEngine> createMediaEngine()
 {
-    return nullptr;
+    return std::make_unique<MpvEngine>(MpvEngine::VideoOutput::Surface);
 }

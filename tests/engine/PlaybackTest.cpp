@@ -1,0 +1,140 @@
+// Playing with the real engine: the end of a file, seeking, Stop and Pause.
+#include "EngineMedia.h"
+#include "playback/MpvEngine.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+double position(const MpvEngine& engine)
+{
+    return engine.CurrentPosition().value_or(-1.0);
+}
+
+class EngineEnd : public ::testing::TestWithParam<const char*> {};
+
+// The player's end-of-track test is Duration <= CurrentPosition; the media must
+// stay open at its end for it to hold.
+TEST_P(EngineEnd, StaysOpenWithThePositionAtTheDuration)
+{
+    const EngineMedia& media = EngineMedia::get();
+    ASSERT_TRUE(media.ok);
+    MpvEngine engine(MpvEngine::VideoOutput::None, EngineMedia::silent(4.0));
+    const QString path = media.path(QString::fromLatin1(GetParam()));
+    engine.setFileName(path);
+    ASSERT_FALSE(engine.HasError()) << engine.ErrorDescription().toStdString();
+
+    const auto atEnd = [&] {
+        const auto duration = engine.Duration();
+        const auto pos = engine.CurrentPosition();
+        return duration && pos && *duration <= *pos;
+    };
+    ASSERT_TRUE(EngineMedia::waitUntil(atEnd, 5000)) << "position " << position(engine);
+    QTest::qWait(200);
+    EXPECT_TRUE(atEnd());
+    EXPECT_EQ(engine.FileName(), path);
+    EXPECT_FALSE(engine.HasError());
+
+    // Opening again after the end starts playing again (the end's pause does
+    // not carry over).
+    engine.setFileName(path);
+    EXPECT_TRUE(EngineMedia::waitUntil([&] { return position(engine) > 0.2; }, 3000));
+    EXPECT_FALSE(atEnd());
+}
+
+INSTANTIATE_TEST_SUITE_P(Media, EngineEnd, ::testing::Values("stereo.wav", "clip.mpg", "clip.avi", "song.mp3"));
+
+struct SeekCase {
+    const char* file;
+    double target;
+    double expected;
+};
+
+class EngineSeek : public ::testing::TestWithParam<SeekCase> {};
+
+TEST_P(EngineSeek, ReadRightAfterTheWriteAnswersTheNewPosition)
+{
+    const EngineMedia& media = EngineMedia::get();
+    ASSERT_TRUE(media.ok);
+    MpvEngine engine(MpvEngine::VideoOutput::None, EngineMedia::silent());
+    engine.setFileName(media.path(QString::fromLatin1(GetParam().file)));
+    ASSERT_FALSE(engine.HasError());
+    engine.Pause();
+
+    ASSERT_TRUE(engine.setCurrentPosition(GetParam().target));
+    ASSERT_TRUE(engine.CurrentPosition().has_value());
+    EXPECT_DOUBLE_EQ(*engine.CurrentPosition(), GetParam().expected);
+    // Once libmpv has restarted there, the position it reports agrees.
+    QTest::qWait(300);
+    EXPECT_NEAR(position(engine), GetParam().expected, 0.1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, EngineSeek,
+                         ::testing::Values(SeekCase{"stereo.wav", 1.25, 1.25}, SeekCase{"stereo.wav", 0.0, 0.0},
+                                           SeekCase{"stereo.wav", -3.0, 0.0}, SeekCase{"clip.mpg", 1.0, 1.0},
+                                           SeekCase{"song.mp3", 0.5, 0.5}));
+
+TEST(EngineSeek, PastTheEndReadsTheDuration)
+{
+    const EngineMedia& media = EngineMedia::get();
+    MpvEngine engine(MpvEngine::VideoOutput::None, EngineMedia::silent());
+    engine.setFileName(media.path("stereo.wav"));
+    ASSERT_TRUE(engine.setCurrentPosition(99.0));
+    const double duration = engine.Duration().value_or(0.0);
+    EXPECT_DOUBLE_EQ(position(engine), duration);
+    QTest::qWait(300);
+    EXPECT_LE(duration, position(engine));
+}
+
+TEST(EngineSeek, RewindAfterTheEndPlaysAgain)
+{
+    const EngineMedia& media = EngineMedia::get();
+    MpvEngine engine(MpvEngine::VideoOutput::None, EngineMedia::silent(4.0));
+    engine.setFileName(media.path("stereo.wav"));
+    ASSERT_TRUE(EngineMedia::waitUntil([&] { return position(engine) >= engine.Duration().value_or(1e9); }, 5000));
+
+    // What the player does at the end: Stop, rewind, and later Play.
+    engine.Stop();
+    ASSERT_TRUE(engine.setCurrentPosition(0.0));
+    EXPECT_EQ(position(engine), 0.0);
+    engine.Play();
+    EXPECT_TRUE(EngineMedia::waitUntil([&] { return position(engine) > 0.3; }, 3000));
+    EXPECT_LT(position(engine), engine.Duration().value_or(0.0));
+}
+
+// Stop halts without rewinding; Pause likewise; Play goes on from there.
+TEST(EngineTransport, StopAndPauseKeepThePosition)
+{
+    const EngineMedia& media = EngineMedia::get();
+    MpvEngine engine(MpvEngine::VideoOutput::None, EngineMedia::silent());
+    engine.setFileName(media.path("stereo.wav"));
+    ASSERT_TRUE(EngineMedia::waitUntil([&] { return position(engine) > 0.3; }, 3000));
+
+    for (auto halt : {&MpvEngine::Stop, &MpvEngine::Pause}) {
+        (engine.*halt)();
+        QTest::qWait(50);
+        const double halted = position(engine);
+        EXPECT_GT(halted, 0.2);
+        QTest::qWait(300);
+        EXPECT_NEAR(position(engine), halted, 0.02);
+        EXPECT_EQ(engine.FileName(), media.path("stereo.wav"));
+
+        engine.Play();
+        EXPECT_TRUE(EngineMedia::waitUntil([&] { return position(engine) > halted + 0.1; }, 3000));
+    }
+}
+
+// Without any sound device (none on the test machines, and no ao option given
+// here), files still play, silently, with the position advancing.
+TEST(EngineTransport, PlaysWithoutASoundDevice)
+{
+    const EngineMedia& media = EngineMedia::get();
+    MpvEngine engine(MpvEngine::VideoOutput::None, {{QStringLiteral("ao"), QStringLiteral("alsa:device=[nodevice]")}});
+    engine.setFileName(media.path("stereo.wav"));
+    ASSERT_FALSE(engine.HasError()) << engine.ErrorDescription().toStdString();
+    EXPECT_TRUE(EngineMedia::waitUntil([&] { return position(engine) > 0.3; }, 3000));
+}
+
+} // namespace

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// Real media for tests and benchmarks, made at run time (nothing binary is kept
+// in the repository).
+//
+//   MediaGenerator::wav(path, seconds, channels)  writes a 16-bit 44.1 kHz PCM
+//       WAV directly: a 440 Hz tone at half scale, 1 (mono) or 2 channels.
+//   MediaGenerator::encode(path, seconds, kind)   encodes with libmpv's encoder
+//       from its lavfi test sources: a colour test picture (320x240, 25 fps)
+//       plus a 440 Hz mono tone, or the tone alone for Kind::Mp3.
+//   MediaGenerator::text(path, bytes)              a file that is no media.
+//
+// Each returns true when the file was written. encode() needs LC_NUMERIC "C"
+// (the shared test main sets it). Kinds and their containers:
+//   Mpeg1 -> MPEG-1 video + MP2 audio in an MPEG program stream (.mpg, .dat)
+//   Avi   -> MPEG-4 part 2 video + MP3 audio in AVI
+//   Mp3   -> MP3 audio only
+class MediaGenerator {
+public:
+    enum class Kind { Mpeg1, Avi, Mp3 };
+
+    static bool wav(const QString& path, double seconds, int channels = 2);
+    static bool encode(const QString& path, double seconds, Kind kind);
+    static bool text(const QString& path, const QByteArray& bytes);
+};
