@@ -13,10 +13,13 @@ namespace {
 std::optional<QString> localPath(const QString& argument, const QString& workingFolder)
 {
     if (argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
+        // Only this machine's files: no host, or "localhost".
         const QUrl url(argument);
-        if (!url.isValid() || !url.isLocalFile() || url.toLocalFile().isEmpty())
+        const QString host = url.host();
+        if (!url.isValid() || !url.isLocalFile() || url.path().isEmpty()
+            || !(host.isEmpty() || host == QLatin1String("localhost")))
             return std::nullopt;
-        return QDir::cleanPath(url.toLocalFile());
+        return QDir::cleanPath(url.path());
     }
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
     if (scheme.match(argument).hasMatch())
@@ -38,11 +41,9 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QString& work
             if (argument == QLatin1String("--")) {
                 optionsEnded = true;
             } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-                result.action = Action::Help;
-                return result;
+                return CommandLine { Action::Help, {}, {} };
             } else if (argument == QLatin1String("--version")) {
-                result.action = Action::Version;
-                return result;
+                return CommandLine { Action::Version, {}, {} };
             } else {
                 result.warnings << QStringLiteral("velkor-player : option inconnue ignorée : %1")
                                        .arg(argument);
