@@ -1,36 +1,168 @@
 #pragma once
 
+#include <sarv/FaceRenderer.h>
+#include <sarv/Status.h>
 #include <sarv/sarv_export.h>
 
+#include <QImage>
+#include <QVariant>
 #include <QWidget>
 
 namespace sarv {
 
 class PropertyBag;
 
-// The slider control "Sarv.Variateur". Placeholder: the model only, no drawing.
+// The slider control "Sarv.Variateur": a horizontal track with a gradient face
+// whose colours follow the value, an optional 3-D border and a shaded thumb.
+//
+// Colours are 32-bit values with red in the low byte. Min, Max and Value are
+// 16-bit. Before InitProperties or ReadProperties every property is unset and
+// counts as 0 (black colours, empty range, no thumb, no border).
+//
+// Every accepted setter stores the value, emits propertyChanged with the
+// property's name, then repaints (Value emits Change between storing and the
+// notification, even when the value did not change). Min, Max and Value reject
+// out-of-range values with a message through MessageSink and keep the old
+// value; the setter still succeeds. A setter fails only when the repaint does
+// (a thumb with Max equal to Min), after storing and notifying.
 class SARV_EXPORT Variateur : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(uint Backcolor READ Backcolor WRITE setBackcolor)
+    Q_PROPERTY(uint BorderColorUp READ BorderColorUp WRITE setBorderColorUp)
+    Q_PROPERTY(uint BorderColorDown READ BorderColorDown WRITE setBorderColorDown)
+    Q_PROPERTY(uint ForeColorMin1 READ ForeColorMin1 WRITE setForeColorMin1)
+    Q_PROPERTY(uint ForeColorMin2 READ ForeColorMin2 WRITE setForeColorMin2)
+    Q_PROPERTY(uint ForeColorMax1 READ ForeColorMax1 WRITE setForeColorMax1)
+    Q_PROPERTY(uint ForeColorMax2 READ ForeColorMax2 WRITE setForeColorMax2)
+    Q_PROPERTY(short Min READ Min WRITE setMin)
+    Q_PROPERTY(short Max READ Max WRITE setMax)
+    Q_PROPERTY(short Value READ Value WRITE setValue)
+    Q_PROPERTY(Pos DegradeMode READ DegradeMode WRITE setDegradeMode)
+    Q_PROPERTY(BWidth ButtonWidth READ ButtonWidth WRITE setButtonWidth)
+    Q_PROPERTY(uint ButtonColor READ ButtonColor WRITE setButtonColor)
+    Q_PROPERTY(bool Border READ Border WRITE setBorder)
+    Q_PROPERTY(QVariant Hwnd READ Hwnd)
+    // Descriptions a designer shows beside each property and the Refresh method.
+    Q_CLASSINFO("Backcolor", "Renvoie ou défini la couleur de fond du controle")
+    Q_CLASSINFO("BorderColorUp", "Renvoie ou défini la couleur de la bordure de gauche et d'en haut")
+    Q_CLASSINFO("BorderColorDown", "Renvoie ou défini la couleur de la bordure du bas et de droite")
+    Q_CLASSINFO("ForeColorMin1", "Renvoie ou défini la couleur du haut ou de gauche lorsque la "
+                                 "propriété Valeur correspond à  la propriété Min")
+    Q_CLASSINFO("ForeColorMin2", "Renvoie ou défini la couleur du bas ou de droite lorsque la "
+                                 "propriété Valeur correspond à  la propriété Min")
+    Q_CLASSINFO("ForeColorMax1", "Renvoie ou défini la couleur du haut ou de gauche lorsque la "
+                                 "propriété Valeur correspond à  la propriété Max")
+    Q_CLASSINFO("ForeColorMax2", "Renvoie ou défini la couleur du bas ou de droite lorsque la "
+                                 "propriété Valeur correspond à  la propriété Max")
+    Q_CLASSINFO("Min", "Renvoi ou défini la valeur minimale pouvant être atteinte par le bouton")
+    Q_CLASSINFO("Max", "Renvoi ou défini la valeur maximale pouvant être atteinte par le bouton")
+    Q_CLASSINFO("Value", "Renvoie ou défini la valeur indiquée par le bouton")
+    Q_CLASSINFO("DegradeMode", "Renvoie ou défini une valeur indiquant si le dégrader des couleur "
+                               "doit se faire horizontalement ou verticalement")
+    Q_CLASSINFO("ButtonWidth", "Renvoie ou défini la largeur du boutton")
+    Q_CLASSINFO("ButtonColor", "Renvoie ou défini la couleur du bouton")
+    Q_CLASSINFO("Border", "Renvoie ou défini une valeur qui détermine si la bordure du controle "
+                          "est tracée")
+    Q_CLASSINFO("Refresh", "Cette méthode actualise le controle au cas où il y aurai un problème")
+
 public:
+    // Direction of the gradient bands. Any other value draws no gradient.
+    enum Pos : int { horizontal = 0, vertical = 1 };
+    Q_ENUM(Pos)
+    // Thumb width in pixels. Any other value is kept but draws no thumb.
+    enum BWidth : int { Large = 20, Normal = 10, Small = 5 };
+    Q_ENUM(BWidth)
+
+    // Creates the control with every property unset and paints it once.
     explicit Variateur(QWidget* parent = nullptr);
 
+    uint Backcolor() const { return m_backcolor; }
+    Status setBackcolor(uint colour);
+    uint BorderColorUp() const { return m_borderColorUp; }
+    Status setBorderColorUp(uint colour);
+    uint BorderColorDown() const { return m_borderColorDown; }
+    Status setBorderColorDown(uint colour);
+    uint ForeColorMin1() const { return m_foreColorMin1; }
+    Status setForeColorMin1(uint colour);
+    uint ForeColorMin2() const { return m_foreColorMin2; }
+    Status setForeColorMin2(uint colour);
+    uint ForeColorMax1() const { return m_foreColorMax1; }
+    Status setForeColorMax1(uint colour);
+    uint ForeColorMax2() const { return m_foreColorMax2; }
+    Status setForeColorMax2(uint colour);
     short Min() const { return m_min; }
-    void setMin(short value);
+    Status setMin(short value);
     short Max() const { return m_max; }
-    void setMax(short value);
+    Status setMax(short value);
     short Value() const { return m_value; }
-    void setValue(short value);
+    Status setValue(short value);
+    Pos DegradeMode() const { return m_degradeMode; }
+    Status setDegradeMode(Pos mode);
+    BWidth ButtonWidth() const { return m_buttonWidth; }
+    Status setButtonWidth(BWidth width);
+    // Stored and saved; the thumb itself is always drawn in yellow, RGB(255, 255, 0).
+    uint ButtonColor() const { return m_buttonColor; }
+    Status setButtonColor(uint colour);
+    bool Border() const { return m_border; }
+    Status setBorder(bool border);
+    // The native handle of the window the control draws in, as a 32-bit integer.
+    QVariant Hwnd() const;
 
-    bool ReadProperties(const PropertyBag& bag);
+    // Repaints the whole face into the retained image and schedules its display.
+    Status Refresh();
+
+    // Defaults of a newly placed control: no border, horizontal gradient from
+    // green to black at Min and red to black at Max, range 0..10, thumb Normal.
+    Status InitProperties();
+    // Loads the properties from bag, unset keys taking their defaults, without
+    // checks or notifications, then repaints. A value that cannot be converted
+    // ends the load (earlier properties stay loaded) and gives false and error.
+    bool ReadProperties(const PropertyBag& bag, QString* error = nullptr);
+    // Saves the properties into bag; values equal to their default are left out,
+    // except the button colour, which is always written.
+    void WriteProperties(PropertyBag& bag) const;
+
+    // The face as last painted, one image pixel per widget pixel.
+    const QImage& face() const { return m_face; }
+    FaceState faceState() const;
 
 Q_SIGNALS:
+    // The value changed (by the Value setter, or by the mouse after the redraw).
     void Change();
+    // The control was clicked (pressed and released on it).
     void Click();
+    // The container's property-changed notification, with the property's name.
+    void propertyChanged(const QString& name);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    Status accepted(const char* name);
+    Status setColour(uint& field, uint colour, const char* name);
+    void pointerAt(double x);
+
+    uint m_backcolor = 0;
+    uint m_borderColorUp = 0;
+    uint m_borderColorDown = 0;
+    uint m_foreColorMin1 = 0;
+    uint m_foreColorMin2 = 0;
+    uint m_foreColorMax1 = 0;
+    uint m_foreColorMax2 = 0;
     short m_min = 0;
-    short m_max = 10;
+    short m_max = 0;
     short m_value = 0;
+    Pos m_degradeMode = horizontal;
+    BWidth m_buttonWidth = BWidth(0);
+    uint m_buttonColor = 0;
+    bool m_border = false;
+
+    QImage m_face;
+    Qt::MouseButton m_pressedButton = Qt::NoButton;
 };
 
 } // namespace sarv
