@@ -1,11 +1,17 @@
 #pragma once
 
+#include "dialogs/Prompts.h"
+
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class frmMain;
 
-// Adding media to the playlist: a file, a folder, the tracks of a video CD.
+// Adding media to the playlist: a file, a folder, the tracks of a video CD, and
+// playing the video CD at once. It owns the add menu mnuMain that the playlist
+// panel's "&Ajouter" button pops up.
 class MediaAdder : public QObject {
     Q_OBJECT
 public:
@@ -16,10 +22,27 @@ public:
     void mnuAddVCD_Click();
     void mnuAutoVCD_Click();
 
+    // The "&Ajouter" button: the add menu at the mouse position.
+    void popUpAddMenu();
+
     // The mount point, with a trailing "/", of the first mounted optical disc
-    // listed in the mount table; "" when there is none.
+    // listed in the mount table; "" when there is none or the table cannot be read.
     static QString FindCdDrive(const QString& mountTable = QStringLiteral("/proc/self/mounts"));
 
+    // The video CD tracks under drive (a mount point ending in "/", or "" to
+    // search from the current folder): the files avseq*.* of the folder mpegav,
+    // both matched without regard to case, spelt as the file system spells them.
+    static QStringList VcdTracks(const QString& drive);
+
+    // MediaFilter as the choices of a file dialog: descriptions with their
+    // blanks, patterns split at ";".
+    static QList<Prompts::FileFilter> mediaFileFilters();
+
 private:
+    // The add-file dialog: the chosen path, "" when cancelled.
+    QString chooseMediaFile();
+    // The folder picker: the chosen folder, "" when cancelled.
+    QString chooseFolder();
+
     frmMain& m_main;
 };
