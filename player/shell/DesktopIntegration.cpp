@@ -1,6 +1,7 @@
 #include "shell/DesktopIntegration.h"
 
 #include "playback/MediaEngine.h"
+#include "playlist/FolderScan.h"
 #include "playlist/MediaFilter.h"
 #include "playlist/Playlist.h"
 #include "playlist/TrackSelection.h"
@@ -79,19 +80,7 @@ QStringList DesktopIntegration::mediaEntries(const QStringList& paths, QStringLi
 
 QStringList DesktopIntegration::folderMediaEntries(const QString& folder)
 {
-    // Regular, non-hidden files (links to them count), one pattern after the
-    // other, each pattern's names in case-insensitive name order.
-    const QDir dir(folder);
-    const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
-    QStringList entries;
-    for (const QString& pattern : ScanPatterns) {
-        const QStringList names
-            = dir.entryList({ pattern }, QDir::Files | QDir::NoDotAndDotDot,
-                            QDir::Name | QDir::IgnoreCase);
-        for (const QString& name : names)
-            entries << prefix + name;
-    }
-    return entries;
+    return FolderScan::scan(folder, ScanPatterns);
 }
 
 void DesktopIntegration::replaceAndPlay(frmMain& window, const QStringList& entries)
