@@ -347,7 +347,8 @@ TEST_F(MprisTest, PlayerctlDrivesThePlayer)
     fake->position = 12.5;
     EXPECT_EQ(run(player + QStringList { QStringLiteral("metadata"), QStringLiteral("xesam:title") }),
               QStringLiteral("a.mp3"));
-    EXPECT_EQ(run(player + QStringList { QStringLiteral("position") }), QStringLiteral("12.500000"));
+    // playerctl moves a playing position on by the time since it read it.
+    EXPECT_NEAR(run(player + QStringList { QStringLiteral("position") }).toDouble(), 12.5, 0.5);
     run(player + QStringList { QStringLiteral("pause") });
     EXPECT_EQ(run(player + QStringList { QStringLiteral("status") }), QStringLiteral("Paused"));
     run(player + QStringList { QStringLiteral("play") });
