@@ -91,10 +91,13 @@ void MprisPlayerAdaptor::setVolume(double volume)
 {
     if (std::isnan(volume))
         return;
-    const short step = short(std::lround(std::clamp(volume, 0.0, 1.0) * kVolumeSteps));
     sarv::Variateur* slider = m_service.main().scrlVol;
+    // Kept inside the slider's range: a value outside it would make the slider
+    // show a message box, which a call from the desktop must never do.
+    const long step = std::clamp(std::lround(std::clamp(volume, 0.0, 1.0) * kVolumeSteps),
+                                 long(slider->Min()), long(std::max(slider->Min(), slider->Max())));
     if (slider->Value() != step)
-        slider->setValue(step);
+        slider->setValue(short(step));
     m_service.checkProperties();
 }
 

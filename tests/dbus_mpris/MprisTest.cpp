@@ -231,6 +231,9 @@ TEST_F(MprisTest, SeekAndSetPositionMoveTheEngine)
 
 TEST_F(MprisTest, VolumeMapsOntoTheSlidersElevenSteps)
 {
+    // The volume slider's range as the main window's form gives it.
+    window->scrlVol->setMin(0);
+    window->scrlVol->setMax(10);
     struct Case {
         double set;
         short step;
@@ -244,6 +247,12 @@ TEST_F(MprisTest, VolumeMapsOntoTheSlidersElevenSteps)
     // The slider's handler sets the engine's level: step 5 is -600.
     client->set(QStringLiteral("Volume"), 0.5);
     EXPECT_EQ(fake->Volume(), -600);
+
+    // A slider with a narrower range is never asked for a value outside it
+    // (it would answer with a message box).
+    window->scrlVol->setMax(6);
+    EXPECT_TRUE(client->set(QStringLiteral("Volume"), 1.0));
+    EXPECT_EQ(window->scrlVol->Value(), 6);
 }
 
 TEST_F(MprisTest, LoopStatusAndShuffleFollowTheCheckBoxes)
