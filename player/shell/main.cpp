@@ -4,6 +4,8 @@
 // SIGTERM / SIGINT).
 #include "playback/EngineFactory.h"
 #include "playback/MediaEngine.h"
+#include "shell/CommandLine.h"
+#include "shell/DesktopIntegration.h"
 #include "shell/Launcher.h"
 #include "shell/frmMain.h"
 
@@ -13,6 +15,8 @@
 
 int main(int argc, char** argv)
 {
+    if (const auto exitCode = CommandLine::answerInfoRequest(argc, argv))
+        return *exitCode;
     QApplication app(argc, argv);
     // libmpv needs the C numeric locale; the user's other categories stay.
     std::setlocale(LC_NUMERIC, "C");
@@ -21,6 +25,7 @@ int main(int argc, char** argv)
     app.setQuitOnLastWindowClosed(false);
 
     frmMain window(&createMediaEngine);
+    DesktopIntegration desktop(window, app.arguments());
     Launcher launcher(window);
     launcher.start();
     return app.exec();

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class frmMain;
+class MprisService;
+class DropHandler;
+
+// What the player offers a Linux desktop beyond its own window: files given on
+// the command line (as a file manager passes them), MPRIS on the session bus,
+// and files and folders dropped on the window or the playlist.
+class DesktopIntegration : public QObject {
+    Q_OBJECT
+public:
+    // `arguments` is the program's command line after Qt took its own options.
+    // Files given there replace the playlist and the first one starts once the
+    // main window has finished loading; without files nothing changes.
+    DesktopIntegration(frmMain& window, const QStringList& arguments);
+    ~DesktopIntegration() override;
+
+    MprisService* mpris() const { return m_mpris.get(); }
+
+    // Paths turned into playlist entries: a folder gives its media files as
+    // "Ajouter un répertoir" does, a file stands for itself, anything else
+    // (missing, unreadable, a device) is left out and listed in `skipped`.
+    static QStringList mediaEntries(const QStringList& paths, QStringList* skipped = nullptr);
+
+    // The media files of one folder, as the folder scan of "Ajouter un
+    // répertoir" lists them.
+    static QStringList folderMediaEntries(const QString& folder);
+
+    // As "Ouvrir" with these entries: stop, make them the whole playlist, start
+    // the first. An empty list changes nothing.
+    static void replaceAndPlay(frmMain& window, const QStringList& entries);
+
+    // Runs the command line's files now (main() waits for the end of start-up).
+    void openCommandLineFiles();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    frmMain& m_window;
+    QStringList m_pendingPaths;
+    std::unique_ptr<MprisService> m_mpris;
+    DropHandler* m_dropHandler = nullptr;
+};

@@ -1,0 +1,98 @@
+// The program itself, started as a file manager starts it: two files on the
+// command line replace the playlist and the first plays after the start-up;
+// the desktop sees it over MPRIS and can close it.
+#include "MprisClient.h"
+
+#include <QCoreApplication>
+#include <QDBusArgument>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// A mono 16-bit 8 kHz WAV of a 440 Hz tone, written directly.
+bool writeWav(const QString& path, int seconds)
+{
+    const quint32 rate = 8000;
+    const quint32 dataBytes = rate * 2 * quint32(seconds);
+    QByteArray wav;
+    const auto put = [&wav](quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            wav.append(char((value >> (8 * i)) & 0xff));
+    };
+    wav.append("RIFF");
+    put(36 + dataBytes, 4);
+    wav.append("WAVEfmt ");
+    put(16, 4);
+    put(1, 2); // PCM
+    put(1, 2); // mono
+    put(rate, 4);
+    put(rate * 2, 4);
+    put(2, 2);
+    put(16, 2);
+    wav.append("data");
+    put(dataBytes, 4);
+    for (quint32 i = 0; i < rate * quint32(seconds); ++i)
+        put(quint16(qint16(8000 * std::sin(2 * M_PI * 440 * i / rate))), 2);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(wav) == wav.size();
+}
+
+} // namespace
+
+TEST(Program, FilesOnTheCommandLineReplaceThePlaylistAndTheFirstPlays)
+{
+    const QString program
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/../player/velkor-player");
+    ASSERT_TRUE(QFile::exists(program)) << program.toStdString();
+    QTemporaryDir home;
+    const QString first = home.filePath(QStringLiteral("première piste.wav"));
+    const QString second = home.filePath(QStringLiteral("seconde.wav"));
+    ASSERT_TRUE(writeWav(first, 30));
+    ASSERT_TRUE(writeWav(second, 30));
+
+    QProcess player;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    player.setProcessEnvironment(environment);
+    player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // A path as typed in a terminal, and a URI as a file manager passes it.
+    player.start(program, { first, QUrl::fromLocalFile(second).toString() });
+    ASSERT_TRUE(player.waitForStarted(5000));
+
+    MprisClient client(QStringLiteral("org.mpris.MediaPlayer2.velkorplayer"));
+    const auto url = [&] {
+        return QUrl(client.metadata().value(QStringLiteral("xesam:url")).toString()).toLocalFile();
+    };
+    // The splash takes about three seconds before the main window loads.
+    EXPECT_TRUE(waitFor([&] { return url() == first; }, 20000)) << url().toStdString();
+    EXPECT_TRUE(waitFor([&] {
+        return client.get(QStringLiteral("PlaybackStatus")).toString() == QLatin1String("Playing");
+    }, 5000));
+    EXPECT_TRUE(waitFor([&] { return client.get(QStringLiteral("Position")).toLongLong() > 0; }, 5000));
+
+    client.call(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Quit"));
+    EXPECT_TRUE(waitFor([&] { return player.state() == QProcess::NotRunning; }, 10000));
+    if (player.state() != QProcess::NotRunning) {
+        player.kill();
+        player.waitForFinished(2000);
+    }
+    EXPECT_EQ(player.exitStatus(), QProcess::NormalExit);
+
+    // The playlist saved at exit is the two files, in order.
+    QFile lastList(home.filePath(QStringLiteral("data/velkor-player/lastlist.lst")));
+    ASSERT_TRUE(lastList.open(QIODevice::ReadOnly));
+    const QByteArray text = lastList.readAll();
+    const qsizetype at1 = text.indexOf(first.toUtf8());
+    const qsizetype at2 = text.indexOf(second.toUtf8());
+    EXPECT_GE(at1, 0);
+    EXPECT_GT(at2, at1);
+    EXPECT_EQ(text.count('\n'), 2);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "shell/frmMain.h"
+#include "support/FakeEngine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+// Runs a real event loop (one that sleeps when idle, as the program's does)
+// until `done` holds or `ms` milliseconds have passed; returns whether it holds.
+inline bool waitFor(const std::function<bool()>& done, int ms = 2000)
+{
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    poll.start(10);
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    return done();
+}
+
+// A main window on the fake engine, and a scratch folder to make media files in.
+struct DesktopFixture {
+    FakeEngine* fake = nullptr;
+    std::unique_ptr<frmMain> window = std::make_unique<frmMain>([this] {
+        auto engine = std::make_unique<FakeEngine>();
+        fake = engine.get();
+        return engine;
+    });
+    QTemporaryDir scratch;
+
+    // Creates an empty file (and its folders) under the scratch folder and
+    // returns its full path.
+    QString makeFile(const QString& relative)
+    {
+        const QString path = scratch.filePath(relative);
+        QDir().mkpath(path.left(path.lastIndexOf(u'/')));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        return path;
+    }
+};

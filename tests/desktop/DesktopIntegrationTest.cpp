@@ -1,0 +1,100 @@
+// Files from the command line replace the playlist once the main window has
+// finished loading, and the first one starts; without files nothing changes.
+#include "DesktopFixture.h"
+
+#include "playback/MediaEngine.h"
+#include "playlist/Playlist.h"
+#include "shell/DesktopIntegration.h"
+#include "shell/MprisService.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Stands in for the main window's load: on the show it lets pending events run
+// (as the balance handler does) and then restores the last playlist.
+class LoadAtShow : public QObject {
+public:
+    explicit LoadAtShow(frmMain& window)
+        : m_window(window)
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && !m_done) {
+            m_done = true;
+            QCoreApplication::processEvents();
+            m_window.playlist().Clear();
+            m_window.playlist().AppendMany({ QStringLiteral("/restauré/1.mp3"),
+                                             QStringLiteral("/restauré/2.mp3") });
+        }
+        return false;
+    }
+
+private:
+    frmMain& m_window;
+    bool m_done = false;
+};
+
+class CommandLineFiles : public ::testing::Test, public DesktopFixture {
+protected:
+    std::unique_ptr<DesktopIntegration> startWith(const QStringList& files)
+    {
+        LoadAtShow* load = new LoadAtShow(*window);
+        load->setParent(window.get());
+        auto desktop = std::make_unique<DesktopIntegration>(
+            *window, QStringList { QStringLiteral("velkor-player") } + files);
+        window->show();
+        return desktop;
+    }
+};
+
+TEST_F(CommandLineFiles, ReplaceTheRestoredPlaylistInOrderAndStartTheFirst)
+{
+    const QString b = makeFile(QStringLiteral("b.mp3"));
+    const QString a = makeFile(QStringLiteral("a.avi"));
+    const QString folderFile = makeFile(QStringLiteral("dossier/c.wav"));
+    auto desktop = startWith({ b, QUrl::fromLocalFile(a).toString(),
+                               scratch.filePath(QStringLiteral("dossier")) });
+
+    EXPECT_TRUE(waitFor([&] { return window->playlist().Count() == 3; }));
+    EXPECT_EQ(window->playlist().Entries(), QStringList({ b, a, folderFile }));
+    EXPECT_EQ(window->playlist().ListIndex(), 0);
+    // Start hands the first entry to the engine.
+    EXPECT_EQ(window->engine().FileName(), b);
+    EXPECT_EQ(window->playlist().CurrentTrack(), 0);
+}
+
+TEST_F(CommandLineFiles, WithoutFilesNothingChangesAndNothingPlays)
+{
+    const QString missing = scratch.filePath(QStringLiteral("absent.mp3"));
+    for (const QStringList& arguments : { QStringList {}, QStringList { missing } }) {
+        window = std::make_unique<frmMain>([this] {
+            auto engine = std::make_unique<FakeEngine>();
+            fake = engine.get();
+            return engine;
+        });
+        fake = nullptr;
+        auto desktop = startWith(arguments);
+        waitFor([] { return false; }, 200);
+        EXPECT_EQ(window->playlist().Entries(),
+                  QStringList({ QStringLiteral("/restauré/1.mp3"), QStringLiteral("/restauré/2.mp3") }))
+            << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(fake == nullptr || fake->callsStartingWith(QStringLiteral("setFileName")).isEmpty());
+    }
+}
+
+TEST(Mpris, WithoutSessionBusThePlayerRunsWithoutIt)
+{
+    DesktopFixture fixture;
+    EXPECT_EQ(MprisService::start(*fixture.window, QDBusConnection(QStringLiteral("absent"))),
+              nullptr);
+}
+
+} // namespace
