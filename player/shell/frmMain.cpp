@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "dialogs/SliderMessages.h"
 #include "playback/MediaEngine.h"
 #include "playback/PeriodicUpdate.h"
 #include "playback/Transport.h"
@@ -62,6 +63,7 @@ frmMain::frmMain(EngineFactory engineFactory, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_engineFactory(std::move(engineFactory))
 {
+    SliderMessages::installOnce();
     setWindowTitle(QString());
     setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
     resize(Twips::toPixelsX(5145), Twips::toPixelsY(5700));
@@ -357,11 +359,15 @@ void frmMain::Form_Unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
+    // No update may run once the unload has begun: a tick after the video
+    // window is gone would create a new engine.
+    tmrAnimate->stop();
     StepRunner step(QStringLiteral("Form_Unload"));
     // A window that was never loaded holds nothing of the user's: writing it
     // out would replace the stored playlist and settings with empty ones.
     if (m_loadStarted) {
-        if (m_lastListWritable)
+        // The playlist is restored last: until then it is not the user's yet.
+        if (m_loaded && m_lastListWritable)
             step("write lastlist.lst", [this] { return LastList::save(playlist().Entries()); });
         step("SaveSettings", [this] { settings().SaveSettings(); });
         step("cmdStop_Click", [this] { transport().cmdStop_Click(); });

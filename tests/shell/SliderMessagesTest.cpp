@@ -1,0 +1,28 @@
+// The sliders' refusals reach the person through the player's prompts, in French,
+// and the refused value is not taken.
+#include "shell/frmMain.h"
+#include "support/FakeEngine.h"
+#include "support/ScriptedPrompts.h"
+
+#include <sarv/Variateur.h>
+
+#include <gtest/gtest.h>
+
+TEST(SliderMessages, RefusedValuesArePromptedAndKeepTheOldValue)
+{
+    ScriptedPrompts prompts;
+    frmMain window([] { return std::make_unique<FakeEngine>(); });
+    struct Case {
+        sarv::Variateur* slider;
+        short value;
+    };
+    for (const Case& c : { Case { window.scrlVol, 11 }, Case { window.scrlBal, -1 },
+                           Case { window.scrlTime, 32767 } }) {
+        const short before = c.slider->Value();
+        const qsizetype asked = prompts.messages.size();
+        c.slider->setValue(c.value);
+        EXPECT_EQ(c.slider->Value(), before);
+        ASSERT_EQ(prompts.messages.size(), asked + 1);
+        EXPECT_TRUE(prompts.messages.last().text.startsWith(QStringLiteral("Attention")));
+    }
+}
