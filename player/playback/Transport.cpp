@@ -75,7 +75,7 @@ void Transport::cmdOpen_Click()
 void Transport::OpenFile()
 {
     m_main.engine().Stop();
-    const QString chosen = chooseMediaFile();
+    const QString chosen = chooseMediaFile(&m_main);
     if (!chosen.isEmpty()) {
         Playlist& playlist = m_main.playlist();
         playlist.Clear();
@@ -90,20 +90,3 @@ void Transport::OpenFile()
     cmdPlay_Click();
 }
 
-QString Transport::chooseMediaFile()
-{
-    Prompts::FileRequest request;
-    request.owner = &m_main;
-    request.filters = mediaFileFilters();
-    const std::optional<Prompts::FileResult> result = Prompts::current().fileDialog(request);
-    return result ? result->path : QString();
-}
-
-QList<Prompts::FileFilter> Transport::mediaFileFilters()
-{
-    QList<Prompts::FileFilter> filters;
-    const QStringList parts = MediaFilter.split(QLatin1Char('|'));
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters.append({ parts.at(i), parts.at(i + 1).split(QLatin1Char(';')) });
-    return filters;
-}

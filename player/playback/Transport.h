@@ -20,13 +20,8 @@ public:
     // Asks for one file, makes it the whole playlist and plays it.
     void OpenFile();
 
-    // The media filter as the choices of a file dialog: descriptions as given,
-    // blanks included, and their patterns split at ';'.
-    static QList<Prompts::FileFilter> mediaFileFilters();
 
 private:
-    // The open dialog of OpenFile; an empty result means cancelled.
-    QString chooseMediaFile();
 
     frmMain& m_main;
 };

@@ -56,24 +56,6 @@ void MediaAdder::popUpAddMenu()
     WindowSystem::current().popupMenu(m_main.mnuMain, nullptr);
 }
 
-QList<Prompts::FileFilter> MediaAdder::mediaFileFilters()
-{
-    QList<Prompts::FileFilter> filters;
-    const QStringList parts = MediaFilter.split(QLatin1Char('|'));
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters.append({ parts.at(i), parts.at(i + 1).split(QLatin1Char(';')) });
-    return filters;
-}
-
-QString MediaAdder::chooseMediaFile()
-{
-    Prompts::FileRequest request;
-    request.owner = &m_main;
-    request.filters = mediaFileFilters();
-    const std::optional<Prompts::FileResult> chosen = Prompts::current().fileDialog(request);
-    return chosen ? chosen->path : QString();
-}
-
 QString MediaAdder::chooseFolder()
 {
     return Prompts::current().folderDialog(&m_main, kFolderPrompt, QString()).value_or(QString());
@@ -81,7 +63,7 @@ QString MediaAdder::chooseFolder()
 
 void MediaAdder::mnuFile_Click()
 {
-    const QString path = chooseMediaFile();
+    const QString path = chooseMediaFile(&m_main);
     if (!path.isEmpty())
         m_main.playlist().Append(path);
     // Shown also after a cancel: the video window is where the player plays.

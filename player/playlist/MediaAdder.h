@@ -34,13 +34,8 @@ public:
     // both matched without regard to case, spelt as the file system spells them.
     static QStringList VcdTracks(const QString& drive);
 
-    // MediaFilter as the choices of a file dialog: descriptions with their
-    // blanks, patterns split at ";".
-    static QList<Prompts::FileFilter> mediaFileFilters();
 
 private:
-    // The add-file dialog: the chosen path, "" when cancelled.
-    QString chooseMediaFile();
     // The folder picker: the chosen folder, "" when cancelled.
     QString chooseFolder();
 

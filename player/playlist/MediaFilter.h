@@ -16,3 +16,8 @@ inline const QStringList ScanPatterns = { QStringLiteral("*.dat"), QStringLitera
                                           QStringLiteral("*.mp3"), QStringLiteral("*.mpg"),
                                           QStringLiteral("*.wav"), QStringLiteral("*.mpeg"),
                                           QStringLiteral("*.wma") };
+
+class QWidget;
+
+// Asks for one media file with the media type list; "" when the person cancelled.
+QString chooseMediaFile(QWidget* owner);
