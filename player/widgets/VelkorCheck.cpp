@@ -1,5 +1,7 @@
 #include "widgets/VelkorCheck.h"
 
+#include "widgets/Canvas.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -14,9 +16,7 @@ VelkorCheck::VelkorCheck(const QString& symbol, QWidget* parent)
 QImage VelkorCheck::render(QSize size, const QString& symbol, const QIcon& icon, bool checked,
     bool hovered, qreal devicePixelRatio)
 {
-    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
+    QImage image = transparentCanvas(size, devicePixelRatio);
     if (size.isEmpty())
         return image;
 

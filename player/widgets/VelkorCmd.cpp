@@ -1,5 +1,7 @@
 #include "widgets/VelkorCmd.h"
 
+#include "widgets/Canvas.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHash>
@@ -162,9 +164,7 @@ VelkorCmd::Look VelkorCmd::currentLook() const
 
 QImage VelkorCmd::render(const Look& look)
 {
-    QImage image(look.size * look.devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(look.devicePixelRatio);
-    image.fill(Qt::transparent);
+    QImage image = transparentCanvas(look.size, look.devicePixelRatio);
     if (look.size.isEmpty())
         return image;
 

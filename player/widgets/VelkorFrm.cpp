@@ -1,5 +1,7 @@
 #include "widgets/VelkorFrm.h"
 
+#include "widgets/Canvas.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -21,9 +23,7 @@ void VelkorFrm::setCaption(const QString& caption)
 QImage VelkorFrm::render(
     QSize size, const QString& caption, const QFont& font, qreal devicePixelRatio)
 {
-    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
+    QImage image = transparentCanvas(size, devicePixelRatio);
     if (size.isEmpty())
         return image;
 

@@ -1,5 +1,7 @@
 #include "widgets/VelkorPBar.h"
 
+#include "widgets/Canvas.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -23,9 +25,7 @@ void VelkorPBar::setValue(int value)
 
 QImage VelkorPBar::render(QSize size, int value, qreal devicePixelRatio)
 {
-    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
+    QImage image = transparentCanvas(size, devicePixelRatio);
     if (size.isEmpty())
         return image;
 

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QImage>
+
+// A transparent image of size logical pixels at the given device pixel ratio:
+// the surface every skinned widget draws its retained picture on.
+QImage transparentCanvas(QSize size, qreal devicePixelRatio);
