@@ -1,7 +1,7 @@
 // Times what the player asks of the engine most: opening a file (FileName
 // write) and one poll (CurrentPosition + Duration), for MpvEngine and for bare
 // libmpv doing the same work, so the engine's own overhead shows as a ratio.
-#include "playback/MpvEngine.h"
+#include "engine/MpvEngine.h"
 #include "support/MediaGenerator.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 // Figures for the playlist: reading and writing a full playlist file of 32,767
 // paths of 60 bytes, and the main window's load with that playlist (without
 // the splash), with the time the list then takes to scroll and repaint.
-#include "playlist/Playlist.h"
-#include "playlist/PlaylistFile.h"
-#include "shell/frmMain.h"
+#include "gui/Playlist.h"
+#include "core/PlaylistFile.h"
+#include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 
 #include <QApplication>

@@ -2,10 +2,10 @@
 // of them media, and appending the result to the playlist of a shown window.
 // Wall-clock times swell when the machine is busy; the processor time of the
 // thread shows the work itself.
-#include "playlist/FolderScan.h"
-#include "playlist/MediaFilter.h"
-#include "playlist/Playlist.h"
-#include "shell/frmMain.h"
+#include "core/FolderScan.h"
+#include "core/MediaFilter.h"
+#include "gui/Playlist.h"
+#include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 
 #include <QApplication>

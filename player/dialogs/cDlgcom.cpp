@@ -1,6 +1,6 @@
 #include "dialogs/cDlgcom.h"
 
-#include "playlist/FileNameCodec.h"
+#include "core/FileNameCodec.h"
 
 #include <algorithm>
 

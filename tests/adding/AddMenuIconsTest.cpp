@@ -1,5 +1,5 @@
 // The add menu's pictures: drawn inside their square, at every size.
-#include "playlist/AddMenuIcons.h"
+#include "gui/AddMenuIcons.h"
 
 #include <QColor>
 

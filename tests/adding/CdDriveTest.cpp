@@ -1,6 +1,6 @@
 // Finding the video CD drive in a mount table.
-#include "playlist/CdDrive.h"
-#include "playlist/MediaAdder.h"
+#include "core/CdDrive.h"
+#include "gui/MediaAdder.h"
 
 #include <QFile>
 #include <QTemporaryDir>

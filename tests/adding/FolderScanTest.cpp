@@ -1,7 +1,7 @@
 // The folder scan: which files of a folder are taken, and in which order.
 #include "TreeHelpers.h"
-#include "playlist/FolderScan.h"
-#include "playlist/MediaFilter.h"
+#include "core/FolderScan.h"
+#include "core/MediaFilter.h"
 
 #include <QTemporaryDir>
 

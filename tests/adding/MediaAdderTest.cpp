@@ -1,14 +1,14 @@
 // The add menu and its actions on a main window with a scripted engine and
 // scripted dialogs.
 #include "TreeHelpers.h"
-#include "playback/frmPlayer.h"
-#include "playlist/MediaAdder.h"
-#include "playlist/Playlist.h"
-#include "shell/WindowSystem.h"
-#include "shell/frmMain.h"
+#include "gui/frmPlayer.h"
+#include "gui/MediaAdder.h"
+#include "gui/Playlist.h"
+#include "gui/WindowSystem.h"
+#include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 #include "support/ScriptedPrompts.h"
-#include "widgets/VelkorCmd.h"
+#include "gui/VelkorCmd.h"
 
 #include <sarv/Variateur.h>
 

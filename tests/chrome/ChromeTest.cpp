@@ -3,10 +3,10 @@
 // minimised and the rounded shape.
 #include "MainWindowFixture.h"
 
-#include "shell/Chrome.h"
-#include "shell/Twips.h"
-#include "shell/WindowShape.h"
-#include "widgets/VelkorCmd.h"
+#include "gui/Chrome.h"
+#include "gui/Twips.h"
+#include "gui/WindowShape.h"
+#include "gui/VelkorCmd.h"
 
 #include <sarv/Variateur.h>
 

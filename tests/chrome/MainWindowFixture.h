@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/WindowSystem.h"
-#include "shell/frmMain.h"
+#include "gui/WindowSystem.h"
+#include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 #include "support/ScriptedPrompts.h"
 

@@ -2,9 +2,9 @@
 // suspends and restores it.
 #include "MainWindowFixture.h"
 
-#include "shell/Chrome.h"
-#include "shell/frmAbout.h"
-#include "widgets/VelkorCmd.h"
+#include "gui/Chrome.h"
+#include "gui/frmAbout.h"
+#include "gui/VelkorCmd.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,10 +2,10 @@
 // check marks.
 #include "MainWindowFixture.h"
 
-#include "playback/VideoSizes.h"
-#include "playback/frmPlayer.h"
-#include "shell/Twips.h"
-#include "widgets/VelkorCmd.h"
+#include "gui/VideoSizes.h"
+#include "gui/frmPlayer.h"
+#include "gui/Twips.h"
+#include "gui/VelkorCmd.h"
 
 #include <QAction>
 #include <QTest>

@@ -3,11 +3,11 @@
 #include "BusSignals.h"
 #include "MprisClient.h"
 
-#include "playback/MediaEngine.h"
-#include "playlist/Playlist.h"
-#include "playlist/TrackSelection.h"
-#include "shell/MprisService.h"
-#include "shell/frmMain.h"
+#include "core/MediaEngine.h"
+#include "gui/Playlist.h"
+#include "gui/TrackSelection.h"
+#include "desktop/MprisService.h"
+#include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 
 #include <sarv/Variateur.h>

@@ -1,7 +1,7 @@
 // The command line: paths and file:// URIs become absolute local paths in the
 // order given; --help and --version win over files; other options and remote
 // URIs are skipped with a French warning.
-#include "shell/CommandLine.h"
+#include "desktop/CommandLine.h"
 
 #include <gtest/gtest.h>
 

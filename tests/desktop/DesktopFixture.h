@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/frmMain.h"
+#include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 
 #include <QDir>

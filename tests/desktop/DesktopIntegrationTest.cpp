@@ -2,10 +2,10 @@
 // finished loading, and the first one starts; without files nothing changes.
 #include "DesktopFixture.h"
 
-#include "playback/MediaEngine.h"
-#include "playlist/Playlist.h"
-#include "shell/DesktopIntegration.h"
-#include "shell/MprisService.h"
+#include "core/MediaEngine.h"
+#include "gui/Playlist.h"
+#include "desktop/DesktopIntegration.h"
+#include "desktop/MprisService.h"
 
 #include <QCoreApplication>
 #include <QEvent>

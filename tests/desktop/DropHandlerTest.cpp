@@ -2,9 +2,9 @@
 // fichier" and folders as "Ajouter un répertoir" would, and start nothing.
 #include "DesktopFixture.h"
 
-#include "playlist/Playlist.h"
-#include "shell/DesktopIntegration.h"
-#include "shell/DropHandler.h"
+#include "gui/Playlist.h"
+#include "desktop/DesktopIntegration.h"
+#include "desktop/DropHandler.h"
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>

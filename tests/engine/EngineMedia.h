@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playback/MpvEngine.h"
+#include "engine/MpvEngine.h"
 
 #include <QString>
 #include <QTemporaryDir>

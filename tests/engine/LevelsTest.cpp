@@ -1,7 +1,7 @@
 // Volume, balance and mute of the real engine: the values read back, levels out
 // of range are refused, and the sound libmpv produces carries the gains.
 #include "EngineMedia.h"
-#include "playback/MpvEngine.h"
+#include "engine/MpvEngine.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -1,6 +1,6 @@
 // Playing with the real engine: the end of a file, seeking, Stop and Pause.
 #include "EngineMedia.h"
-#include "playback/MpvEngine.h"
+#include "engine/MpvEngine.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The playlist file reader and writer: exact bytes, hand-written input, and
 // input that is broken on purpose.
-#include "playlist/FileNameCodec.h"
-#include "playlist/PlaylistFile.h"
+#include "core/FileNameCodec.h"
+#include "core/PlaylistFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
 // The playlist panel inside a real main window: its buttons, keys, the
 // selection label, and Save and Load through scripted file dialogs.
-#include "playback/frmPlayer.h"
-#include "playlist/Playlist.h"
-#include "playlist/PlaylistFile.h"
-#include "playlist/PlaylistPanel.h"
-#include "shell/frmMain.h"
+#include "gui/frmPlayer.h"
+#include "gui/Playlist.h"
+#include "core/PlaylistFile.h"
+#include "gui/PlaylistPanel.h"
+#include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 #include "support/ScriptedPrompts.h"
-#include "widgets/VelkorCmd.h"
+#include "gui/VelkorCmd.h"
 
 #include <QFile>
 #include <QLabel>

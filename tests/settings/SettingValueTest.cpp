@@ -1,5 +1,5 @@
 // The text forms of stored settings, read forgivingly and written one way.
-#include "shell/SettingValue.h"
+#include "desktop/SettingValue.h"
 
 #include <QStringList>
 #include <QVariant>

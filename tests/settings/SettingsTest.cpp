@@ -1,11 +1,11 @@
 // The ten options: what a stored file restores, what the exit writes, and how
 // bad stored values fall back without taking the others with them.
-#include "shell/Settings.h"
-#include "shell/SettingValue.h"
-#include "shell/Twips.h"
-#include "shell/frmMain.h"
+#include "desktop/Settings.h"
+#include "desktop/SettingValue.h"
+#include "gui/Twips.h"
+#include "gui/frmMain.h"
 #include "support/FakeEngine.h"
-#include "widgets/VelkorCmd.h"
+#include "gui/VelkorCmd.h"
 
 #include <sarv/Variateur.h>
 

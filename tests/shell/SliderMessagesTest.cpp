@@ -1,6 +1,6 @@
 // The sliders' refusals reach the person through the player's prompts, in French,
 // and the refused value is not taken.
-#include "shell/frmMain.h"
+#include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 #include "support/ScriptedPrompts.h"
 

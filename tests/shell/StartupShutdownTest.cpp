@@ -1,14 +1,14 @@
 // The main window's layout, its load and unload, and the playlist panel toggle,
 // with a fake engine and the user's folders in a temporary place.
-#include "playback/frmPlayer.h"
-#include "playlist/Playlist.h"
-#include "playlist/PlaylistFile.h"
-#include "shell/LastList.h"
-#include "shell/PanelToggle.h"
-#include "shell/Twips.h"
-#include "shell/frmMain.h"
+#include "gui/frmPlayer.h"
+#include "gui/Playlist.h"
+#include "core/PlaylistFile.h"
+#include "core/LastList.h"
+#include "gui/PanelToggle.h"
+#include "gui/Twips.h"
+#include "gui/frmMain.h"
 #include "support/FakeEngine.h"
-#include "widgets/VelkorCmd.h"
+#include "gui/VelkorCmd.h"
 
 #include <sarv/Variateur.h>
 

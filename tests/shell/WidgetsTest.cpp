@@ -1,10 +1,10 @@
 // The skinned widgets: symbol captions, pressed state, bar values, the
 // rounded window shape, and the step runner of start-up and shutdown.
-#include "shell/StepRunner.h"
-#include "widgets/RoundedMask.h"
-#include "widgets/VelkorCheck.h"
-#include "widgets/VelkorCmd.h"
-#include "widgets/VelkorPBar.h"
+#include "core/StepRunner.h"
+#include "gui/RoundedMask.h"
+#include "gui/VelkorCheck.h"
+#include "gui/VelkorCmd.h"
+#include "gui/VelkorPBar.h"
 
 #include <QFontMetrics>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
 // The main window builds every control of its layout and its menus.
-#include "shell/frmMain.h"
+#include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 
 #include <QAction>

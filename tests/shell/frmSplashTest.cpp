@@ -1,6 +1,6 @@
 // The splash window: the bar's steps and the tick on which it hands over.
-#include "shell/frmSplash.h"
-#include "widgets/VelkorPBar.h"
+#include "gui/frmSplash.h"
+#include "gui/VelkorPBar.h"
 
 #include <QLabel>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playback/MediaEngine.h"
+#include "core/MediaEngine.h"
 
 #include <QMap>
 #include <QStringList>

@@ -2,15 +2,15 @@
 
 // A main window on a fake engine, with scripted prompts, for the transport and
 // track-selection tests.
-#include "playback/MediaEngine.h"
-#include "playback/Transport.h"
-#include "playback/frmPlayer.h"
-#include "playlist/Playlist.h"
-#include "playlist/TrackSelection.h"
-#include "shell/frmMain.h"
+#include "core/MediaEngine.h"
+#include "gui/Transport.h"
+#include "gui/frmPlayer.h"
+#include "gui/Playlist.h"
+#include "gui/TrackSelection.h"
+#include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 #include "support/ScriptedPrompts.h"
-#include "widgets/VelkorCmd.h"
+#include "gui/VelkorCmd.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

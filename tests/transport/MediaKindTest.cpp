@@ -1,5 +1,5 @@
 // Media kinds: the last three characters upper-cased, "MPEG" on four.
-#include "playback/MediaKind.h"
+#include "core/MediaKind.h"
 
 #include <gtest/gtest.h>
 

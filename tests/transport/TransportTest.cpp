@@ -1,7 +1,7 @@
 // The transport buttons and the open action on a fake engine.
 #include "Harness.h"
 
-#include "playlist/MediaFilter.h"
+#include "core/MediaFilter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The video window: load, repaint, resize, unload and its own background.
 #include "Harness.h"
 
-#include "shell/Twips.h"
+#include "gui/Twips.h"
 
 #include <QAction>
 

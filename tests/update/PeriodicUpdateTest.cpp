@@ -1,9 +1,9 @@
 // The periodic update and the handlers of the sliders and the time display,
 // against a scripted engine.
-#include "playback/PeriodicUpdate.h"
-#include "playlist/Playlist.h"
-#include "playlist/TrackSelection.h"
-#include "shell/frmMain.h"
+#include "gui/PeriodicUpdate.h"
+#include "gui/Playlist.h"
+#include "gui/TrackSelection.h"
+#include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 
 #include <sarv/Variateur.h>

@@ -1,6 +1,6 @@
 // Time texts and the level table: the figures the display and the engine get.
-#include "playback/LevelTable.h"
-#include "playback/TimeText.h"
+#include "core/LevelTable.h"
+#include "core/TimeText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // On a real X server: making the main window top-most and back keeps it shown
 // in its place and size, and its rounded shape cuts the corners on screen.
-#include "shell/Chrome.h"
-#include "shell/frmMain.h"
+#include "gui/Chrome.h"
+#include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 // The real engine drawing into a real window (Xvfb with Mesa's OpenGL): the
 // picture shows, follows the display sizes, goes full screen and comes back.
-#include "playback/MpvEngine.h"
+#include "engine/MpvEngine.h"
 #include "support/MediaGenerator.h"
 
 #include <QDeadlineTimer>

@@ -1,10 +1,10 @@
 // Under a real X server with the real engine: a playlist of three short WAV
 // files, started on its first entry, plays through to the end of the list by
 // the periodic update alone.
-#include "playback/MpvEngine.h"
-#include "playlist/Playlist.h"
-#include "playlist/TrackSelection.h"
-#include "shell/frmMain.h"
+#include "engine/MpvEngine.h"
+#include "gui/Playlist.h"
+#include "gui/TrackSelection.h"
+#include "gui/frmMain.h"
 #include "support/MediaGenerator.h"
 
 #include <sarv/Variateur.h>

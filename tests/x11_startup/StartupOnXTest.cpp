@@ -2,12 +2,12 @@
 // window, SIGTERM ends the program as a normal unload that writes lastlist.lst
 // back, the window has its rounded shape on screen, and a read-only data folder
 // keeps the old file.
-#include "playback/EngineFactory.h"
-#include "playback/MediaEngine.h"
-#include "playlist/Playlist.h"
-#include "shell/Launcher.h"
-#include "shell/frmMain.h"
-#include "shell/frmSplash.h"
+#include "engine/EngineFactory.h"
+#include "core/MediaEngine.h"
+#include "gui/Playlist.h"
+#include "gui/Launcher.h"
+#include "gui/frmMain.h"
+#include "gui/frmSplash.h"
 #include "support/FakeEngine.h"
 
 #include <QCoreApplication>

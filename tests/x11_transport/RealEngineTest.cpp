@@ -1,15 +1,15 @@
 // On a real X server with the real engine: a generated .avi started from the
 // playlist shows the video window with its picture, a generated .mp3 hides it,
 // and the next and previous buttons move along the list.
-#include "playback/EngineFactory.h"
-#include "playback/MediaEngine.h"
-#include "playback/frmPlayer.h"
-#include "playlist/Playlist.h"
-#include "playlist/TrackSelection.h"
-#include "shell/frmMain.h"
+#include "engine/EngineFactory.h"
+#include "core/MediaEngine.h"
+#include "gui/frmPlayer.h"
+#include "gui/Playlist.h"
+#include "gui/TrackSelection.h"
+#include "gui/frmMain.h"
 #include "support/MediaGenerator.h"
 #include "support/ScriptedPrompts.h"
-#include "widgets/VelkorCmd.h"
+#include "gui/VelkorCmd.h"
 
 #include <QColor>
 #include <QDeadlineTimer>

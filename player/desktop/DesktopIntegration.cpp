@@ -1,0 +1,99 @@
+#include "desktop/DesktopIntegration.h"
+
+#include "core/MediaEngine.h"
+#include "core/FolderScan.h"
+#include "core/MediaFilter.h"
+#include "gui/Playlist.h"
+#include "gui/TrackSelection.h"
+#include "desktop/CommandLine.h"
+#include "desktop/DropHandler.h"
+#include "desktop/MprisService.h"
+#include "gui/frmMain.h"
+
+#include <QAbstractEventDispatcher>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+
+#include <cstdio>
+
+DesktopIntegration::DesktopIntegration(frmMain& window, const QStringList& arguments)
+    : QObject(nullptr)
+    , m_window(window)
+{
+    const CommandLine commandLine = CommandLine::parse(arguments, QDir::currentPath());
+    for (const QString& warning : commandLine.warnings)
+        std::fprintf(stderr, "%s\n", warning.toLocal8Bit().constData());
+    m_pendingPaths = commandLine.paths;
+    if (!m_pendingPaths.isEmpty())
+        m_window.installEventFilter(this);
+
+    m_mpris = MprisService::start(window);
+    m_dropHandler = new DropHandler(window);
+}
+
+DesktopIntegration::~DesktopIntegration() = default;
+
+bool DesktopIntegration::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_window && event->type() == QEvent::Show) {
+        m_window.removeEventFilter(this);
+        // The main window shows itself in the middle of its load, which then
+        // restores the last playlist. The files wait until the event loop has
+        // nothing left to do and is about to sleep: the load is over by then
+        // (the load may let pending events run, but never waits for new ones).
+        auto* dispatcher = QAbstractEventDispatcher::instance();
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                              [this, connection] {
+                                  disconnect(*connection);
+                                  openCommandLineFiles();
+                              });
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void DesktopIntegration::openCommandLineFiles()
+{
+    QStringList skipped;
+    const QStringList entries = mediaEntries(std::exchange(m_pendingPaths, {}), &skipped);
+    for (const QString& path : skipped)
+        std::fprintf(stderr, "velkor-player : fichier introuvable, ignoré : %s\n",
+                     path.toLocal8Bit().constData());
+    replaceAndPlay(m_window, entries);
+}
+
+QStringList DesktopIntegration::mediaEntries(const QStringList& paths, QStringList* skipped)
+{
+    QStringList entries;
+    for (const QString& path : paths) {
+        const QFileInfo info(path);
+        if (info.isDir())
+            entries << folderMediaEntries(path);
+        else if (info.isFile())
+            entries << path;
+        else if (skipped)
+            *skipped << path;
+    }
+    return entries;
+}
+
+QStringList DesktopIntegration::folderMediaEntries(const QString& folder)
+{
+    return FolderScan::scan(folder, ScanPatterns);
+}
+
+void DesktopIntegration::replaceAndPlay(frmMain& window, const QStringList& entries)
+{
+    if (entries.isEmpty())
+        return;
+    if (window.hasVideoWindow())
+        window.engine().Stop();
+    Playlist& playlist = window.playlist();
+    playlist.Clear();
+    playlist.AppendMany(entries);
+    // Start takes the selected entry; with a one-entry list Next would start
+    // nothing unless repeat is on.
+    playlist.setListIndex(0);
+    window.trackSelection().lstPlay_DblClick();
+}

@@ -1,0 +1,64 @@
+#include "desktop/DropHandler.h"
+
+#include "gui/Playlist.h"
+#include "desktop/DesktopIntegration.h"
+#include "gui/frmMain.h"
+
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QListView>
+#include <QMimeData>
+#include <QUrl>
+
+DropHandler::DropHandler(frmMain& window)
+    : QObject(&window)
+    , m_window(window)
+{
+    // Drops on any control of the window reach the window unless the control
+    // takes them; the list's drops arrive at its viewport.
+    for (QWidget* target : { static_cast<QWidget*>(&window), window.lstPlay->viewport() }) {
+        target->setAcceptDrops(true);
+        target->installEventFilter(this);
+    }
+}
+
+QStringList DropHandler::localPaths(const QMimeData* data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+bool DropHandler::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (localPaths(drag->mimeData()).isEmpty())
+            return QObject::eventFilter(watched, event);
+        drag->setDropAction(Qt::CopyAction);
+        drag->accept();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QStringList paths = localPaths(drop->mimeData());
+        if (paths.isEmpty())
+            return QObject::eventFilter(watched, event);
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        // Nothing that cannot be read is added; the drop says nothing about it.
+        m_window.playlist().AppendMany(DesktopIntegration::mediaEntries(paths));
+        return true;
+    }
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}

@@ -1,0 +1,221 @@
+#include "desktop/MprisPlayerAdaptor.h"
+
+#include "core/MediaEngine.h"
+#include "gui/Transport.h"
+#include "gui/Playlist.h"
+#include "gui/TrackSelection.h"
+#include "desktop/DesktopIntegration.h"
+#include "desktop/MprisService.h"
+#include "gui/frmMain.h"
+
+#include <sarv/Variateur.h>
+
+#include <QCheckBox>
+#include <QUrl>
+
+#include <cmath>
+
+namespace {
+
+using Action = MprisPlaybackState::Action;
+
+// The volume slider has eleven steps, 0 to 10; MPRIS speaks of 0.0 to 1.0.
+constexpr int kVolumeSteps = 10;
+
+qlonglong toMicroseconds(double seconds)
+{
+    return qlonglong(std::llround(seconds * 1e6));
+}
+
+} // namespace
+
+MprisPlayerAdaptor::MprisPlayerAdaptor(MprisService& service)
+    : QDBusAbstractAdaptor(&service)
+    , m_service(service)
+{
+}
+
+QString MprisPlayerAdaptor::PlaybackStatus() const
+{
+    return m_service.playback().status();
+}
+
+QString MprisPlayerAdaptor::LoopStatus() const
+{
+    return m_service.main().chkRepeat->isChecked() ? QStringLiteral("Playlist")
+                                                   : QStringLiteral("None");
+}
+
+void MprisPlayerAdaptor::setLoopStatus(const QString& status)
+{
+    // The player repeats the whole list or nothing; "Track" is not offered.
+    if (status == QLatin1String("None"))
+        m_service.main().chkRepeat->setChecked(false);
+    else if (status == QLatin1String("Playlist"))
+        m_service.main().chkRepeat->setChecked(true);
+    m_service.checkProperties();
+}
+
+bool MprisPlayerAdaptor::Shuffle() const
+{
+    return m_service.main().chkSuffle->isChecked();
+}
+
+void MprisPlayerAdaptor::setShuffle(bool on)
+{
+    m_service.main().chkSuffle->setChecked(on);
+    m_service.checkProperties();
+}
+
+QVariantMap MprisPlayerAdaptor::Metadata() const
+{
+    const QString fileName = m_service.fileName();
+    QVariantMap metadata;
+    metadata.insert(QStringLiteral("mpris:trackid"), QVariant::fromValue(m_service.trackId()));
+    if (fileName.isEmpty())
+        return metadata;
+    if (const auto duration = m_service.duration(); duration && *duration > 0)
+        metadata.insert(QStringLiteral("mpris:length"), toMicroseconds(*duration));
+    metadata.insert(QStringLiteral("xesam:url"),
+                    QString::fromLatin1(QUrl::fromLocalFile(fileName).toEncoded()));
+    metadata.insert(QStringLiteral("xesam:title"), fileName.mid(fileName.lastIndexOf(u'/') + 1));
+    return metadata;
+}
+
+double MprisPlayerAdaptor::Volume() const
+{
+    return double(m_service.main().scrlVol->Value()) / kVolumeSteps;
+}
+
+void MprisPlayerAdaptor::setVolume(double volume)
+{
+    if (std::isnan(volume))
+        return;
+    sarv::Variateur* slider = m_service.main().scrlVol;
+    // Kept inside the slider's range: a value outside it would make the slider
+    // show a message box, which a call from the desktop must never do.
+    const long step = std::clamp(std::lround(std::clamp(volume, 0.0, 1.0) * kVolumeSteps),
+                                 long(slider->Min()), long(std::max(slider->Min(), slider->Max())));
+    if (slider->Value() != step)
+        slider->setValue(short(step));
+    m_service.checkProperties();
+}
+
+qlonglong MprisPlayerAdaptor::Position() const
+{
+    return toMicroseconds(std::max(0.0, m_service.position().value_or(0.0)));
+}
+
+bool MprisPlayerAdaptor::CanGoNext() const
+{
+    return m_service.main().playlist().Count() > 0;
+}
+
+bool MprisPlayerAdaptor::CanGoPrevious() const
+{
+    return m_service.main().playlist().Count() > 0;
+}
+
+bool MprisPlayerAdaptor::CanPlay() const
+{
+    return CanGoNext() || !m_service.fileName().isEmpty();
+}
+
+bool MprisPlayerAdaptor::CanPause() const
+{
+    return !m_service.fileName().isEmpty();
+}
+
+bool MprisPlayerAdaptor::CanSeek() const
+{
+    const auto duration = m_service.duration();
+    return !m_service.fileName().isEmpty() && duration && *duration > 0;
+}
+
+void MprisPlayerAdaptor::Next()
+{
+    m_service.main().trackSelection().cmdForward_Click();
+    m_service.transportDone(Action::Start);
+}
+
+void MprisPlayerAdaptor::Previous()
+{
+    m_service.main().trackSelection().cmdBack_Click();
+    m_service.transportDone(Action::Start);
+}
+
+void MprisPlayerAdaptor::Pause()
+{
+    if (!m_service.playback().isPlaying())
+        return;
+    frmMain& main = m_service.main();
+    // The pause button's flag may still be set from a pause that the play
+    // button ended; its first press then only clears the flag.
+    main.transport().cmdPause_Click();
+    if (!main.Paused)
+        main.transport().cmdPause_Click();
+    m_service.transportDone(Action::Pause);
+}
+
+void MprisPlayerAdaptor::PlayPause()
+{
+    if (m_service.playback().isPlaying())
+        Pause();
+    else
+        Play();
+}
+
+void MprisPlayerAdaptor::Stop()
+{
+    m_service.main().transport().cmdStop_Click();
+    m_service.transportDone(Action::Stop);
+}
+
+void MprisPlayerAdaptor::Play()
+{
+    frmMain& main = m_service.main();
+    const bool hadFile = !m_service.fileName().isEmpty();
+    main.transport().cmdPlay_Click();
+    // With nothing open the play button runs Next, which starts an entry.
+    m_service.transportDone(hadFile ? Action::Play : Action::Start);
+}
+
+void MprisPlayerAdaptor::Seek(qlonglong offset)
+{
+    const auto position = m_service.position();
+    const auto duration = m_service.duration();
+    if (m_service.fileName().isEmpty() || !position || !duration)
+        return;
+    const double target = std::max(0.0, *position + double(offset) / 1e6);
+    if (target > *duration) {
+        // Seeking past the end goes on to the next entry.
+        Next();
+        return;
+    }
+    m_service.main().engine().setCurrentPosition(target);
+    m_service.announceSeek();
+}
+
+void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath& trackId, qlonglong position)
+{
+    const auto duration = m_service.duration();
+    if (trackId != m_service.trackId() || m_service.fileName().isEmpty() || !duration)
+        return;
+    const double target = double(position) / 1e6;
+    if (target < 0 || target > *duration)
+        return;
+    m_service.main().engine().setCurrentPosition(target);
+    m_service.announceSeek();
+}
+
+void MprisPlayerAdaptor::OpenUri(const QString& uri)
+{
+    const QUrl url(uri);
+    if (!url.isValid() || !url.isLocalFile())
+        return;
+    const QStringList entries = DesktopIntegration::mediaEntries({ url.toLocalFile() });
+    if (entries.isEmpty())
+        return;
+    DesktopIntegration::replaceAndPlay(m_service.main(), entries);
+    m_service.transportDone(Action::Start);
+}

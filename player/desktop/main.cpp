@@ -1,0 +1,32 @@
+// velkor-player: the program's entry point. The splash window comes first; when
+// it has run its course the main window loads, and the program ends when the
+// main window has unloaded (closed from its own controls, by the desktop, or on
+// SIGTERM / SIGINT).
+#include "engine/EngineFactory.h"
+#include "core/MediaEngine.h"
+#include "desktop/CommandLine.h"
+#include "desktop/DesktopIntegration.h"
+#include "gui/Launcher.h"
+#include "gui/frmMain.h"
+
+#include <QApplication>
+
+#include <clocale>
+
+int main(int argc, char** argv)
+{
+    if (const auto exitCode = CommandLine::answerInfoRequest(argc, argv))
+        return *exitCode;
+    QApplication app(argc, argv);
+    // libmpv needs the C numeric locale; the user's other categories stay.
+    std::setlocale(LC_NUMERIC, "C");
+    // Between the splash and the main window no window is open: the program
+    // ends when the main window has unloaded, not when the last window closes.
+    app.setQuitOnLastWindowClosed(false);
+
+    frmMain window(&createMediaEngine);
+    DesktopIntegration desktop(window, app.arguments());
+    Launcher launcher(window);
+    launcher.start();
+    return app.exec();
+}

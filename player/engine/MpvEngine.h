@@ -1,0 +1,143 @@
+#pragma once
+
+#include "core/MediaEngine.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+#include <QStringList>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <utility>
+
+struct mpv_handle;
+struct mpv_event;
+class FullScreenWindow;
+class VideoSurface;
+
+// The media engine on libmpv.
+//
+// libmpv runs asynchronously; this class gives the player the synchronous,
+// polled engine it expects: writing FileName returns once the file is loaded or
+// has failed, reads drain libmpv's pending events first so they answer the
+// state as it stands (a read right after a seek gives the new position), and at
+// the end of a file the media stays open with CurrentPosition equal to Duration.
+//
+// Only local files are played: every name is opened as a path, never as a
+// protocol, and libmpv runs without config files, scripts, key bindings, its
+// on-screen controller or network helpers.
+//
+// The process must have LC_NUMERIC set to "C" before the engine is made.
+class MpvEngine : public QObject, public MediaEngine {
+    Q_OBJECT
+public:
+    enum class VideoOutput {
+        Surface, // video drawn in the engine's VideoSurface (the product)
+        None,    // no video output at all (headless tests and benchmarks)
+    };
+    // Extra libmpv options (name, value), set after the engine's own; for tests
+    // that capture the sound (ao=pcm) or tune speed.
+    using Options = QList<std::pair<QString, QString>>;
+
+    explicit MpvEngine(VideoOutput output = VideoOutput::Surface, const Options& extra = {});
+    ~MpvEngine() override;
+
+    // True when libmpv could be started; otherwise every open fails with a message.
+    bool isValid() const { return m_mpv != nullptr; }
+
+    QString FileName() const override { return m_fileName; }
+    void setFileName(const QString& path) override;
+
+    std::optional<double> CurrentPosition() const override;
+    bool setCurrentPosition(double seconds) override;
+    std::optional<double> Duration() const override;
+
+    void Play() override;
+    void Pause() override;
+    void Stop() override;
+
+    int Volume() const override { return m_volume; }
+    bool setVolume(int level) override;
+    int Balance() const override { return m_balance; }
+    bool setBalance(int level) override;
+    bool Mute() const override { return m_mute; }
+    void setMute(bool muted) override;
+
+    int DisplaySize() const override { return m_displaySize; }
+    void setDisplaySize(int size) override;
+
+    bool HasError() const override { return m_hasError; }
+    QString ErrorDescription() const override { return m_errorDescription; }
+
+    bool FullScreenEnabled() const override { return m_fullScreenEnabled; }
+    void setFullScreenEnabled(bool enabled) override { m_fullScreenEnabled = enabled; }
+
+    QWidget* drawingArea() override;
+    int drawingWidth() const override { return drawingSize().width(); }
+    int drawingHeight() const override { return drawingSize().height(); }
+    void setDrawingSize(int width, int height) override;
+
+    // The video's own size, or an empty size for audio or nothing open.
+    QSize videoSize() const { return m_videoSize; }
+
+    static constexpr int kMinLevel = -10000;
+    static constexpr int kMaxVolume = 0;
+    static constexpr int kMaxBalance = 10000;
+    static constexpr int kFullScreen = 3;
+
+private:
+    enum class OpenPhase { Idle, Requested, Started, Loaded, Failed };
+
+    void openFile(const QString& path);
+    void closeMedia();
+    void fail(const QString& path, const QString& cause, const QString& detail = {});
+    bool waitForOpen();
+    void drainEvents();
+    // Handles the events libmpv has announced, if any: asking libmpv for events
+    // costs far more than a property read, so reads only do it when told to.
+    void sync() const
+    {
+        if (m_eventsPending.load())
+            const_cast<MpvEngine*>(this)->drainEvents();
+    }
+    void handleEvent(const mpv_event& event);
+    void readVideoSize();
+    void restoreVideo();
+    bool applyBalance(int level);
+    void applyDrawingSize();
+    QSize drawingSize() const;
+    void enterFullScreen();
+    void leaveFullScreen(int size);
+    static void onWakeup(void* self);
+
+    mpv_handle* m_mpv = nullptr;
+    std::atomic<bool> m_drainQueued{false};
+    std::atomic<bool> m_eventsPending{true};
+    QPointer<VideoSurface> m_surface;
+    std::unique_ptr<FullScreenWindow> m_fullScreenWindow;
+
+    QString m_fileName;
+    bool m_open = false;
+    bool m_hasError = false;
+    QString m_errorDescription;
+    OpenPhase m_phase = OpenPhase::Idle;
+    int64_t m_pendingEntry = -1;
+    int64_t m_currentEntry = -1;
+    int m_endError = 0;
+    QStringList m_log;
+
+    std::optional<double> m_seekTarget;
+    QElapsedTimer m_seekClock;
+
+    int m_volume = 0;
+    int m_balance = 0;
+    bool m_mute = false;
+    int m_displaySize = 0;
+    int m_sizeBeforeFullScreen = 0;
+    bool m_fullScreenEnabled = true;
+    QSize m_requestedSize;
+    QSize m_videoSize;
+};

@@ -1,0 +1,290 @@
+#include "gui/Chrome.h"
+
+#include "core/MediaEngine.h"
+#include "gui/Transport.h"
+#include "gui/TrackSelection.h"
+#include "gui/Twips.h"
+#include "gui/WindowShape.h"
+#include "gui/WindowSystem.h"
+#include "gui/frmAbout.h"
+#include "gui/frmMain.h"
+#include "gui/VelkorCmd.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QToolButton>
+
+#include <array>
+
+namespace {
+
+constexpr double kWindowWidth = 5145;
+
+// The transport items of the shortcut menu, by index, and the button handler
+// each one runs.
+struct ShortcutTarget {
+    const char* handler;
+    void (*run)(frmMain&);
+};
+
+const std::array<ShortcutTarget, 6> kShortcutTargets = { {
+    { "cmdBack_Click", [](frmMain& m) { m.trackSelection().cmdBack_Click(); } },
+    { "cmdPlay_Click", [](frmMain& m) { m.transport().cmdPlay_Click(); } },
+    { "cmdPause_Click", [](frmMain& m) { m.transport().cmdPause_Click(); } },
+    { "cmdStop_Click", [](frmMain& m) { m.transport().cmdStop_Click(); } },
+    { "cmdForward_Click", [](frmMain& m) { m.trackSelection().cmdForward_Click(); } },
+    { "cmdOpen_Click", [](frmMain& m) { m.transport().cmdOpen_Click(); } },
+} };
+
+} // namespace
+
+Chrome::Chrome(frmMain& main)
+    : m_main(main)
+{
+    m_main.installEventFilter(this);
+    m_main.Label3->installEventFilter(this);
+    m_main.picPlayList->installEventFilter(this);
+
+    connect(m_main.Minimised, &QToolButton::clicked, this, &Chrome::Minimised_Click);
+    connect(m_main.Check1, &VelkorCmd::Click, this, &Chrome::Check1_Click);
+    connect(m_main.cmdAbt, &VelkorCmd::Click, this, &Chrome::cmdAbt_Click);
+    connect(m_main.mnuOnTop, &QAction::triggered, this, &Chrome::mnuOnTop_Click);
+    for (int i = 0; i < int(m_main.mnuShortcut.size()); ++i)
+        connect(
+            m_main.mnuShortcut[i], &QAction::triggered, this, [this, i] { mnuShortcut_Click(i); });
+
+    // The shortcut menu's keys act in the whole window, not only while the menu
+    // is open: Ctrl+P plays without a right click first.
+    for (QAction* action : m_main.mnuBar->actions())
+        if (!action->shortcut().isEmpty())
+            m_main.addAction(action);
+}
+
+Chrome::~Chrome()
+{
+    unloadAbout();
+}
+
+bool Chrome::onBackground(QWidget* surface, const QMouseEvent* event) const
+{
+    // A press or release over a control that does not take the mouse itself
+    // (a label) travels on to the window; it belongs to the background only
+    // where no control is, or over the decorative frame of the time display.
+    const QPoint at = surface->mapFromGlobal(event->globalPosition().toPoint());
+    QWidget* child = surface->childAt(at);
+    return child == nullptr || child == m_main.Shape1;
+}
+
+bool Chrome::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == &m_main) {
+        switch (type) {
+        case QEvent::MouseButtonPress: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (onBackground(&m_main, mouse))
+                Form_MouseDown(mouse->button());
+            break;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (onBackground(&m_main, mouse)) {
+                Form_MouseUp(mouse->button());
+                return mouse->button() == Qt::RightButton;
+            }
+            break;
+        }
+        case QEvent::Resize:
+        case QEvent::WindowStateChange:
+            Form_Resize();
+            break;
+        case QEvent::Paint:
+            Form_Paint();
+            break;
+        default:
+            break;
+        }
+    } else if (watched == m_main.Label3 && type == QEvent::MouseButtonPress) {
+        Label3_MouseDown(static_cast<QMouseEvent*>(event)->button());
+        return true;
+    } else if (watched == m_main.picPlayList && type == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (onBackground(m_main.picPlayList, mouse)) {
+            picPlayList_MouseUp(mouse->button());
+            // Handled here, so the release does not reach the window as well.
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Chrome::Form_MouseDown(Qt::MouseButton button)
+{
+    if (button == Qt::LeftButton)
+        WindowSystem::current().startSystemMove(&m_main);
+}
+
+void Chrome::Label3_MouseDown(Qt::MouseButton button)
+{
+    if (button == Qt::LeftButton)
+        WindowSystem::current().startSystemMove(&m_main);
+}
+
+void Chrome::Form_MouseUp(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton)
+        WindowSystem::current().popupMenu(m_main.mnuBar, m_main.mnuShortcut[1]);
+}
+
+void Chrome::picPlayList_MouseUp(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton)
+        WindowSystem::current().popupMenu(m_main.mnuBar, nullptr);
+}
+
+void Chrome::Form_Resize()
+{
+    // On-top rule of a resize: a minimised window that should stay on top is
+    // left as it is, so restoring it makes it top-most again.
+    if (!m_main.isMinimized() && m_main.OnTopWanted) {
+        applyTopMost(true);
+        m_main.OnTopApplied = true;
+    } else if (!m_main.OnTopWanted) {
+        applyTopMost(false);
+        m_main.OnTopApplied = false;
+    }
+    shapeWindow();
+}
+
+void Chrome::Form_Paint()
+{
+    if (m_main.isMinimized()) {
+        // The task bar shows the scrolling title while the window is minimised.
+        setCaption(m_main.txtTitle->text());
+        return;
+    }
+    // In the normal state the window has no caption and its fixed width. The
+    // width is left alone while minimised, where resizing would restore the
+    // window on some window managers, and is set after the paint, not inside it.
+    setCaption(QString());
+    const int width = Twips::toPixelsX(kWindowWidth);
+    if (m_main.width() != width) {
+        QTimer::singleShot(0, &m_main, [this, width] {
+            if (!m_main.isMinimized() && m_main.width() != width)
+                m_main.resize(width, m_main.height());
+        });
+    }
+}
+
+void Chrome::setCaption(const QString& caption)
+{
+    // Every paint passes here; an unchanged caption is not sent to the window
+    // system again.
+    if (m_main.windowTitle() != caption)
+        m_main.setWindowTitle(caption);
+}
+
+void Chrome::Minimised_Click()
+{
+    m_main.showMinimized();
+}
+
+void Chrome::Check1_Click()
+{
+    const QString caption = m_main.Check1->Caption();
+    if (caption == QLatin1String("U")) {
+        m_main.Check1->setCaption(QStringLiteral("V"));
+        m_main.engine().setMute(true);
+    } else if (caption == QLatin1String("V")) {
+        m_main.Check1->setCaption(QStringLiteral("U"));
+        m_main.engine().setMute(false);
+    }
+}
+
+void Chrome::cmdAbt_Click()
+{
+    if (m_main.OnTopWanted) {
+        m_main.OnTopWanted = false;
+        m_main.OnTopSuspended = true;
+    }
+    if (m_about) {
+        m_about->show();
+        m_about->raise();
+        m_about->activateWindow();
+        return;
+    }
+    m_about = new frmAbout(m_main);
+    m_about->Form_Load();
+}
+
+void Chrome::mnuOnTop_Click()
+{
+    // The check mark is the person's choice. While the About window holds
+    // on-top off, the mark still shows it on, so a click turns the choice off
+    // and ends the suspension instead of turning it on under a checked mark.
+    if (m_main.OnTopSuspended) {
+        m_main.OnTopSuspended = false;
+        m_main.OnTopWanted = false;
+    } else {
+        m_main.OnTopWanted = !m_main.OnTopWanted;
+    }
+    // The action has toggled its own mark when triggered; it is set from the
+    // flag so that it ends as the choice whatever it was.
+    m_main.mnuOnTop->setChecked(m_main.OnTopWanted);
+}
+
+void Chrome::mnuShortcut_Click(int index)
+{
+    if (index < 0 || index >= int(kShortcutTargets.size()))
+        return;
+    const ShortcutTarget& target = kShortcutTargets[index];
+    if (m_handlerHook)
+        m_handlerHook(target.handler);
+    else
+        target.run(m_main);
+}
+
+bool Chrome::isTopMost() const
+{
+    return m_main.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void Chrome::applyTopMost(bool onTop)
+{
+    if (isTopMost() == onTop)
+        return;
+    // Changing a window flag recreates the native window and hides it; it
+    // comes back in the same place, size and state.
+    const bool wasVisible = m_main.isVisible();
+    const Qt::WindowStates state = m_main.windowState();
+    const QPoint position = m_main.pos();
+    m_main.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (wasVisible && !m_main.isVisible()) {
+        m_main.move(position);
+        m_main.setWindowState(state);
+        m_main.show();
+    }
+}
+
+void Chrome::shapeWindow()
+{
+    WindowShape::apply(&m_main);
+}
+
+frmAbout* Chrome::aboutWindow() const
+{
+    return m_about.data();
+}
+
+void Chrome::unloadAbout()
+{
+    if (m_about) {
+        m_about->close();
+        delete m_about;
+    }
+}

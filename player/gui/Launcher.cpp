@@ -1,0 +1,51 @@
+#include "gui/Launcher.h"
+
+#include "desktop/TerminationSignals.h"
+#include "gui/frmMain.h"
+#include "gui/frmSplash.h"
+
+#include <QCoreApplication>
+
+Launcher::Launcher(frmMain& window, QObject* parent)
+    : QObject(parent)
+    , m_window(window)
+    , m_signals(new TerminationSignals(this))
+{
+    connect(m_signals, &TerminationSignals::received, this, &Launcher::terminate);
+    connect(&m_window, &frmMain::unloaded, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+Launcher::~Launcher()
+{
+    delete m_splash;
+}
+
+void Launcher::start()
+{
+    m_splash = new frmSplash;
+    m_splash->setAttribute(Qt::WA_DeleteOnClose);
+    // Queued: the splash is gone before the main window shows.
+    connect(m_splash, &frmSplash::finished, &m_window, &frmMain::Form_Load, Qt::QueuedConnection);
+    connect(m_splash, &frmSplash::aborted, qApp, &QCoreApplication::quit);
+    m_splash->Form_Load();
+}
+
+frmSplash* Launcher::splash() const
+{
+    return m_splash;
+}
+
+void Launcher::terminate()
+{
+    // A loaded window closes as a normal unload. Before that there is nothing
+    // of the user's to save, and the program just ends.
+    if (m_window.isLoaded()) {
+        m_window.close();
+        return;
+    }
+    if (m_splash) {
+        m_splash->disconnect(&m_window); // no hand-over any more
+        m_splash->close();
+    }
+    QCoreApplication::quit();
+}

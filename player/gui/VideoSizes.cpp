@@ -1,0 +1,139 @@
+#include "gui/VideoSizes.h"
+
+#include "core/MediaEngine.h"
+#include "gui/frmPlayer.h"
+#include "gui/Twips.h"
+#include "gui/WindowSystem.h"
+#include "gui/frmMain.h"
+#include "gui/VelkorCmd.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <cmath>
+#include <exception>
+
+namespace {
+
+// The size items run their steps one after the other; a step that fails is
+// skipped and the next one runs.
+template <typename Step> void skipOnError(Step&& step)
+{
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+// The video window's width and height in twips, and setting them one at a time.
+double widthOf(const QWidget& window)
+{
+    return Twips::fromPixelsX(window.width());
+}
+double heightOf(const QWidget& window)
+{
+    return Twips::fromPixelsY(window.height());
+}
+void setWidth(QWidget& window, double twips)
+{
+    window.resize(Twips::toPixelsX(twips), window.height());
+}
+void setHeight(QWidget& window, double twips)
+{
+    window.resize(window.width(), Twips::toPixelsY(twips));
+}
+
+// A check mark item toggles its own mark before it reports the trigger; the
+// mark is put back first, so that the handler, which inverts it itself, leaves
+// it inverted once, as a direct call of the handler does.
+template <typename Handler> void connectCheckItem(QAction* item, QObject* context, Handler handler)
+{
+    QObject::connect(item, &QAction::triggered, context, [item, handler](bool checked) {
+        item->setChecked(!checked);
+        handler();
+    });
+}
+
+} // namespace
+
+VideoSizes::VideoSizes(frmMain& main)
+    : m_main(main)
+{
+    connect(m_main.cmdFull, &VelkorCmd::Click, this, &VideoSizes::cmdFull_Click);
+    connect(m_main.mnuHalf, &QAction::triggered, this, &VideoSizes::mnuHalf_Click);
+    connect(m_main.mnuOriginal, &QAction::triggered, this, &VideoSizes::mnuOriginal_Click);
+    connect(m_main.mnuDouble, &QAction::triggered, this, &VideoSizes::mnuDouble_Click);
+    connect(m_main.mnuFull, &QAction::triggered, this, &VideoSizes::mnuFull_Click);
+    connectCheckItem(m_main.mnuFullCtrl, this, [this] { mnuFullCtrl_Click(); });
+    connectCheckItem(m_main.mnuFit, this, [this] { mnuFit_Click(); });
+}
+
+double VideoSizes::half(double twips)
+{
+    return std::floor(twips / 2);
+}
+
+void VideoSizes::cmdFull_Click()
+{
+    WindowSystem::current().popupMenu(m_main.mnuZoom, nullptr);
+}
+
+void VideoSizes::mnuHalf_Click()
+{
+    frmPlayer& video = m_main.videoWindow();
+    skipOnError([&] { video.hide(); });
+    skipOnError([&] { setWidth(video, half(widthOf(video))); });
+    skipOnError([&] { setHeight(video, half(heightOf(video))); });
+    skipOnError([&] { m_main.engine().setDisplaySize(4); });
+    skipOnError([&] { video.show(); });
+}
+
+void VideoSizes::mnuOriginal_Click()
+{
+    frmPlayer& video = m_main.videoWindow();
+    skipOnError([&] { m_main.engine().setDisplaySize(0); });
+    skipOnError([&] { video.hide(); });
+    skipOnError([&] { video.show(); });
+}
+
+void VideoSizes::mnuDouble_Click()
+{
+    frmPlayer& video = m_main.videoWindow();
+    MediaEngine& engine = m_main.engine();
+    skipOnError([&] { video.hide(); });
+    // At the video's own size the engine sizes its drawing area to the video,
+    // which is the base of the doubling.
+    skipOnError([&] { engine.setDisplaySize(0); });
+    // Both lengths of the area are taken before the window changes: a new
+    // width makes the window resize the area, which would otherwise leave the
+    // height based on the old window instead of on the video.
+    const double areaWidth = Twips::fromPixelsX(engine.drawingWidth());
+    const double areaHeight = Twips::fromPixelsY(engine.drawingHeight());
+    skipOnError([&] { setWidth(video, areaWidth + kMargin); });
+    skipOnError([&] { setHeight(video, areaHeight + kMargin); });
+    skipOnError([&] { setWidth(video, widthOf(video) * 2); });
+    skipOnError([&] { setHeight(video, heightOf(video) * 2); });
+    skipOnError([&] { engine.setDisplaySize(4); });
+    skipOnError([&] { video.update(); });
+    skipOnError([&] { video.show(); });
+}
+
+void VideoSizes::mnuFullCtrl_Click()
+{
+    QAction* item = m_main.mnuFullCtrl;
+    item->setChecked(!item->isChecked());
+    // While the item is checked the engine's own full-screen switch is off.
+    m_main.engine().setFullScreenEnabled(!item->isChecked());
+}
+
+void VideoSizes::mnuFull_Click()
+{
+    MediaEngine& engine = m_main.engine();
+    engine.setDisplaySize(engine.DisplaySize() == 3 ? 4 : 3);
+}
+
+void VideoSizes::mnuFit_Click()
+{
+    // Only the mark: the video window applies it when it is created or resized.
+    m_main.mnuFit->setChecked(!m_main.mnuFit->isChecked());
+}

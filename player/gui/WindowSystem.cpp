@@ -1,0 +1,52 @@
+#include "gui/WindowSystem.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+class QtWindowSystem : public WindowSystem {
+public:
+    void popupMenu(QMenu* menu, QAction* defaultItem) override
+    {
+        if (!menu)
+            return;
+        // The menu is shared by several places that open it with different
+        // defaults, so the default is set on every opening.
+        menu->setDefaultAction(defaultItem);
+        menu->exec(QCursor::pos());
+    }
+
+    void startSystemMove(QWidget* window) override
+    {
+        if (!window)
+            return;
+        // The window system takes the pointer over from the widget that holds
+        // the implicit grab of the press; a platform without system moves
+        // (offscreen) refuses and nothing moves.
+        if (QWindow* handle = window->window()->windowHandle())
+            handle->startSystemMove();
+    }
+};
+
+QtWindowSystem& qtWindowSystem()
+{
+    static QtWindowSystem system;
+    return system;
+}
+
+WindowSystem* g_current = nullptr;
+
+} // namespace
+
+WindowSystem& WindowSystem::current()
+{
+    return g_current ? *g_current : qtWindowSystem();
+}
+
+void WindowSystem::setCurrent(WindowSystem* system)
+{
+    g_current = system;
+}

@@ -1,0 +1,390 @@
+#include "gui/frmMain.h"
+
+#include "dialogs/SliderMessages.h"
+#include "core/MediaEngine.h"
+#include "gui/PeriodicUpdate.h"
+#include "gui/Transport.h"
+#include "gui/VideoSizes.h"
+#include "gui/frmPlayer.h"
+#include "gui/MediaAdder.h"
+#include "gui/Playlist.h"
+#include "gui/PlaylistPanel.h"
+#include "gui/TrackSelection.h"
+#include "gui/Chrome.h"
+#include "core/LastList.h"
+#include "gui/PanelToggle.h"
+#include "desktop/Settings.h"
+#include "core/StepRunner.h"
+#include "gui/Twips.h"
+#include "gui/RoundedMask.h"
+#include "gui/VelkorCheck.h"
+#include "gui/VelkorCmd.h"
+
+#include <sarv/ControlFactory.h>
+#include <sarv/Variateur.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QFrame>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QTimer>
+#include <QToolButton>
+
+#include <cstdlib>
+
+namespace {
+
+template <typename W> W* place(W* widget, double left, double top, double width, double height)
+{
+    widget->setGeometry(Twips::toPixels(left, top, width, height));
+    return widget;
+}
+
+// Corners of the main window: quarter ellipses of 15 by 15 pixels.
+constexpr int kCornerEllipse = 15;
+
+sarv::Variateur* createSlider(QWidget* parent)
+{
+    return qobject_cast<sarv::Variateur*>(
+        sarv::createControl(QStringLiteral("Sarv.Variateur"), parent));
+}
+
+} // namespace
+
+frmMain::frmMain(EngineFactory engineFactory, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_engineFactory(std::move(engineFactory))
+{
+    SliderMessages::installOnce();
+    setWindowTitle(QString());
+    setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    resize(Twips::toPixelsX(5145), Twips::toPixelsY(5700));
+    createControls();
+    createMenus();
+    applySkin();
+
+    m_playlist = new Playlist(lstPlay, this);
+    m_playlistPanel = std::make_unique<PlaylistPanel>(*this);
+    m_transport = std::make_unique<Transport>(*this);
+    m_trackSelection = std::make_unique<TrackSelection>(*this);
+    m_periodicUpdate = std::make_unique<PeriodicUpdate>(*this);
+    m_settings = std::make_unique<Settings>(*this);
+    m_mediaAdder = std::make_unique<MediaAdder>(*this);
+    m_videoSizes = std::make_unique<VideoSizes>(*this);
+    m_chrome = std::make_unique<Chrome>(*this);
+    m_panelToggle = std::make_unique<PanelToggle>(*this);
+
+    connect(Closed, &QToolButton::clicked, this, &QWidget::close);
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+}
+
+frmMain::~frmMain()
+{
+    unloadVideoWindow();
+}
+
+void frmMain::createControls()
+{
+    cmdAbt = place(new VelkorCmd(QStringLiteral("?"), this), 120, 75, 255, 255);
+    Label3 = place(
+        new QLabel(QStringLiteral("Velkor Player 2.0 \u2014 lecteur multim\u00e9dia"), this), 900,
+        45, 3615, 180);
+    Minimised = place(new QToolButton(this), 4680, 75, 135, 135);
+    Minimised->setToolTip(QStringLiteral("Réduire"));
+    Closed = place(new QToolButton(this), 4875, 75, 135, 135);
+    Closed->setToolTip(QStringLiteral("Fermer"));
+    txtTitle = place(new QLineEdit(this), 1545, 270, 3345, 210);
+    txtTitle->setReadOnly(true);
+    lblpls = place(new QLabel(QStringLiteral("+"), this), 75, 450, 105, 195);
+    Shape1 = place(new QFrame(this), 60, 480, 1410, 495);
+    lblTime = place(new QLabel(QStringLiteral("00:00:00"), this), 120, 525, 1335, 330);
+    LabVol = place(new QLabel(QStringLiteral("Volume : 10"), this), 1800, 540, 930, 180);
+    LabBal = place(new QLabel(QStringLiteral("Balance"), this), 3360, 540, 600, 180);
+    Check1 = place(new VelkorCmd(QStringLiteral("U"), this), 4200, 600, 330, 330);
+    Check1->setFont(QFont(QStringLiteral("Webdings")));
+    cmdFull = place(new VelkorCmd(QString(QChar(190)), this), 4545, 600, 330, 330);
+    cmdFull->setFont(QFont(QStringLiteral("Webdings")));
+    scrlVol = place(createSlider(this), 1560, 720, 1455, 135);
+    scrlBal = place(createSlider(this), 3120, 720, 975, 135);
+    lblDuration = place(new QLabel(QStringLiteral("00:00:00"), this), 480, 735, 840, 210);
+    scrlTime = place(createSlider(this), 75, 1080, 4785, 135);
+    cmdBack = place(new VelkorCmd(QStringLiteral("9"), this), 690, 1320, 420, 300);
+    cmdBack->setToolTip(QStringLiteral("Précédente Piste"));
+    cmdPlay = place(new VelkorCmd(QStringLiteral("4"), this), 1110, 1320, 420, 300);
+    cmdPlay->setToolTip(QStringLiteral("Lire"));
+    cmdPause = place(new VelkorCmd(QStringLiteral(";"), this), 1515, 1320, 420, 300);
+    cmdPause->setToolTip(QStringLiteral("Pause"));
+    cmdStop = place(new VelkorCmd(QStringLiteral("<"), this), 1920, 1320, 420, 300);
+    cmdStop->setToolTip(QStringLiteral("Stop"));
+    cmdForward = place(new VelkorCmd(QStringLiteral(":"), this), 2340, 1320, 420, 300);
+    cmdForward->setToolTip(QStringLiteral("Suivante piste"));
+    cmdOpen = place(new VelkorCmd(QStringLiteral("1"), this), 2760, 1320, 420, 300);
+    cmdOpen->setToolTip(QStringLiteral("Ouvrir"));
+    for (VelkorCmd* button : { cmdBack, cmdPlay, cmdPause, cmdStop, cmdForward })
+        button->setFont(QFont(QStringLiteral("Webdings")));
+    cmdOpen->setFont(QFont(QStringLiteral("Wingdings")));
+    chkRepeat = place(new VelkorCheck(QStringLiteral("\u21BB rep"), this), 3360, 1440, 765, 225);
+    chkRepeat->setToolTip(QStringLiteral("Répeter la liste de lecture"));
+    chkSuffle = place(new VelkorCheck(QStringLiteral("\u21C4"), this), 4140, 1440, 390, 225);
+    chkSuffle->setToolTip(QStringLiteral("Lecture aleatoire"));
+    chkPlay = place(new VelkorCheck(QStringLiteral("\u2630"), this), 4515, 1440, 330, 225);
+    chkPlay->setToolTip(QStringLiteral("Afficher/masquer la liste de lecture"));
+    chkPlay->setChecked(true);
+
+    picPlayList = place(new QWidget(this), 0, 1800, 5160, 3870);
+    Label2
+        = place(new QLabel(QStringLiteral("Velkor Player 2.0                   Liste de lecture :"),
+                    picPlayList),
+            290, 75, 3465, 180);
+    txtFN = place(new QLabel(picPlayList), 360, 360, 4455, 255);
+    lstPlay = place(new QListView(picPlayList), 240, 540, 4605, 2790);
+    lstPlay->setUniformItemSizes(true);
+    lstPlay->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    const std::array<const char*, 5> captions
+        = { "&Ajouter", "&Supprimer", "&Sauvgarder", "&Charger", "&Vider" };
+    const std::array<std::pair<int, int>, 5> columns
+        = { { { 280, 855 }, { 1170, 975 }, { 2180, 975 }, { 3180, 855 }, { 4080, 735 } } };
+    for (int i = 0; i < 5; ++i) {
+        cmdAPlayList[i] = place(new VelkorCmd(QString::fromUtf8(captions[i]), picPlayList),
+            columns[i].first, 3370, columns[i].second, 340);
+    }
+
+    tmrAnimate = new QTimer(this);
+    tmrAnimate->setInterval(500);
+}
+
+void frmMain::createMenus()
+{
+    mnuMain = new QMenu(QStringLiteral("mnuMain"), this);
+    mnuFile = mnuMain->addAction(QStringLiteral("Ajouter un &fichier"));
+    mnuMain->addSeparator();
+    mnuAddDir = mnuMain->addAction(QStringLiteral("Ajouter un &répertoir"));
+    mnuAddVCD = mnuMain->addAction(QStringLiteral("Ajouter un &VCD"));
+
+    mnuZoom = new QMenu(QStringLiteral("mnu&Zoom"), this);
+    mnuHalf = mnuZoom->addAction(QStringLiteral("&Demi taille"));
+    mnuOriginal = mnuZoom->addAction(QStringLiteral("Taille &originale"));
+    mnuDouble = mnuZoom->addAction(QStringLiteral("&Double Taile"));
+    mnuZoom->addSeparator();
+    mnuFullCtrl = mnuZoom->addAction(QStringLiteral("&Activer plein écran"));
+    mnuFullCtrl->setCheckable(true);
+    mnuFull = mnuZoom->addAction(QStringLiteral("&Plein écran"));
+    mnuFit = mnuZoom->addAction(QStringLiteral("Fit to &Size"));
+    mnuFit->setCheckable(true);
+
+    mnuBar = new QMenu(QStringLiteral("HI"), this);
+    const std::array<std::pair<const char*, const char*>, 6> shortcuts = { {
+        { "Précédent", "Ctrl+B" },
+        { "Lire", "Ctrl+P" },
+        { "Pause", "Ctrl+A" },
+        { "Arrêter", "Ctrl+S" },
+        { "Suivant", "Ctrl+N" },
+        { "Ouvrir", "Ctrl+O" },
+    } };
+    for (int i = 0; i < 6; ++i) {
+        mnuShortcut[i] = mnuBar->addAction(QString::fromUtf8(shortcuts[i].first));
+        mnuShortcut[i]->setShortcut(QKeySequence(QString::fromLatin1(shortcuts[i].second)));
+    }
+    mnuOnTop = mnuBar->addAction(QStringLiteral("P&remier plan"));
+    mnuOnTop->setCheckable(true);
+    mnuOnTop->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
+    mnuAutoVCD = mnuBar->addAction(QStringLiteral("Lecture auto &VCD"));
+    mnuExit = mnuBar->addAction(QStringLiteral("&Quitter"));
+    mnuExit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+}
+
+frmPlayer& frmMain::videoWindow()
+{
+    if (!m_player) {
+        m_player = new frmPlayer(*this, m_engineFactory());
+        m_player->Form_Load();
+    }
+    return *m_player;
+}
+
+void frmMain::unloadVideoWindow()
+{
+    delete m_player;
+    m_player = nullptr;
+}
+
+MediaEngine& frmMain::engine()
+{
+    return videoWindow().MediaPlayer1();
+}
+
+void frmMain::applySkin()
+{
+    // Labels of 180 twips (12 pixels) take a 10-pixel font.
+    QFont labelFont(QStringLiteral("DejaVu Sans"));
+    labelFont.setPixelSize(10);
+    for (QLabel* label : { Label3, LabVol, LabBal, Label2, txtFN })
+        label->setFont(labelFont);
+    Label3->setAlignment(Qt::AlignCenter);
+    Label3->setStyleSheet(QStringLiteral("color: #dfe9f7;"));
+    const QString dot = QStringLiteral(
+        "QToolButton { border: 1px solid #0c121c; border-radius: %1px; background: %2; }"
+        "QToolButton:hover { background: %3; }");
+    const int radius = Minimised->width() / 2;
+    Minimised->setStyleSheet(
+        dot.arg(radius).arg(QLatin1String("#e8b339"), QLatin1String("#ffd36b")));
+    Closed->setStyleSheet(dot.arg(radius).arg(QLatin1String("#d9534f"), QLatin1String("#ff7b76")));
+    Minimised->setCursor(Qt::PointingHandCursor);
+    Closed->setCursor(Qt::PointingHandCursor);
+
+    txtTitle->setFrame(false);
+    txtTitle->setFont(QFont(QStringLiteral("DejaVu Sans"), 7));
+    txtTitle->setStyleSheet(
+        QStringLiteral("QLineEdit { background: #c9f2bd; color: #173a12; border: 1px solid #5e9a52;"
+                       " border-radius: 3px; padding: 0 3px; }"));
+    lblpls->setStyleSheet(QStringLiteral("color: #9fe28a; font-weight: bold;"));
+    Shape1->setStyleSheet(QStringLiteral(
+        "QFrame { background: #0c1a12; border: 1px solid #4f8f5c; border-radius: 6px; }"));
+    QFont clock(QStringLiteral("DejaVu Sans Mono"));
+    // The elapsed time fills the upper part of the frame; the duration sits
+    // under it, where the two labels overlap.
+    clock.setPixelSize(Twips::toPixelsY(735 - 525) - 1);
+    clock.setBold(true);
+    lblTime->setFont(clock);
+    lblTime->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblTime->setStyleSheet(QStringLiteral("color: #8cf57a; background: transparent;"));
+    QFont small(QStringLiteral("DejaVu Sans Mono"));
+    small.setPixelSize(Twips::toPixelsY(210) - 4);
+    lblDuration->setFont(small);
+    lblDuration->setAlignment(Qt::AlignCenter);
+    lblDuration->setStyleSheet(QStringLiteral("color: #5fbf55; background: transparent;"));
+    for (QLabel* label : { LabVol, LabBal })
+        label->setStyleSheet(QStringLiteral("color: #c4d3e8;"));
+
+    picPlayList->setAutoFillBackground(true);
+    QPalette panel = picPlayList->palette();
+    QLinearGradient panelBrush(0, 0, 0, 1);
+    panelBrush.setCoordinateMode(QGradient::ObjectBoundingMode);
+    panelBrush.setColorAt(0, QColor(0x24, 0x31, 0x46));
+    panelBrush.setColorAt(1, QColor(0x12, 0x1A, 0x27));
+    panel.setBrush(QPalette::Window, panelBrush);
+    picPlayList->setPalette(panel);
+    Label2->setStyleSheet(QStringLiteral("color: #dfe9f7;"));
+    txtFN->setStyleSheet(QStringLiteral("color: #b7ddff;"));
+    lstPlay->setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    lstPlay->setStyleSheet(QStringLiteral(
+        "QListView { background: #d8eafc; color: #10223a; border: 1px solid #6b8bb3;"
+        " border-radius: 4px; selection-background-color: #3f6fb0; selection-color: white; }"));
+}
+
+void frmMain::paintEvent(QPaintEvent*)
+{
+    if (m_background.size() != size() * devicePixelRatioF()) {
+        m_background = QImage(size() * devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+        m_background.setDevicePixelRatio(devicePixelRatioF());
+        QPainter p(&m_background);
+        QLinearGradient face(0, 0, 0, height());
+        face.setColorAt(0, QColor(0x3D, 0x52, 0x72));
+        face.setColorAt(0.16, QColor(0x26, 0x35, 0x4D));
+        face.setColorAt(1, QColor(0x10, 0x17, 0x23));
+        p.fillRect(rect(), face);
+        // A light rim along the top and a groove under the title row.
+        p.setPen(QColor(255, 255, 255, 60));
+        p.drawLine(8, 1, width() - 9, 1);
+        p.setPen(QColor(0, 0, 0, 90));
+        const int groove = Twips::toPixelsY(250);
+        p.drawLine(6, groove, width() - 7, groove);
+    }
+    QPainter p(this);
+    p.drawImage(QPoint(0, 0), m_background);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The shape follows every change of size (the playlist panel shown or
+    // hidden changes the height).
+    RoundedMask::apply(*this, kCornerEllipse, kCornerEllipse);
+}
+
+bool frmMain::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+void frmMain::Form_Activate()
+{
+    setWindowTitle(QString());
+}
+
+bool frmMain::restoreLastList()
+{
+    const LastList::Restore result = LastList::restore(playlist());
+    // An unreadable file is kept: writing the (empty) list over it at exit
+    // would lose the user's playlist.
+    m_lastListWritable = result != LastList::Restore::Unreadable;
+    return m_lastListWritable;
+}
+
+void frmMain::Form_Load()
+{
+    m_loadStarted = true;
+    // Every step gets its turn: one that fails is skipped, and the playlist is
+    // restored whatever happened before.
+    StepRunner step(QStringLiteral("Form_Load"));
+    step("shape the window", [this] { RoundedMask::apply(*this, kCornerEllipse, kCornerEllipse); });
+    step("seed the random generator",
+        [] { std::srand(unsigned(QDateTime::currentMSecsSinceEpoch())); });
+    // The level table is constant data, in place before any code runs.
+    step("GetValue", [this] { settings().GetValue(); });
+    step("show the window", [this] { show(); });
+    step("FindCdDrive", [this] { VcdDrive = MediaAdder::FindCdDrive(); });
+    step("hide the video window", [this] { videoWindow().hide(); });
+    Paused = false;
+    step("chkSuffle_Click", [this] { trackSelection().chkSuffle_Click(); });
+    step("chkPlay_Click", [this] { panelToggle().chkPlay_Click(); });
+    step("centre the balance", [this] { scrlBal->setValue(10); });
+    step("empty the engine's file name", [this] { engine().setFileName(QString()); });
+    step("restore lastlist.lst", [this] { return restoreLastList(); });
+    m_loaded = true;
+}
+
+void frmMain::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    // No update may run once the unload has begun: a tick after the video
+    // window is gone would create a new engine.
+    tmrAnimate->stop();
+    StepRunner step(QStringLiteral("Form_Unload"));
+    // A window that was never loaded holds nothing of the user's: writing it
+    // out would replace the stored playlist and settings with empty ones.
+    if (m_loadStarted) {
+        // The playlist is restored last: until then it is not the user's yet.
+        if (m_loaded && m_lastListWritable)
+            step("write lastlist.lst", [this] { return LastList::save(playlist().Entries()); });
+        step("SaveSettings", [this] { settings().SaveSettings(); });
+        step("cmdStop_Click", [this] { transport().cmdStop_Click(); });
+    }
+    step("unload frmAbout", [this] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window != this && window->inherits("frmAbout"))
+                window->close();
+        }
+    });
+    step("unload frmPlayer", [this] { unloadVideoWindow(); });
+    Q_EMIT unloaded();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // An unload is never cancelled.
+    Form_Unload();
+    event->accept();
+}

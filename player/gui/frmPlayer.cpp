@@ -1,0 +1,174 @@
+#include "gui/frmPlayer.h"
+
+#include "gui/IdleBackground.h"
+#include "core/MediaEngine.h"
+#include "core/MediaKind.h"
+#include "gui/Playlist.h"
+#include "gui/Twips.h"
+#include "gui/frmMain.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// The drawing area leaves this margin (in twips) free at the right and bottom.
+constexpr double kDrawingMarginTwips = 20.0;
+
+} // namespace
+
+frmPlayer::frmPlayer(frmMain& main, std::unique_ptr<MediaEngine> engine)
+    : m_main(main)
+    , m_engine(std::move(engine))
+{
+    setWindowFlag(Qt::Window);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(Twips::toPixelsX(1500), Twips::toPixelsY(1000));
+    resize(Twips::toPixelsX(4800), Twips::toPixelsY(3600));
+    if (QWidget* area = m_engine->drawingArea()) {
+        area->setParent(this);
+        area->move(0, 0);
+        // A video at its own size can cover the whole window; its repaints
+        // then stand for the window's.
+        area->installEventFilter(this);
+    }
+    m_idle = new IdleBackground(this);
+    m_idle->setGeometry(rect());
+    m_idle->raise();
+    connect(m_idle, &IdleBackground::painted, this, &frmPlayer::queueFormPaint);
+    Form_Initialize();
+}
+
+frmPlayer::~frmPlayer() = default;
+
+// Creation: a window made while an audio file is open stays out of sight.
+void frmPlayer::Form_Initialize()
+{
+    if (MediaKind::endsIn(m_engine->FileName(), MediaKind::List::AudioAtCreation))
+        hide();
+}
+
+void frmPlayer::Form_Load()
+{
+    m_engine->setDisplaySize(m_main.mnuFit && m_main.mnuFit->isChecked() ? 4 : 0);
+    const QString fileName = m_engine->FileName();
+    if (fileName.isEmpty())
+        return;
+    if (!MediaKind::endsIn(fileName, MediaKind::List::NotShown))
+        show();
+    m_main.playlist().setCurrentTrack(short(m_main.playlist().ListIndex()));
+    setWindowTitle(fileName);
+}
+
+// Repaint: the window stays up only for video, and gives way to the engine's
+// own full-screen picture.
+void frmPlayer::Form_Paint()
+{
+    // The caption follows the media even when the window never gets the focus.
+    setWindowTitle(m_engine->FileName());
+    if (!MediaKind::endsIn(m_engine->FileName(), MediaKind::List::Video))
+        hide();
+    if (m_engine->DisplaySize() == 3)
+        showMinimized();
+    syncIdleBackground();
+}
+
+void frmPlayer::Form_GotFocus()
+{
+    setWindowTitle(m_engine->FileName());
+}
+
+void frmPlayer::Form_Resize()
+{
+    if (m_main.mnuFit && m_main.mnuFit->isChecked()) {
+        const int size = m_engine->DisplaySize();
+        if (size != 4 && size != 3)
+            m_engine->setDisplaySize(4);
+    }
+    const int w = Twips::toPixelsX(Twips::fromPixelsX(width()) - kDrawingMarginTwips);
+    const int h = Twips::toPixelsY(Twips::fromPixelsY(height()) - kDrawingMarginTwips);
+    m_engine->setDrawingSize(std::max(0, w), std::max(0, h));
+}
+
+// Unloading does nothing of its own: the engine goes with the window, and the
+// next access to the engine loads a new window with nothing open.
+void frmPlayer::Form_Unload() { }
+
+bool frmPlayer::showsIdleBackground() const
+{
+    return !m_idle->isHidden();
+}
+
+void frmPlayer::syncIdleBackground()
+{
+    m_idle->setVisible(!MediaKind::endsIn(m_engine->FileName(), MediaKind::List::Video));
+}
+
+void frmPlayer::paintEvent(QPaintEvent*)
+{
+    // The margins around the drawing area.
+    QPainter(this).fillRect(rect(), QColor(10, 12, 20));
+    queueFormPaint();
+}
+
+// Hiding or minimising a window from inside its own paint event is unsafe; the
+// repaint handler runs right after it instead, once per burst of paints.
+void frmPlayer::queueFormPaint()
+{
+    if (m_paintQueued)
+        return;
+    m_paintQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_paintQueued = false;
+        Form_Paint();
+    });
+}
+
+bool frmPlayer::eventFilter(QObject* watched, QEvent* event)
+{
+    // Only while the area is in this window: in full screen the engine has
+    // taken it into a window of its own.
+    QWidget* area = m_engine->drawingArea();
+    if (event->type() == QEvent::Paint && watched == area && area->parentWidget() == this)
+        queueFormPaint();
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmPlayer::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_idle->setGeometry(rect());
+    Form_Resize();
+}
+
+void frmPlayer::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    syncIdleBackground();
+}
+
+void frmPlayer::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_GotFocus();
+}
+
+// Closing the video window unloads it, as the hub does at shutdown. The hub
+// deletes it once this event has returned.
+void frmPlayer::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+    QPointer<frmPlayer> self(this);
+    frmMain* main = &m_main;
+    QTimer::singleShot(0, main, [main, self] {
+        if (self && main->hasVideoWindow() && &main->videoWindow() == self)
+            main->unloadVideoWindow();
+    });
+}
