@@ -45,7 +45,12 @@ public:
     virtual bool Mute() const = 0;
     virtual void setMute(bool muted) = 0;
 
-    // 0 the video's own size, 3 full screen, 4 fitted to the drawing area.
+    // How the picture is sized: the values the player stores and publishes.
+    enum Display : int {
+        Original = 0,   // the video's own size
+        FullScreen = 3, // the engine's own full-screen picture
+        Fitted = 4,     // fitted to the drawing area, aspect kept
+    };
     virtual int DisplaySize() const = 0;
     virtual void setDisplaySize(int size) = 0;
 
