@@ -1,7 +1,8 @@
 // Figures for the playlist: reading and writing a full playlist file of 32,767
 // paths of 60 bytes, and the main window's load with that playlist (without
 // the splash), with the time the list then takes to scroll and repaint.
-#include "gui/Playlist.h"
+#include "support/TestMain.h"
+#include "core/PlaylistModel.h"
 #include "core/PlaylistFile.h"
 #include "gui/frmMain.h"
 #include "support/FakeEngine.h"
@@ -83,19 +84,19 @@ int main(int argc, char** argv)
     PlaylistFile::write(home.filePath(QStringLiteral("data/velkor-player/lastlist.lst")), entries);
     std::vector<double> loads, scrolls;
     for (int run = 0; run < 5; ++run) {
-        frmMain window([] { return std::make_unique<FakeEngine>(); });
+        TestMain window([] { return std::make_unique<FakeEngine>(); });
         QElapsedTimer timer;
         timer.start();
         window.Form_Load();
         QApplication::processEvents();
         loads.push_back(timer.nsecsElapsed() / 1e6);
-        if (window.playlist().Count() != entries.size())
-            std::printf("  restored %d entries!\n", window.playlist().Count());
+        if (window.core().playlist().Count() != entries.size())
+            std::printf("  restored %d entries!\n", window.core().playlist().Count());
 
         timer.restart();
         window.lstPlay->scrollToBottom();
         window.lstPlay->repaint();
-        window.playlist().setListIndex(PlaylistFile::kMaxEntries / 2);
+        window.core().playlist().setListIndex(PlaylistFile::kMaxEntries / 2);
         window.lstPlay->scrollTo(window.lstPlay->currentIndex());
         window.lstPlay->repaint();
         scrolls.push_back(timer.nsecsElapsed() / 1e6);

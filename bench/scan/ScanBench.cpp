@@ -2,9 +2,10 @@
 // of them media, and appending the result to the playlist of a shown window.
 // Wall-clock times swell when the machine is busy; the processor time of the
 // thread shows the work itself.
+#include "support/TestMain.h"
 #include "core/FolderScan.h"
 #include "core/MediaFilter.h"
-#include "gui/Playlist.h"
+#include "core/PlaylistModel.h"
 #include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 
@@ -90,11 +91,11 @@ int main(int argc, char** argv)
         [&] { entries = FolderScan::scan(dir.path(), ScanPatterns); });
     std::printf("entries found: %lld\n", static_cast<long long>(entries.size()));
 
-    frmMain window([] { return std::make_unique<FakeEngine>(); });
+    TestMain window([] { return std::make_unique<FakeEngine>(); });
     window.show();
     app.processEvents();
     std::printf("playlist shown: %s\n", window.lstPlay->isVisible() ? "yes" : "no");
-    Playlist& playlist = window.playlist();
+    PlaylistModel& playlist = window.core().playlist();
 
     // Each run lets the list lay itself out and paint, as the window must before
     // it answers the user again.

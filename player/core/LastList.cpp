@@ -1,6 +1,6 @@
 #include "core/LastList.h"
 
-#include "gui/Playlist.h"
+#include "core/PlaylistModel.h"
 #include "core/PlaylistFile.h"
 
 #include <QDir>
@@ -20,7 +20,7 @@ QString LastList::path()
     return folder() + QStringLiteral("/lastlist.lst");
 }
 
-LastList::Restore LastList::restore(Playlist& playlist)
+LastList::Restore LastList::restore(PlaylistModel& playlist)
 {
     const QString file = path();
     if (!QFileInfo::exists(file)) {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-class Playlist;
+class PlaylistModel;
 
 // The automatic playlist lastlist.lst: restored at start-up and written back at
 // exit, in the user's data folder ($XDG_DATA_HOME/velkor-player/), since the
@@ -22,7 +22,7 @@ public:
 
     // Empties the playlist and fills it from the file; unquoted numeric fields
     // come back as their number's text.
-    static Restore restore(Playlist& playlist);
+    static Restore restore(PlaylistModel& playlist);
     // Atomic: on any failure the old file stays exactly as it was.
     static bool save(const QStringList& entries);
 };

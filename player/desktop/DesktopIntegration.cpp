@@ -1,10 +1,11 @@
 #include "desktop/DesktopIntegration.h"
 
 #include "core/MediaEngine.h"
+#include "core/PlayerCore.h"
 #include "core/FolderScan.h"
 #include "core/MediaFilter.h"
-#include "gui/Playlist.h"
-#include "gui/TrackSelection.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
 #include "desktop/CommandLine.h"
 #include "desktop/DropHandler.h"
 #include "desktop/MprisService.h"
@@ -28,7 +29,7 @@ DesktopIntegration::DesktopIntegration(frmMain& window, const QStringList& argum
     if (!m_pendingPaths.isEmpty())
         m_window.installEventFilter(this);
 
-    m_mpris = MprisService::start(window);
+    m_mpris = MprisService::start(window.core(), window);
     m_dropHandler = new DropHandler(window);
 }
 
@@ -60,7 +61,7 @@ void DesktopIntegration::openCommandLineFiles()
     for (const QString& path : skipped)
         std::fprintf(stderr, "velkor-player : fichier introuvable, ignoré : %s\n",
                      path.toLocal8Bit().constData());
-    replaceAndPlay(m_window, entries);
+    m_window.core().sequencer().replaceAndPlay(entries);
 }
 
 QStringList DesktopIntegration::mediaEntries(const QStringList& paths, QStringList* skipped)
@@ -83,17 +84,3 @@ QStringList DesktopIntegration::folderMediaEntries(const QString& folder)
     return FolderScan::scan(folder, ScanPatterns);
 }
 
-void DesktopIntegration::replaceAndPlay(frmMain& window, const QStringList& entries)
-{
-    if (entries.isEmpty())
-        return;
-    if (window.hasVideoWindow())
-        window.engine().Stop();
-    Playlist& playlist = window.playlist();
-    playlist.Clear();
-    playlist.AppendMany(entries);
-    // Start takes the selected entry; with a one-entry list Next would start
-    // nothing unless repeat is on.
-    playlist.setListIndex(0);
-    window.trackSelection().lstPlay_DblClick();
-}

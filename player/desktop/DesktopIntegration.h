@@ -32,10 +32,6 @@ public:
     // répertoir" lists them.
     static QStringList folderMediaEntries(const QString& folder);
 
-    // As "Ouvrir" with these entries: stop, make them the whole playlist, start
-    // the first. An empty list changes nothing.
-    static void replaceAndPlay(frmMain& window, const QStringList& entries);
-
     // Runs the command line's files now (main() waits for the end of start-up).
     void openCommandLineFiles();
 

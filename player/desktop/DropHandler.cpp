@@ -1,7 +1,8 @@
 #include "desktop/DropHandler.h"
 
-#include "gui/Playlist.h"
+#include "core/PlaylistModel.h"
 #include "desktop/DesktopIntegration.h"
+#include "core/PlayerCore.h"
 #include "gui/frmMain.h"
 
 #include <QDragEnterEvent>
@@ -55,7 +56,7 @@ bool DropHandler::eventFilter(QObject* watched, QEvent* event)
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
         // Nothing that cannot be read is added; the drop says nothing about it.
-        m_window.playlist().AppendMany(DesktopIntegration::mediaEntries(paths));
+        m_window.core().playlist().AppendMany(DesktopIntegration::mediaEntries(paths));
         return true;
     }
     default:

@@ -1,26 +1,23 @@
 #include "desktop/MprisPlayerAdaptor.h"
 
+#include "core/Levels.h"
 #include "core/MediaEngine.h"
-#include "gui/Transport.h"
-#include "gui/Playlist.h"
-#include "gui/TrackSelection.h"
+#include "core/PlayerCore.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
+#include "core/TransportController.h"
 #include "desktop/DesktopIntegration.h"
 #include "desktop/MprisService.h"
-#include "gui/frmMain.h"
 
-#include <sarv/Variateur.h>
-
-#include <QCheckBox>
+#include <QTimer>
 #include <QUrl>
 
 #include <cmath>
 
 namespace {
 
-using Action = MprisPlaybackState::Action;
-
 // The volume slider has eleven steps, 0 to 10; MPRIS speaks of 0.0 to 1.0.
-constexpr int kVolumeSteps = 10;
+constexpr int kVolumeSteps = Levels::kVolumeSteps;
 
 qlonglong toMicroseconds(double seconds)
 {
@@ -42,28 +39,27 @@ QString MprisPlayerAdaptor::PlaybackStatus() const
 
 QString MprisPlayerAdaptor::LoopStatus() const
 {
-    return m_service.main().chkRepeat->isChecked() ? QStringLiteral("Playlist")
-                                                   : QStringLiteral("None");
+    return m_service.core().RepeatOn ? QStringLiteral("Playlist") : QStringLiteral("None");
 }
 
 void MprisPlayerAdaptor::setLoopStatus(const QString& status)
 {
     // The player repeats the whole list or nothing; "Track" is not offered.
     if (status == QLatin1String("None"))
-        m_service.main().chkRepeat->setChecked(false);
+        m_service.core().sequencer().chkRepeat_Click(false);
     else if (status == QLatin1String("Playlist"))
-        m_service.main().chkRepeat->setChecked(true);
+        m_service.core().sequencer().chkRepeat_Click(true);
     m_service.checkProperties();
 }
 
 bool MprisPlayerAdaptor::Shuffle() const
 {
-    return m_service.main().chkSuffle->isChecked();
+    return m_service.core().Shuffle;
 }
 
 void MprisPlayerAdaptor::setShuffle(bool on)
 {
-    m_service.main().chkSuffle->setChecked(on);
+    m_service.core().sequencer().chkSuffle_Click(on);
     m_service.checkProperties();
 }
 
@@ -84,20 +80,17 @@ QVariantMap MprisPlayerAdaptor::Metadata() const
 
 double MprisPlayerAdaptor::Volume() const
 {
-    return double(m_service.main().scrlVol->Value()) / kVolumeSteps;
+    return double(m_service.core().levels().volumeIndex()) / kVolumeSteps;
 }
 
 void MprisPlayerAdaptor::setVolume(double volume)
 {
     if (std::isnan(volume))
         return;
-    sarv::Variateur* slider = m_service.main().scrlVol;
     // Kept inside the slider's range: a value outside it would make the slider
     // show a message box, which a call from the desktop must never do.
-    const long step = std::clamp(std::lround(std::clamp(volume, 0.0, 1.0) * kVolumeSteps),
-                                 long(slider->Min()), long(std::max(slider->Min(), slider->Max())));
-    if (slider->Value() != step)
-        slider->setValue(short(step));
+    m_service.core().levels().requestVolumeIndex(
+        int(std::lround(std::clamp(volume, 0.0, 1.0) * kVolumeSteps)));
     m_service.checkProperties();
 }
 
@@ -108,12 +101,12 @@ qlonglong MprisPlayerAdaptor::Position() const
 
 bool MprisPlayerAdaptor::CanGoNext() const
 {
-    return m_service.main().playlist().Count() > 0;
+    return m_service.core().playlist().Count() > 0;
 }
 
 bool MprisPlayerAdaptor::CanGoPrevious() const
 {
-    return m_service.main().playlist().Count() > 0;
+    return m_service.core().playlist().Count() > 0;
 }
 
 bool MprisPlayerAdaptor::CanPlay() const
@@ -132,29 +125,30 @@ bool MprisPlayerAdaptor::CanSeek() const
     return !m_service.fileName().isEmpty() && duration && *duration > 0;
 }
 
+// Handlers that may start an entry run after the reply: a break entry's box
+// waits for a person, and a D-Bus call never does.
 void MprisPlayerAdaptor::Next()
 {
-    m_service.main().trackSelection().cmdForward_Click();
-    m_service.transportDone(Action::Start);
+    PlayerCore& core = m_service.core();
+    QTimer::singleShot(0, &core, [&core] { core.sequencer().cmdForward_Click(); });
 }
 
 void MprisPlayerAdaptor::Previous()
 {
-    m_service.main().trackSelection().cmdBack_Click();
-    m_service.transportDone(Action::Start);
+    PlayerCore& core = m_service.core();
+    QTimer::singleShot(0, &core, [&core] { core.sequencer().cmdBack_Click(); });
 }
 
 void MprisPlayerAdaptor::Pause()
 {
     if (!m_service.playback().isPlaying())
         return;
-    frmMain& main = m_service.main();
+    PlayerCore& core = m_service.core();
     // The pause button's flag may still be set from a pause that the play
     // button ended; its first press then only clears the flag.
-    main.transport().cmdPause_Click();
-    if (!main.Paused)
-        main.transport().cmdPause_Click();
-    m_service.transportDone(Action::Pause);
+    core.transport().cmdPause_Click();
+    if (!core.Paused)
+        core.transport().cmdPause_Click();
 }
 
 void MprisPlayerAdaptor::PlayPause()
@@ -167,17 +161,18 @@ void MprisPlayerAdaptor::PlayPause()
 
 void MprisPlayerAdaptor::Stop()
 {
-    m_service.main().transport().cmdStop_Click();
-    m_service.transportDone(Action::Stop);
+    m_service.core().transport().cmdStop_Click();
 }
 
 void MprisPlayerAdaptor::Play()
 {
-    frmMain& main = m_service.main();
-    const bool hadFile = !m_service.fileName().isEmpty();
-    main.transport().cmdPlay_Click();
+    PlayerCore& core = m_service.core();
+    if (!m_service.fileName().isEmpty()) {
+        core.transport().cmdPlay_Click();
+        return;
+    }
     // With nothing open the play button runs Next, which starts an entry.
-    m_service.transportDone(hadFile ? Action::Play : Action::Start);
+    QTimer::singleShot(0, &core, [&core] { core.transport().cmdPlay_Click(); });
 }
 
 void MprisPlayerAdaptor::Seek(qlonglong offset)
@@ -192,7 +187,7 @@ void MprisPlayerAdaptor::Seek(qlonglong offset)
         Next();
         return;
     }
-    m_service.main().engine().setCurrentPosition(target);
+    m_service.core().engine().setCurrentPosition(target);
     m_service.announceSeek();
 }
 
@@ -204,7 +199,7 @@ void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath& trackId, qlonglong p
     const double target = double(position) / 1e6;
     if (target < 0 || target > *duration)
         return;
-    m_service.main().engine().setCurrentPosition(target);
+    m_service.core().engine().setCurrentPosition(target);
     m_service.announceSeek();
 }
 
@@ -216,6 +211,6 @@ void MprisPlayerAdaptor::OpenUri(const QString& uri)
     const QStringList entries = DesktopIntegration::mediaEntries({ url.toLocalFile() });
     if (entries.isEmpty())
         return;
-    DesktopIntegration::replaceAndPlay(m_service.main(), entries);
-    m_service.transportDone(Action::Start);
+    PlayerCore& core = m_service.core();
+    QTimer::singleShot(0, &core, [&core, entries] { core.sequencer().replaceAndPlay(entries); });
 }

@@ -1,20 +1,17 @@
 #include "desktop/MprisService.h"
 
 #include "core/MediaEngine.h"
-#include "gui/Playlist.h"
+#include "core/PlayerCore.h"
+#include "core/PlaylistModel.h"
 #include "desktop/MprisPlayerAdaptor.h"
 #include "desktop/MprisRootAdaptor.h"
-#include "gui/frmMain.h"
-#include "gui/VelkorCmd.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QListView>
-#include <QTimer>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -26,15 +23,15 @@ constexpr double kJumpSeconds = 1.5;
 
 } // namespace
 
-MprisService::MprisService(frmMain& main)
+MprisService::MprisService(PlayerCore& core, frmMain& main)
     : QObject(nullptr)
+    , m_core(core)
     , m_main(main)
     , m_bus(QStringLiteral("velkor-none"))
 {
     new MprisRootAdaptor(*this);
     m_player = new MprisPlayerAdaptor(*this);
-    watchControls();
-    connect(m_main.tmrAnimate, &QTimer::timeout, this, &MprisService::checkProperties);
+    connect(&m_core, &PlayerCore::playbackChanged, this, &MprisService::checkProperties);
 }
 
 MprisService::~MprisService()
@@ -45,11 +42,12 @@ MprisService::~MprisService()
     }
 }
 
-std::unique_ptr<MprisService> MprisService::start(frmMain& main, QDBusConnection bus)
+std::unique_ptr<MprisService> MprisService::start(PlayerCore& core, frmMain& main,
+                                                  QDBusConnection bus)
 {
     if (!bus.isConnected())
         return nullptr;
-    auto service = std::make_unique<MprisService>(main);
+    auto service = std::make_unique<MprisService>(core, main);
     if (!bus.registerObject(QLatin1String(kObjectPath), service.get()))
         return nullptr;
     QString name = QLatin1String(kServiceName);
@@ -66,67 +64,35 @@ std::unique_ptr<MprisService> MprisService::start(frmMain& main, QDBusConnection
     return service;
 }
 
-void MprisService::watchControls()
+const PlaybackState& MprisService::playback() const
 {
-    // The subsystems wired these controls to their handlers first, so by the
-    // time these connections run the handler has done its work.
-    using Action = MprisPlaybackState::Action;
-    const auto after = [this](Action action) {
-        return [this, action] {
-            transportDone(action);
-        };
-    };
-    connect(m_main.cmdPlay, &VelkorCmd::Click, this, after(Action::Play));
-    connect(m_main.cmdPause, &VelkorCmd::Click, this, after(Action::Pause));
-    connect(m_main.cmdStop, &VelkorCmd::Click, this, after(Action::Stop));
-    connect(m_main.cmdForward, &VelkorCmd::Click, this, after(Action::Start));
-    connect(m_main.cmdBack, &VelkorCmd::Click, this, after(Action::Start));
-    connect(m_main.cmdOpen, &VelkorCmd::Click, this, after(Action::Start));
-    // The shortcut menu: Précédent, Lire, Pause, Arrêter, Suivant, Ouvrir.
-    const Action shortcuts[] = { Action::Start, Action::Play,  Action::Pause,
-                                 Action::Stop,  Action::Start, Action::Start };
-    for (std::size_t i = 0; i < m_main.mnuShortcut.size(); ++i) {
-        if (m_main.mnuShortcut[i])
-            connect(m_main.mnuShortcut[i], &QAction::triggered, this, after(shortcuts[i]));
-    }
-    connect(m_main.lstPlay, &QAbstractItemView::activated, this, after(Action::Start));
-    connect(m_main.lstPlay, &QAbstractItemView::doubleClicked, this, after(Action::Start));
-}
-
-void MprisService::transportDone(MprisPlaybackState::Action action)
-{
-    using Action = MprisPlaybackState::Action;
-    // The pause button toggles: the Paused flag tells which way it went.
-    if (action == Action::Pause)
-        action = m_main.Paused ? Action::Pause : Action::Resume;
-    m_playback.actionDone(action, fileName(), position());
-    checkProperties();
+    return m_core.playback();
 }
 
 QString MprisService::fileName() const
 {
-    return m_main.hasVideoWindow() ? m_main.engine().FileName() : QString();
+    return m_core.openFileName();
 }
 
 std::optional<double> MprisService::position() const
 {
-    if (!m_main.hasVideoWindow())
+    if (fileName().isEmpty())
         return std::nullopt;
-    return m_main.engine().CurrentPosition();
+    return m_core.engineHost().engine().CurrentPosition();
 }
 
 std::optional<double> MprisService::duration() const
 {
-    if (!m_main.hasVideoWindow())
+    if (fileName().isEmpty())
         return std::nullopt;
-    return m_main.engine().Duration();
+    return m_core.engineHost().engine().Duration();
 }
 
 QDBusObjectPath MprisService::trackId() const
 {
     if (fileName().isEmpty())
         return QDBusObjectPath(QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack"));
-    const int track = m_main.playlist().CurrentTrack();
+    const int track = m_core.playlist().CurrentTrack();
     return QDBusObjectPath(QStringLiteral("/org/velkorplayer/track/%1").arg(std::max(track, 0)));
 }
 
@@ -149,12 +115,16 @@ QVariantMap MprisService::playerProperties() const
 void MprisService::checkProperties()
 {
     const std::optional<double> seconds = position();
-    const bool wasPlaying = m_playback.isPlaying();
-    m_playback.observe(fileName(), seconds);
+    const bool wasPlaying = std::exchange(m_wasPlaying, playback().isPlaying());
 
     // The position is not signalled as a property; a jump is a Seeked signal.
     const double now = seconds.value_or(0.0);
-    const double expected = m_lastPosition + (wasPlaying ? 0.5 : 0.0);
+    // Looks come with every action as well as every update: a playing file is
+    // expected to have moved on by the time since the last look.
+    const double elapsed = m_sinceLastLook.isValid() ? m_sinceLastLook.restart() / 1000.0 : 0.0;
+    if (!m_sinceLastLook.isValid())
+        m_sinceLastLook.start();
+    const double expected = m_lastPosition + (wasPlaying ? elapsed : 0.0);
     m_lastPosition = now;
     if (std::abs(now - expected) > kJumpSeconds)
         Q_EMIT m_player->Seeked(qlonglong(std::llround(now * 1e6)));
@@ -176,6 +146,7 @@ void MprisService::announceSeek()
 {
     const double now = position().value_or(0.0);
     m_lastPosition = now;
+    m_sinceLastLook.restart();
     Q_EMIT m_player->Seeked(qlonglong(std::llround(now * 1e6)));
 }
 

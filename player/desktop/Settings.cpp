@@ -2,11 +2,14 @@
 
 #include "core/LevelTable.h"
 #include "core/MediaEngine.h"
-#include "gui/PeriodicUpdate.h"
+#include "core/PlayerCore.h"
+#include "core/PlaybackClock.h"
 #include "desktop/SettingValue.h"
 #include "gui/Twips.h"
 #include "gui/frmMain.h"
 #include "gui/VelkorCmd.h"
+
+#include <sarv/Variateur.h>
 
 #include <QAction>
 #include <QCheckBox>
@@ -84,6 +87,18 @@ void Settings::keepOnScreen()
         m_main.move(0, 0);
 }
 
+namespace {
+
+// A value outside the slider's range is left out instead of having the slider
+// refuse it with a message.
+void setSliderValue(sarv::Variateur& slider, int value)
+{
+    if (value >= slider.Min() && value <= slider.Max())
+        slider.setValue(short(value));
+}
+
+} // namespace
+
 void Settings::GetValue()
 {
     const QSettings store(storePath(), QSettings::IniFormat);
@@ -95,11 +110,11 @@ void Settings::GetValue()
                                SettingValue::toInteger);
     const int shuffle = valueOr(read(store, QStringLiteral("suff"), QStringLiteral("0")), 0,
                                 SettingValue::toInteger);
-    m_main.TimeMode = valueOr(read(store, QStringLiteral("timemode"), QStringLiteral("True")),
+    m_main.core().TimeMode = valueOr(read(store, QStringLiteral("timemode"), QStringLiteral("True")),
                               true, SettingValue::toBoolean);
     const bool mute = valueOr(read(store, QStringLiteral("mute"), QStringLiteral("False")), false,
                               SettingValue::toBoolean);
-    m_main.RepeatOn = valueOr(read(store, QStringLiteral("repeat"), QStringLiteral("False")),
+    m_main.core().RepeatOn = valueOr(read(store, QStringLiteral("repeat"), QStringLiteral("False")),
                               false, SettingValue::toBoolean);
     int panel = valueOr(read(store, QStringLiteral("play"), QStringLiteral("1")), 1,
                         SettingValue::toInteger);
@@ -113,14 +128,14 @@ void Settings::GetValue()
 
     m_main.mnuFit->setChecked(fitToSize);
     // The periodic update applies the on-top state at its next run.
-    m_main.OnTopWanted = m_main.mnuOnTop->isChecked();
-    m_main.OnTopApplied = !m_main.OnTopWanted;
+    m_main.core().OnTopWanted = m_main.mnuOnTop->isChecked();
+    m_main.core().OnTopApplied = !m_main.core().OnTopWanted;
     m_main.chkPlay->setChecked(panel == 1);
     if (!engine.setVolume(volume))
         engine.setVolume(0);
     m_main.chkSuffle->setChecked(shuffle != 0);
     engine.setMute(mute);
-    m_main.chkRepeat->setChecked(m_main.RepeatOn);
+    m_main.chkRepeat->setChecked(m_main.core().RepeatOn);
     const bool muted = engine.Mute();
     m_main.Check1->setValue(muted ? 1 : 0);
     m_main.Check1->setCaption(muteCaption(muted));
@@ -128,9 +143,9 @@ void Settings::GetValue()
     keepOnScreen();
 
     if (const std::optional<int> index = LevelTable::indexOf(engine.Volume(), LevelTable::kVolumeTop))
-        PeriodicUpdate::setSliderValue(*m_main.scrlVol, *index);
+        setSliderValue(*m_main.scrlVol, *index);
     if (const std::optional<int> index = LevelTable::indexOf(engine.Balance(), LevelTable::kBalanceTop))
-        PeriodicUpdate::setSliderValue(*m_main.scrlBal, *index);
+        setSliderValue(*m_main.scrlBal, *index);
 }
 
 void Settings::SaveSettings()
@@ -140,7 +155,7 @@ void Settings::SaveSettings()
     MediaEngine& engine = m_main.engine();
     store.setValue(QStringLiteral("Vol"), SettingValue::fromInteger(engine.Volume()));
     store.setValue(QStringLiteral("suff"), SettingValue::fromInteger(m_main.chkSuffle->isChecked() ? 1 : 0));
-    store.setValue(QStringLiteral("timemode"), SettingValue::fromBoolean(m_main.TimeMode));
+    store.setValue(QStringLiteral("timemode"), SettingValue::fromBoolean(m_main.core().TimeMode));
     store.setValue(QStringLiteral("mute"), SettingValue::fromBoolean(engine.Mute()));
     store.setValue(QStringLiteral("repeat"), SettingValue::fromBoolean(m_main.chkRepeat->isChecked()));
     store.setValue(QStringLiteral("top"), SettingValue::fromCoordinate(Twips::fromPixelsY(m_main.y())));

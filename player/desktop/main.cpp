@@ -2,11 +2,12 @@
 // it has run its course the main window loads, and the program ends when the
 // main window has unloaded (closed from its own controls, by the desktop, or on
 // SIGTERM / SIGINT).
-#include "engine/EngineFactory.h"
 #include "core/MediaEngine.h"
+#include "core/PlayerCore.h"
 #include "desktop/CommandLine.h"
 #include "desktop/DesktopIntegration.h"
 #include "gui/Launcher.h"
+#include "engine/EngineFactory.h"
 #include "gui/frmMain.h"
 
 #include <QApplication>
@@ -24,7 +25,8 @@ int main(int argc, char** argv)
     // ends when the main window has unloaded, not when the last window closes.
     app.setQuitOnLastWindowClosed(false);
 
-    frmMain window(&createMediaEngine);
+    PlayerCore core(&createMediaEngine);
+    frmMain window(core);
     DesktopIntegration desktop(window, app.arguments());
     Launcher launcher(window);
     launcher.start();

@@ -50,8 +50,11 @@ public:
     virtual std::optional<QString> folderDialog(QWidget* owner, const QString& prompt,
                                                 const QString& startDir) = 0;
 
-    // The seam in force for the whole program; Qt's dialogs unless a test has
-    // installed its own. setCurrent(nullptr) goes back to Qt's dialogs.
+    // The seam in force for the whole program: the one a test installed, else
+    // the default (Qt's dialogs once a window exists), else one that answers
+    // Cancel to everything, since no person can be asked. setCurrent(nullptr)
+    // goes back to the default.
     static Prompts& current();
     static void setCurrent(Prompts* prompts);
+    static void setDefault(Prompts* prompts);
 };

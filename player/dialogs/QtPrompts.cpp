@@ -1,11 +1,10 @@
 #include "dialogs/QtPrompts.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
-
-Prompts* g_current = nullptr;
 
 QString nameFilter(const Prompts::FileFilter& filter)
 {
@@ -23,23 +22,25 @@ QString nameFilter(const Prompts::FileFilter& filter)
                                  : QStringLiteral("%1 (%2)").arg(description, patterns);
 }
 
-} // namespace
-
-Prompts& Prompts::current()
+// A prompt asked for by the core names no window: it belongs to the window
+// the user is working in.
+QWidget* ownerOr(QWidget* owner)
 {
-    static QtPrompts qt;
-    return g_current ? *g_current : qt;
+    return owner ? owner : QApplication::activeWindow();
 }
 
-void Prompts::setCurrent(Prompts* prompts)
+} // namespace
+
+void QtPrompts::installAsDefault()
 {
-    g_current = prompts;
+    static QtPrompts qt;
+    Prompts::setDefault(&qt);
 }
 
 Prompts::Answer QtPrompts::message(
     QWidget* owner, const QString& text, const QString& title, Buttons buttons, Icon icon)
 {
-    QMessageBox box(owner);
+    QMessageBox box(ownerOr(owner));
     box.setText(text);
     box.setWindowTitle(title);
     switch (icon) {
@@ -65,7 +66,7 @@ Prompts::Answer QtPrompts::message(
 
 std::optional<Prompts::FileResult> QtPrompts::fileDialog(const FileRequest& request)
 {
-    QFileDialog dialog(request.owner, request.title, request.initialDir);
+    QFileDialog dialog(ownerOr(request.owner), request.title, request.initialDir);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!request.defaultSuffix.isEmpty())
@@ -89,7 +90,7 @@ std::optional<Prompts::FileResult> QtPrompts::fileDialog(const FileRequest& requ
 std::optional<QString> QtPrompts::folderDialog(
     QWidget* owner, const QString& prompt, const QString& startDir)
 {
-    const QString folder = QFileDialog::getExistingDirectory(owner, prompt, startDir);
+    const QString folder = QFileDialog::getExistingDirectory(ownerOr(owner), prompt, startDir);
     if (folder.isEmpty())
         return std::nullopt;
     return folder;

@@ -10,4 +10,7 @@ public:
     std::optional<FileResult> fileDialog(const FileRequest& request) override;
     std::optional<QString> folderDialog(QWidget* owner, const QString& prompt,
                                         const QString& startDir) override;
+
+    // Makes Qt's dialogs the seam in force whenever no test installed its own.
+    static void installAsDefault();
 };

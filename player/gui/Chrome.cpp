@@ -1,8 +1,9 @@
 #include "gui/Chrome.h"
 
 #include "core/MediaEngine.h"
-#include "gui/Transport.h"
-#include "gui/TrackSelection.h"
+#include "core/PlayerCore.h"
+#include "core/TransportController.h"
+#include "core/Sequencer.h"
 #include "gui/Twips.h"
 #include "gui/WindowShape.h"
 #include "gui/WindowSystem.h"
@@ -33,12 +34,12 @@ struct ShortcutTarget {
 };
 
 const std::array<ShortcutTarget, 6> kShortcutTargets = { {
-    { "cmdBack_Click", [](frmMain& m) { m.trackSelection().cmdBack_Click(); } },
-    { "cmdPlay_Click", [](frmMain& m) { m.transport().cmdPlay_Click(); } },
-    { "cmdPause_Click", [](frmMain& m) { m.transport().cmdPause_Click(); } },
-    { "cmdStop_Click", [](frmMain& m) { m.transport().cmdStop_Click(); } },
-    { "cmdForward_Click", [](frmMain& m) { m.trackSelection().cmdForward_Click(); } },
-    { "cmdOpen_Click", [](frmMain& m) { m.transport().cmdOpen_Click(); } },
+    { "cmdBack_Click", [](frmMain& m) { m.core().sequencer().cmdBack_Click(); } },
+    { "cmdPlay_Click", [](frmMain& m) { m.core().transport().cmdPlay_Click(); } },
+    { "cmdPause_Click", [](frmMain& m) { m.core().transport().cmdPause_Click(); } },
+    { "cmdStop_Click", [](frmMain& m) { m.core().transport().cmdStop_Click(); } },
+    { "cmdForward_Click", [](frmMain& m) { m.core().sequencer().cmdForward_Click(); } },
+    { "cmdOpen_Click", [](frmMain& m) { m.core().transport().cmdOpen_Click(); } },
 } };
 
 } // namespace
@@ -151,12 +152,12 @@ void Chrome::Form_Resize()
 {
     // On-top rule of a resize: a minimised window that should stay on top is
     // left as it is, so restoring it makes it top-most again.
-    if (!m_main.isMinimized() && m_main.OnTopWanted) {
+    if (!m_main.isMinimized() && m_main.core().OnTopWanted) {
         applyTopMost(true);
-        m_main.OnTopApplied = true;
-    } else if (!m_main.OnTopWanted) {
+        m_main.core().OnTopApplied = true;
+    } else if (!m_main.core().OnTopWanted) {
         applyTopMost(false);
-        m_main.OnTopApplied = false;
+        m_main.core().OnTopApplied = false;
     }
     shapeWindow();
 }
@@ -208,9 +209,9 @@ void Chrome::Check1_Click()
 
 void Chrome::cmdAbt_Click()
 {
-    if (m_main.OnTopWanted) {
-        m_main.OnTopWanted = false;
-        m_main.OnTopSuspended = true;
+    if (m_main.core().OnTopWanted) {
+        m_main.core().OnTopWanted = false;
+        m_main.core().OnTopSuspended = true;
     }
     if (m_about) {
         m_about->show();
@@ -227,15 +228,15 @@ void Chrome::mnuOnTop_Click()
     // The check mark is the person's choice. While the About window holds
     // on-top off, the mark still shows it on, so a click turns the choice off
     // and ends the suspension instead of turning it on under a checked mark.
-    if (m_main.OnTopSuspended) {
-        m_main.OnTopSuspended = false;
-        m_main.OnTopWanted = false;
+    if (m_main.core().OnTopSuspended) {
+        m_main.core().OnTopSuspended = false;
+        m_main.core().OnTopWanted = false;
     } else {
-        m_main.OnTopWanted = !m_main.OnTopWanted;
+        m_main.core().OnTopWanted = !m_main.core().OnTopWanted;
     }
     // The action has toggled its own mark when triggered; it is set from the
     // flag so that it ends as the choice whatever it was.
-    m_main.mnuOnTop->setChecked(m_main.OnTopWanted);
+    m_main.mnuOnTop->setChecked(m_main.core().OnTopWanted);
 }
 
 void Chrome::mnuShortcut_Click(int index)

@@ -1,18 +1,19 @@
 #include "gui/OnTop.h"
 
 #include "gui/Chrome.h"
+#include "core/PlayerCore.h"
 #include "gui/frmMain.h"
 
 namespace OnTop {
 
 void applyPeriodicRule(frmMain& main)
 {
-    if (!main.isMinimized() && main.OnTopWanted && !main.OnTopApplied) {
+    if (!main.isMinimized() && main.core().OnTopWanted && !main.core().OnTopApplied) {
         main.chrome().applyTopMost(true);
-        main.OnTopApplied = true;
-    } else if (!main.OnTopWanted && main.OnTopApplied) {
+        main.core().OnTopApplied = true;
+    } else if (!main.core().OnTopWanted && main.core().OnTopApplied) {
         main.chrome().applyTopMost(false);
-        main.OnTopApplied = false;
+        main.core().OnTopApplied = false;
     }
 }
 

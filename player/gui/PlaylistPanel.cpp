@@ -1,14 +1,15 @@
 #include "gui/PlaylistPanel.h"
 
-#include "dialogs/cDlgcom.h"
 #include "core/MediaEngine.h"
-#include "gui/frmPlayer.h"
-#include "gui/Playlist.h"
+#include "core/PlayerCore.h"
 #include "core/PlaylistFile.h"
-#include "gui/TrackSelection.h"
-#include "gui/MediaAdder.h"
-#include "gui/frmMain.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
+#include "dialogs/cDlgcom.h"
 #include "gui/VelkorCmd.h"
+#include "gui/WindowSystem.h"
+#include "gui/frmMain.h"
+#include "gui/frmPlayer.h"
 
 #include <QCursor>
 #include <QKeyEvent>
@@ -30,10 +31,28 @@ PlaylistPanel::PlaylistPanel(frmMain& main)
     for (int i = 0; i < int(m_main.cmdAPlayList.size()); ++i)
         connect(
             m_main.cmdAPlayList[i], &VelkorCmd::Click, this, [this, i] { cmdAPlayList_Click(i); });
-    connect(&m_main.playlist(), &Playlist::selectionChanged, this, &PlaylistPanel::lstPlay_Click);
     connect(m_main.lstPlay, &QAbstractItemView::doubleClicked, this,
-        [this] { m_main.trackSelection().lstPlay_DblClick(); });
+        [this] { m_main.core().sequencer().lstPlay_DblClick(); });
     m_main.lstPlay->installEventFilter(this);
+    showPlaylist();
+}
+
+// The list view shows the core's playlist and mirrors its selection both ways.
+void PlaylistPanel::showPlaylist()
+{
+    PlaylistModel& list = m_main.core().playlist();
+    QListView* view = m_main.lstPlay;
+    view->setModel(&list);
+    connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [&list](const QModelIndex& current) { list.setListIndex(current.row()); });
+    connect(&list, &PlaylistModel::selectionChanged, view, [view, &list](int index) {
+        if (index < 0) {
+            view->selectionModel()->clear();
+            return;
+        }
+        view->selectionModel()->setCurrentIndex(
+            list.index(index), QItemSelectionModel::ClearAndSelect);
+    });
 }
 
 void PlaylistPanel::cmdAPlayList_Click(int index)
@@ -64,7 +83,7 @@ void PlaylistPanel::lstPlay_KeyPress(int keyAscii)
     if (keyAscii == kKeyFullStop)
         Remove();
     if (keyAscii == kKeyEnter)
-        m_main.trackSelection().lstPlay_DblClick();
+        m_main.core().sequencer().lstPlay_DblClick();
 }
 
 bool PlaylistPanel::eventFilter(QObject* watched, QEvent* event)
@@ -84,52 +103,36 @@ bool PlaylistPanel::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-QString PlaylistPanel::selectionCaption(const QString& entry)
-{
-    return QStringLiteral(" Chanson selectionnée :    ")
-        + entry.mid(entry.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
-void PlaylistPanel::lstPlay_Click()
-{
-    Playlist& list = m_main.playlist();
-    const int index = list.ListIndex();
-    if (index < 0)
-        return;
-    const QString entry = list.Entry(index);
-    // Break entries ("-") and blank entries name no file.
-    if (entry.isEmpty() || entry == QLatin1String("-"))
-        return;
-    m_main.txtFN->setText(selectionCaption(entry));
-    m_main.txtFN->setToolTip(entry);
-}
-
 void PlaylistPanel::Add()
 {
-    m_main.mediaAdder().popUpAddMenu();
+    WindowSystem::current().popupMenu(m_main.mnuMain, nullptr);
 }
 
 void PlaylistPanel::Remove()
 {
-    m_main.txtFN->clear();
-    Playlist& list = m_main.playlist();
+    m_main.core().setSelectionCaption(QString());
+    PlaylistModel& list = m_main.core().playlist();
     if (list.ListIndex() >= 0)
         list.Remove(list.ListIndex());
 }
 
 void PlaylistPanel::Clear()
 {
-    m_main.playlist().Clear();
-    m_main.txtFN->clear();
+    m_main.core().playlist().Clear();
+    m_main.core().setSelectionCaption(QString());
 }
 
 template <typename Show> bool PlaylistPanel::runFileDialog(Show show)
 {
     // The video window would sit over the dialog, and playback waits for the
     // user: it stays paused after the dialog, whatever the answer.
+    PlayerCore& core = m_main.core();
     m_main.videoWindow().setVisible(false);
-    m_main.engine().Pause();
+    core.engine().Pause();
+    core.holdForDialog(true);
     const bool chosen = show();
+    core.holdForDialog(false);
+    core.actionDone(PlaybackState::Action::Pause);
     m_main.videoWindow().setVisible(true);
     return chosen;
 }
@@ -144,8 +147,8 @@ void PlaylistPanel::Save()
     if (dialog.FileName().isEmpty())
         return;
     // A failed write leaves any existing file as it was; nothing is reported.
-    PlaylistFile::write(dialog.FileName(), m_main.playlist().Entries());
-    m_main.txtFN->clear();
+    PlaylistFile::write(dialog.FileName(), m_main.core().playlist().Entries());
+    m_main.core().setSelectionCaption(QString());
 }
 
 void PlaylistPanel::Load()
@@ -161,8 +164,8 @@ void PlaylistPanel::Load()
     const std::optional<QStringList> entries = PlaylistFile::read(dialog.FileName());
     if (!entries)
         return;
-    Playlist& list = m_main.playlist();
+    PlaylistModel& list = m_main.core().playlist();
     list.Clear();
     list.AppendMany(*entries);
-    m_main.txtFN->clear();
+    m_main.core().setSelectionCaption(QString());
 }

@@ -16,8 +16,6 @@ public:
     // A character typed in the list: "." removes the selected entry, Enter
     // plays it.
     void lstPlay_KeyPress(int keyAscii);
-    // The selection changed: show the selected entry's file name in txtFN.
-    void lstPlay_Click();
 
     void Add();
     void Remove();
@@ -25,12 +23,11 @@ public:
     void Load();
     void Clear();
 
-    static QString selectionCaption(const QString& entry);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showPlaylist();
     // Hides the video window and pauses around a modal file dialog.
     template <typename Show> bool runFileDialog(Show show);
 

@@ -1,6 +1,7 @@
 #include "gui/VideoSizes.h"
 
 #include "core/MediaEngine.h"
+#include "core/PlayerCore.h"
 #include "gui/frmPlayer.h"
 #include "gui/Twips.h"
 #include "gui/WindowSystem.h"

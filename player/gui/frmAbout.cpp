@@ -3,6 +3,7 @@
 #include "gui/Twips.h"
 #include "gui/WindowShape.h"
 #include "gui/WindowSystem.h"
+#include "core/PlayerCore.h"
 #include "gui/frmMain.h"
 #include "gui/VelkorCmd.h"
 
@@ -169,8 +170,8 @@ void frmAbout::closeEvent(QCloseEvent* event)
 
 void frmAbout::restoreOnTop()
 {
-    if (m_main.OnTopSuspended) {
-        m_main.OnTopWanted = true;
-        m_main.OnTopSuspended = false;
+    if (m_main.core().OnTopSuspended) {
+        m_main.core().OnTopWanted = true;
+        m_main.core().OnTopSuspended = false;
     }
 }

@@ -1,21 +1,25 @@
 #include "gui/frmMain.h"
 
-#include "dialogs/SliderMessages.h"
-#include "core/MediaEngine.h"
-#include "gui/PeriodicUpdate.h"
-#include "gui/Transport.h"
-#include "gui/VideoSizes.h"
-#include "gui/frmPlayer.h"
-#include "gui/MediaAdder.h"
-#include "gui/Playlist.h"
-#include "gui/PlaylistPanel.h"
-#include "gui/TrackSelection.h"
-#include "gui/Chrome.h"
 #include "core/LastList.h"
-#include "gui/PanelToggle.h"
-#include "desktop/Settings.h"
+#include "core/MediaAdder.h"
+#include "core/MediaEngine.h"
+#include "core/PlaybackClock.h"
+#include "core/PlayerCore.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
 #include "core/StepRunner.h"
+#include "core/TransportController.h"
+#include "desktop/Settings.h"
+#include "dialogs/QtPrompts.h"
+#include "dialogs/SliderMessages.h"
+#include "gui/Chrome.h"
+#include "gui/PanelToggle.h"
+#include "gui/PlaylistPanel.h"
+#include "gui/SliderForms.h"
 #include "gui/Twips.h"
+#include "gui/VideoSizes.h"
+#include "gui/Wiring.h"
+#include "gui/frmPlayer.h"
 #include "gui/RoundedMask.h"
 #include "gui/VelkorCheck.h"
 #include "gui/VelkorCmd.h"
@@ -27,7 +31,6 @@
 #include <QCheckBox>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QFrame>
 #include <QLabel>
 #include <QLinearGradient>
@@ -35,10 +38,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
-#include <QTimer>
+#include <QMouseEvent>
 #include <QToolButton>
-
-#include <cstdlib>
 
 namespace {
 
@@ -59,10 +60,11 @@ sarv::Variateur* createSlider(QWidget* parent)
 
 } // namespace
 
-frmMain::frmMain(EngineFactory engineFactory, QWidget* parent)
+frmMain::frmMain(PlayerCore& core, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , m_engineFactory(std::move(engineFactory))
+    , m_core(core)
 {
+    QtPrompts::installAsDefault();
     SliderMessages::installOnce();
     setWindowTitle(QString());
     setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
@@ -71,13 +73,11 @@ frmMain::frmMain(EngineFactory engineFactory, QWidget* parent)
     createMenus();
     applySkin();
 
-    m_playlist = new Playlist(lstPlay, this);
+    SliderForms::load(*this);
+    Wiring::connectMainWindow(m_core, *this);
+    lblTime->installEventFilter(this);
     m_playlistPanel = std::make_unique<PlaylistPanel>(*this);
-    m_transport = std::make_unique<Transport>(*this);
-    m_trackSelection = std::make_unique<TrackSelection>(*this);
-    m_periodicUpdate = std::make_unique<PeriodicUpdate>(*this);
     m_settings = std::make_unique<Settings>(*this);
-    m_mediaAdder = std::make_unique<MediaAdder>(*this);
     m_videoSizes = std::make_unique<VideoSizes>(*this);
     m_chrome = std::make_unique<Chrome>(*this);
     m_panelToggle = std::make_unique<PanelToggle>(*this);
@@ -156,9 +156,6 @@ void frmMain::createControls()
         cmdAPlayList[i] = place(new VelkorCmd(QString::fromUtf8(captions[i]), picPlayList),
             columns[i].first, 3370, columns[i].second, 340);
     }
-
-    tmrAnimate = new QTimer(this);
-    tmrAnimate->setInterval(500);
 }
 
 void frmMain::createMenus()
@@ -204,21 +201,37 @@ void frmMain::createMenus()
 frmPlayer& frmMain::videoWindow()
 {
     if (!m_player) {
-        m_player = new frmPlayer(*this, m_engineFactory());
+        m_player = new frmPlayer(*this, m_core.engine());
         m_player->Form_Load();
     }
     return *m_player;
 }
 
+// The window lets go of the engine's picture before the engine goes.
 void frmMain::unloadVideoWindow()
 {
     delete m_player;
     m_player = nullptr;
+    m_core.engineHost().release();
 }
 
 MediaEngine& frmMain::engine()
 {
-    return videoWindow().MediaPlayer1();
+    return m_core.engine();
+}
+
+// A click on the time display switches between elapsed time and time left.
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lblTime && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton
+            && lblTime->rect().contains(mouse->position().toPoint())) {
+            m_core.clock().lblTime_Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmMain::applySkin()
@@ -324,7 +337,7 @@ void frmMain::Form_Activate()
 
 bool frmMain::restoreLastList()
 {
-    const LastList::Restore result = LastList::restore(playlist());
+    const LastList::Restore result = LastList::restore(m_core.playlist());
     // An unreadable file is kept: writing the (empty) list over it at exit
     // would lose the user's playlist.
     m_lastListWritable = result != LastList::Restore::Unreadable;
@@ -338,15 +351,15 @@ void frmMain::Form_Load()
     // restored whatever happened before.
     StepRunner step(QStringLiteral("Form_Load"));
     step("shape the window", [this] { RoundedMask::apply(*this, kCornerEllipse, kCornerEllipse); });
-    step("seed the random generator",
-        [] { std::srand(unsigned(QDateTime::currentMSecsSinceEpoch())); });
+    step("seed the random generator", [this] { m_core.sequencer().Randomize(); });
     // The level table is constant data, in place before any code runs.
     step("GetValue", [this] { settings().GetValue(); });
     step("show the window", [this] { show(); });
-    step("FindCdDrive", [this] { VcdDrive = MediaAdder::FindCdDrive(); });
+    step("FindCdDrive", [this] { m_core.VcdDrive = MediaAdder::FindCdDrive(); });
     step("hide the video window", [this] { videoWindow().hide(); });
-    Paused = false;
-    step("chkSuffle_Click", [this] { trackSelection().chkSuffle_Click(); });
+    m_core.Paused = false;
+    step("chkSuffle_Click",
+        [this] { m_core.sequencer().chkSuffle_Click(chkSuffle->checkState() == Qt::Checked); });
     step("chkPlay_Click", [this] { panelToggle().chkPlay_Click(); });
     step("centre the balance", [this] { scrlBal->setValue(10); });
     step("empty the engine's file name", [this] { engine().setFileName(QString()); });
@@ -361,16 +374,17 @@ void frmMain::Form_Unload()
     m_unloaded = true;
     // No update may run once the unload has begun: a tick after the video
     // window is gone would create a new engine.
-    tmrAnimate->stop();
+    m_core.clock().stop();
     StepRunner step(QStringLiteral("Form_Unload"));
     // A window that was never loaded holds nothing of the user's: writing it
     // out would replace the stored playlist and settings with empty ones.
     if (m_loadStarted) {
         // The playlist is restored last: until then it is not the user's yet.
         if (m_loaded && m_lastListWritable)
-            step("write lastlist.lst", [this] { return LastList::save(playlist().Entries()); });
+            step("write lastlist.lst",
+                [this] { return LastList::save(m_core.playlist().Entries()); });
         step("SaveSettings", [this] { settings().SaveSettings(); });
-        step("cmdStop_Click", [this] { transport().cmdStop_Click(); });
+        step("cmdStop_Click", [this] { m_core.transport().cmdStop_Click(); });
     }
     step("unload frmAbout", [this] {
         for (QWidget* window : QApplication::topLevelWidgets()) {

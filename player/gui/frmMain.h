@@ -5,7 +5,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <memory>
 
 class QAction;
@@ -18,16 +17,12 @@ class QTimer;
 class QToolButton;
 
 class MediaEngine;
+class PlayerCore;
 class VelkorCmd;
 class frmPlayer;
-class Playlist;
 class PlaylistPanel;
 class PanelToggle;
-class Transport;
-class TrackSelection;
-class PeriodicUpdate;
 class Settings;
-class MediaAdder;
 class Chrome;
 class VideoSizes;
 
@@ -35,21 +30,18 @@ namespace sarv {
 class Variateur;
 }
 
-// The main window: the hub of the player. It builds its controls from the
-// layout table, owns the player's flags, the playlist, the sliders and the
-// subsystem objects, and each subsystem wires the events of the controls it
-// handles to its own handlers (named after the control and the event:
-// cmdPlay_Click, tmrAnimate_Timer, ...). A handler reaches another subsystem's
-// handler through the hub.
+// The main window: a view of the player core. It builds its controls from the
+// layout table; Wiring connects each control to the core's handler of the
+// same published name (cmdPlay_Click, ...) and the core's signals to the
+// controls. It holds no player state and no engine; the window's own pieces
+// (chrome, panels, video sizes, settings) are its subsystems.
 class frmMain : public QWidget {
     Q_OBJECT
 public:
-    using EngineFactory = std::function<std::unique_ptr<MediaEngine>()>;
-
-    // The engine factory makes the media engine when the video window is first
-    // touched: MpvEngine in the product, a fake in tests.
-    explicit frmMain(EngineFactory engineFactory, QWidget* parent = nullptr);
+    explicit frmMain(PlayerCore& core, QWidget* parent = nullptr);
     ~frmMain() override;
+
+    PlayerCore& core() { return m_core; }
 
     // Start-up and shutdown of the main window.
     void Form_Load();
@@ -60,32 +52,19 @@ public:
     bool isLoaded() const { return m_loaded; }
 
     // The video window, created and loaded on first access (also after an
-    // unload), and the engine it hosts.
+    // unload). It borrows the core's engine; unloading it releases the
+    // engine, and the next use makes a new one with nothing open.
     frmPlayer& videoWindow();
     bool hasVideoWindow() const { return m_player != nullptr; }
     void unloadVideoWindow();
+    // The core's engine, for the window's subsystems.
     MediaEngine& engine();
 
-    Playlist& playlist() { return *m_playlist; }
     PlaylistPanel& playlistPanel() { return *m_playlistPanel; }
-    Transport& transport() { return *m_transport; }
-    TrackSelection& trackSelection() { return *m_trackSelection; }
-    PeriodicUpdate& periodicUpdate() { return *m_periodicUpdate; }
     Settings& settings() { return *m_settings; }
-    MediaAdder& mediaAdder() { return *m_mediaAdder; }
     Chrome& chrome() { return *m_chrome; }
     VideoSizes& videoSizes() { return *m_videoSizes; }
     PanelToggle& panelToggle() { return *m_panelToggle; }
-
-    // Flags of the player.
-    bool Shuffle = false;
-    bool RepeatOn = false;
-    bool TimeMode = true;
-    bool Paused = false;
-    bool OnTopWanted = false;
-    bool OnTopApplied = false;
-    bool OnTopSuspended = false;
-    QString VcdDrive;
 
     // Controls, in the order of the layout table.
     VelkorCmd* cmdAbt = nullptr;
@@ -118,10 +97,6 @@ public:
     QLabel* txtFN = nullptr;
     QListView* lstPlay = nullptr;
     std::array<VelkorCmd*, 5> cmdAPlayList {};
-    QTimer* tmrAnimate = nullptr;
-
-    // The seek guard of the position slider (its tag text): "", "False", "True".
-    QString scrlTimeTag;
 
     // Pop-up menus and their items.
     QMenu* mnuMain = nullptr;
@@ -148,6 +123,7 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -164,17 +140,12 @@ private:
     bool m_loaded = false;
     QImage m_background;
 
-    EngineFactory m_engineFactory;
+    PlayerCore& m_core;
     frmPlayer* m_player = nullptr;
     bool m_unloaded = false;
 
-    Playlist* m_playlist = nullptr;
     std::unique_ptr<PlaylistPanel> m_playlistPanel;
-    std::unique_ptr<Transport> m_transport;
-    std::unique_ptr<TrackSelection> m_trackSelection;
-    std::unique_ptr<PeriodicUpdate> m_periodicUpdate;
     std::unique_ptr<Settings> m_settings;
-    std::unique_ptr<MediaAdder> m_mediaAdder;
     std::unique_ptr<VideoSizes> m_videoSizes;
     std::unique_ptr<Chrome> m_chrome;
     std::unique_ptr<PanelToggle> m_panelToggle;

@@ -2,8 +2,9 @@
 
 #include "gui/IdleBackground.h"
 #include "core/MediaEngine.h"
+#include "core/PlayerCore.h"
 #include "core/MediaKind.h"
-#include "gui/Playlist.h"
+#include "core/PlaylistModel.h"
 #include "gui/Twips.h"
 #include "gui/frmMain.h"
 
@@ -22,9 +23,9 @@ constexpr double kDrawingMarginTwips = 20.0;
 
 } // namespace
 
-frmPlayer::frmPlayer(frmMain& main, std::unique_ptr<MediaEngine> engine)
+frmPlayer::frmPlayer(frmMain& main, MediaEngine& engine)
     : m_main(main)
-    , m_engine(std::move(engine))
+    , m_engine(&engine)
 {
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -44,7 +45,12 @@ frmPlayer::frmPlayer(frmMain& main, std::unique_ptr<MediaEngine> engine)
     Form_Initialize();
 }
 
-frmPlayer::~frmPlayer() = default;
+// The drawing area belongs to the engine, which outlives this window.
+frmPlayer::~frmPlayer()
+{
+    if (QWidget* area = m_engine->drawingArea(); area && area->parentWidget() == this)
+        area->setParent(nullptr);
+}
 
 // Creation: a window made while an audio file is open stays out of sight.
 void frmPlayer::Form_Initialize()
@@ -55,13 +61,14 @@ void frmPlayer::Form_Initialize()
 
 void frmPlayer::Form_Load()
 {
-    m_engine->setDisplaySize(m_main.mnuFit && m_main.mnuFit->isChecked() ? 4 : 0);
+    m_engine->setDisplaySize(m_main.mnuFit && m_main.mnuFit->isChecked() ? MediaEngine::Fitted
+                                                                          : MediaEngine::Original);
     const QString fileName = m_engine->FileName();
     if (fileName.isEmpty())
         return;
     if (!MediaKind::endsIn(fileName, MediaKind::List::NotShown))
         show();
-    m_main.playlist().setCurrentTrack(short(m_main.playlist().ListIndex()));
+    m_main.core().playlist().setCurrentTrack(short(m_main.core().playlist().ListIndex()));
     setWindowTitle(fileName);
 }
 
@@ -73,7 +80,7 @@ void frmPlayer::Form_Paint()
     setWindowTitle(m_engine->FileName());
     if (!MediaKind::endsIn(m_engine->FileName(), MediaKind::List::Video))
         hide();
-    if (m_engine->DisplaySize() == 3)
+    if (m_engine->DisplaySize() == MediaEngine::FullScreen)
         showMinimized();
     syncIdleBackground();
 }
@@ -87,16 +94,16 @@ void frmPlayer::Form_Resize()
 {
     if (m_main.mnuFit && m_main.mnuFit->isChecked()) {
         const int size = m_engine->DisplaySize();
-        if (size != 4 && size != 3)
-            m_engine->setDisplaySize(4);
+        if (size != MediaEngine::Fitted && size != MediaEngine::FullScreen)
+            m_engine->setDisplaySize(MediaEngine::Fitted);
     }
     const int w = Twips::toPixelsX(Twips::fromPixelsX(width()) - kDrawingMarginTwips);
     const int h = Twips::toPixelsY(Twips::fromPixelsY(height()) - kDrawingMarginTwips);
     m_engine->setDrawingSize(std::max(0, w), std::max(0, h));
 }
 
-// Unloading does nothing of its own: the engine goes with the window, and the
-// next access to the engine loads a new window with nothing open.
+// Unloading does nothing of its own: the engine goes with the window (the main
+// window releases it), and the next use makes a new one with nothing open.
 void frmPlayer::Form_Unload() { }
 
 bool frmPlayer::showsIdleBackground() const

@@ -2,19 +2,18 @@
 
 #include <QWidget>
 
-#include <memory>
-
 class frmMain;
 class IdleBackground;
 class MediaEngine;
 
-// The video window: it hosts the media engine MediaPlayer1, whose drawing area
-// sits at its top-left corner. Its caption is the engine's file name. While no
+// The video window: it shows the picture of the media engine MediaPlayer1,
+// which it borrows from the player core, in a drawing area at its top-left
+// corner. Its caption is the engine's file name. While no
 // video plays it shows a quiet background of its own.
 class frmPlayer : public QWidget {
     Q_OBJECT
 public:
-    frmPlayer(frmMain& main, std::unique_ptr<MediaEngine> engine);
+    frmPlayer(frmMain& main, MediaEngine& engine);
     ~frmPlayer() override;
 
     MediaEngine& MediaPlayer1() { return *m_engine; }
@@ -44,7 +43,7 @@ private:
     void queueFormPaint();
 
     frmMain& m_main;
-    std::unique_ptr<MediaEngine> m_engine;
+    MediaEngine* m_engine;
     IdleBackground* m_idle = nullptr;
     bool m_paintQueued = false;
 };

@@ -1,6 +1,6 @@
 // Finding the video CD drive in a mount table.
 #include "core/CdDrive.h"
-#include "gui/MediaAdder.h"
+#include "core/MediaAdder.h"
 
 #include <QFile>
 #include <QTemporaryDir>

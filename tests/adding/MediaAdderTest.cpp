@@ -1,9 +1,17 @@
 // The add menu and its actions on a main window with a scripted engine and
 // scripted dialogs.
+#include "core/Levels.h"
+#include "core/PlaybackClock.h"
+#include "core/PlayerCore.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
+#include "core/TransportController.h"
+#include "core/MediaAdder.h"
+#include "support/TestMain.h"
 #include "TreeHelpers.h"
 #include "gui/frmPlayer.h"
-#include "gui/MediaAdder.h"
-#include "gui/Playlist.h"
+#include "core/MediaAdder.h"
+#include "core/PlaylistModel.h"
 #include "gui/WindowSystem.h"
 #include "gui/frmMain.h"
 #include "support/FakeEngine.h"
@@ -34,8 +42,8 @@ protected:
     {
     }
 
-    MediaAdder& adder() { return window.mediaAdder(); }
-    Playlist& playlist() { return window.playlist(); }
+    MediaAdder& adder() { return window.core().adder(); }
+    PlaylistModel& playlist() { return window.core().playlist(); }
     FakeEngine& engine()
     {
         window.engine();
@@ -52,11 +60,11 @@ protected:
     void insertDisc(const QStringList& files)
     {
         touchAll(disc.path(), files);
-        window.VcdDrive = disc.path() + "/";
+        window.core().VcdDrive = disc.path() + "/";
     }
 
     FakeEngine* fake = nullptr;
-    frmMain window;
+    TestMain window;
     ScriptedPrompts prompts;
     QTemporaryDir disc;
     QTemporaryDir folder;
@@ -243,7 +251,7 @@ TEST_F(MediaAdderTest, AddVcdWithoutDriveSearchesTheCurrentFolder)
     touch(disc.path(), "MPEGAV/AVSEQ01.DAT");
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(disc.path()));
-    window.VcdDrive.clear();
+    window.core().VcdDrive.clear();
     adder().mnuAddVCD_Click();
     QDir::setCurrent(previous);
     EXPECT_EQ(playlist().Entries(), QStringList("MPEGAV/AVSEQ01.DAT"));
@@ -265,7 +273,7 @@ TEST_F(MediaAdderTest, AutoVcdReplacesThePlaylistAndPlays)
     fill(10);
     playlist().setListIndex(4);
     playlist().setCurrentTrack(7);
-    window.txtFN->setText("4.mp3");
+    window.core().setSelectionCaption("4.mp3");
     engine().durations[first] = 1234.9;
     adder().mnuAutoVCD_Click();
 
@@ -313,7 +321,7 @@ TEST_F(MediaAdderTest, AutoVcdWithoutTracksChangesNothing)
 {
     insertDisc({ "MPEGAV/README.TXT" });
     fill(10);
-    window.txtTitle->setText("titre");
+    window.core().setTitle("titre");
     adder().mnuAutoVCD_Click();
     EXPECT_EQ(playlist().Count(), 10);
     EXPECT_EQ(window.txtTitle->text(), "titre");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/TestMain.h"
 #include "gui/WindowSystem.h"
 #include "gui/frmMain.h"
 #include "support/FakeEngine.h"
@@ -40,7 +41,7 @@ protected:
 
     std::unique_ptr<frmMain> makeMain()
     {
-        return std::make_unique<frmMain>([this]() -> std::unique_ptr<MediaEngine> {
+        return std::make_unique<TestMain>([this]() -> std::unique_ptr<MediaEngine> {
             auto engine = makeEngine();
             fake = engine.get();
             return engine;

@@ -1,11 +1,20 @@
 // The player over MPRIS on a private session bus, driven as a desktop client
 // would, on the fake engine.
+#include "core/Levels.h"
+#include "core/PlaybackClock.h"
+#include "core/PlayerCore.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
+#include "core/TransportController.h"
+#include "core/MediaAdder.h"
+#include "support/TestMain.h"
+#include "support/TestMain.h"
 #include "BusSignals.h"
 #include "MprisClient.h"
 
 #include "core/MediaEngine.h"
-#include "gui/Playlist.h"
-#include "gui/TrackSelection.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
 #include "desktop/MprisService.h"
 #include "gui/frmMain.h"
 #include "support/FakeEngine.h"
@@ -41,13 +50,13 @@ class MprisTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<frmMain>([this] {
+        window = std::make_unique<TestMain>([this] {
             auto engine = std::make_unique<FakeEngine>();
             fake = engine.get();
             return engine;
         });
         window->engine();
-        service = MprisService::start(*window);
+        service = MprisService::start(window->core(), *window);
         ASSERT_NE(service, nullptr) << "no session bus: run under dbus-run-session";
         client = std::make_unique<MprisClient>(service->serviceName());
         busSignals = std::make_unique<BusSignals>(client->bus(), service->serviceName());
@@ -63,10 +72,10 @@ protected:
     // The list a, b, c with entry `index` started as a double-click does.
     void startEntry(int index)
     {
-        if (window->playlist().Count() == 0)
-            window->playlist().AppendMany({ kA, kB, kC });
-        window->playlist().setListIndex(index);
-        window->trackSelection().lstPlay_DblClick();
+        if (window->core().playlist().Count() == 0)
+            window->core().playlist().AppendMany({ kA, kB, kC });
+        window->core().playlist().setListIndex(index);
+        window->core().sequencer().lstPlay_DblClick();
         service->checkProperties();
     }
 
@@ -122,7 +131,7 @@ TEST_F(MprisTest, MetadataDescribesTheEntryPlaying)
     EXPECT_FALSE(none.contains(QStringLiteral("xesam:url")));
 
     const QString spaced = QStringLiteral("/musique/Été 2001/l'île #1.mp3");
-    window->playlist().AppendMany({ spaced, kB });
+    window->core().playlist().AppendMany({ spaced, kB });
     fake->durations[spaced] = 187.25;
     startEntry(0);
     const QVariantMap playing = client->metadata();
@@ -149,7 +158,7 @@ TEST_F(MprisTest, TransportRunsTheButtonHandlers)
     fake->calls.clear();
     client->player(QStringLiteral("PlayPause"));
     EXPECT_EQ(fake->calls, QStringList { QStringLiteral("Pause") });
-    EXPECT_TRUE(window->Paused);
+    EXPECT_TRUE(window->core().Paused);
     EXPECT_EQ(status(), QStringLiteral("Paused"));
 
     fake->calls.clear();
@@ -183,7 +192,7 @@ TEST_F(MprisTest, NextAtTheEndWithoutRepeatStartsNothing)
 TEST_F(MprisTest, SeekAndSetPositionMoveTheEngine)
 {
     // Only the engine's state matters here, so it is set directly.
-    window->playlist().AppendMany({ kA });
+    window->core().playlist().AppendMany({ kA });
     fake->fileName = kA;
     fake->duration = 100.0;
     const QDBusObjectPath current = service->trackId();
@@ -267,13 +276,13 @@ TEST_F(MprisTest, LoopStatusAndShuffleFollowTheCheckBoxes)
                            Case { "Track", true, "Playlist" } /* not offered: unchanged */ }) {
         client->set(QStringLiteral("LoopStatus"), QString::fromLatin1(c.set));
         EXPECT_EQ(window->chkRepeat->isChecked(), c.repeat) << c.set;
-        EXPECT_EQ(window->RepeatOn, c.repeat) << c.set;
+        EXPECT_EQ(window->core().RepeatOn, c.repeat) << c.set;
         EXPECT_EQ(client->get(QStringLiteral("LoopStatus")).toString(), QString::fromLatin1(c.read));
     }
     for (const bool on : { true, false, true }) {
         client->set(QStringLiteral("Shuffle"), on);
         EXPECT_EQ(window->chkSuffle->isChecked(), on);
-        EXPECT_EQ(window->Shuffle, on);
+        EXPECT_EQ(window->core().Shuffle, on);
         EXPECT_EQ(client->get(QStringLiteral("Shuffle")).toBool(), on);
     }
     // Clicking the box in the window is seen by the desktop too.
@@ -283,13 +292,13 @@ TEST_F(MprisTest, LoopStatusAndShuffleFollowTheCheckBoxes)
 
 TEST_F(MprisTest, ChangesAreSignalledAtTheHalfSecondUpdate)
 {
-    window->tmrAnimate->start();
+    window->core().clock().start();
     window->chkRepeat->setChecked(true);
     EXPECT_TRUE(waitFor([&] { return busSignals->lastChanged(QStringLiteral("LoopStatus")).isValid(); }));
     EXPECT_EQ(busSignals->lastChanged(QStringLiteral("LoopStatus")).toString(), QStringLiteral("Playlist"));
 
     // A track started behind MPRIS's back (as the end of a track does).
-    window->playlist().AppendMany({ kA, kB });
+    window->core().playlist().AppendMany({ kA, kB });
     fake->setFileName(kB);
     EXPECT_TRUE(waitFor([&] { return busSignals->lastChanged(QStringLiteral("Metadata")).isValid(); }));
     const QVariantMap metadata = qdbus_cast<QVariantMap>(
@@ -310,14 +319,14 @@ TEST_F(MprisTest, OpenUriPlaysThatFileAlone)
     QTemporaryDir scratch;
     const QString file = scratch.filePath(QStringLiteral("ouvert.mp3"));
     QFile(file).open(QIODevice::WriteOnly);
-    window->playlist().AppendMany({ kA, kB });
+    window->core().playlist().AppendMany({ kA, kB });
 
     client->player(QStringLiteral("OpenUri"), { QStringLiteral("https://example.org/x.mp3") });
     client->player(QStringLiteral("OpenUri"), { QUrl::fromLocalFile(scratch.filePath("absent.mp3")).toString() });
-    EXPECT_EQ(window->playlist().Entries(), QStringList({ kA, kB }));
+    EXPECT_EQ(window->core().playlist().Entries(), QStringList({ kA, kB }));
 
     client->player(QStringLiteral("OpenUri"), { QUrl::fromLocalFile(file).toString() });
-    EXPECT_EQ(window->playlist().Entries(), QStringList { file });
+    EXPECT_EQ(window->core().playlist().Entries(), QStringList { file });
     EXPECT_EQ(fake->FileName(), file);
     EXPECT_EQ(status(), QStringLiteral("Playing"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/TestMain.h"
 #include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 
@@ -37,7 +38,7 @@ inline bool waitFor(const std::function<bool()>& done, int ms = 2000)
 // A main window on the fake engine, and a scratch folder to make media files in.
 struct DesktopFixture {
     FakeEngine* fake = nullptr;
-    std::unique_ptr<frmMain> window = std::make_unique<frmMain>([this] {
+    std::unique_ptr<frmMain> window = std::make_unique<TestMain>([this] {
         auto engine = std::make_unique<FakeEngine>();
         fake = engine.get();
         return engine;

@@ -1,9 +1,10 @@
 // Files from the command line replace the playlist once the main window has
 // finished loading, and the first one starts; without files nothing changes.
+#include "support/TestMain.h"
 #include "DesktopFixture.h"
 
 #include "core/MediaEngine.h"
-#include "gui/Playlist.h"
+#include "core/PlaylistModel.h"
 #include "desktop/DesktopIntegration.h"
 #include "desktop/MprisService.h"
 
@@ -30,8 +31,8 @@ public:
         if (event->type() == QEvent::Show && !m_done) {
             m_done = true;
             QCoreApplication::processEvents();
-            m_window.playlist().Clear();
-            m_window.playlist().AppendMany({ QStringLiteral("/restauré/1.mp3"),
+            m_window.core().playlist().Clear();
+            m_window.core().playlist().AppendMany({ QStringLiteral("/restauré/1.mp3"),
                                              QStringLiteral("/restauré/2.mp3") });
         }
         return false;
@@ -63,19 +64,19 @@ TEST_F(CommandLineFiles, ReplaceTheRestoredPlaylistInOrderAndStartTheFirst)
     auto desktop = startWith({ b, QUrl::fromLocalFile(a).toString(),
                                scratch.filePath(QStringLiteral("dossier")) });
 
-    EXPECT_TRUE(waitFor([&] { return window->playlist().Count() == 3; }));
-    EXPECT_EQ(window->playlist().Entries(), QStringList({ b, a, folderFile }));
-    EXPECT_EQ(window->playlist().ListIndex(), 0);
+    EXPECT_TRUE(waitFor([&] { return window->core().playlist().Count() == 3; }));
+    EXPECT_EQ(window->core().playlist().Entries(), QStringList({ b, a, folderFile }));
+    EXPECT_EQ(window->core().playlist().ListIndex(), 0);
     // Start hands the first entry to the engine.
     EXPECT_EQ(window->engine().FileName(), b);
-    EXPECT_EQ(window->playlist().CurrentTrack(), 0);
+    EXPECT_EQ(window->core().playlist().CurrentTrack(), 0);
 }
 
 TEST_F(CommandLineFiles, WithoutFilesNothingChangesAndNothingPlays)
 {
     const QString missing = scratch.filePath(QStringLiteral("absent.mp3"));
     for (const QStringList& arguments : { QStringList {}, QStringList { missing } }) {
-        window = std::make_unique<frmMain>([this] {
+        window = std::make_unique<TestMain>([this] {
             auto engine = std::make_unique<FakeEngine>();
             fake = engine.get();
             return engine;
@@ -83,7 +84,7 @@ TEST_F(CommandLineFiles, WithoutFilesNothingChangesAndNothingPlays)
         fake = nullptr;
         auto desktop = startWith(arguments);
         waitFor([] { return false; }, 200);
-        EXPECT_EQ(window->playlist().Entries(),
+        EXPECT_EQ(window->core().playlist().Entries(),
                   QStringList({ QStringLiteral("/restauré/1.mp3"), QStringLiteral("/restauré/2.mp3") }))
             << arguments.join(u' ').toStdString();
         EXPECT_TRUE(fake == nullptr || fake->callsStartingWith(QStringLiteral("setFileName")).isEmpty());
@@ -93,7 +94,7 @@ TEST_F(CommandLineFiles, WithoutFilesNothingChangesAndNothingPlays)
 TEST(Mpris, WithoutSessionBusThePlayerRunsWithoutIt)
 {
     DesktopFixture fixture;
-    EXPECT_EQ(MprisService::start(*fixture.window, QDBusConnection(QStringLiteral("absent"))),
+    EXPECT_EQ(MprisService::start(fixture.window->core(), *fixture.window, QDBusConnection(QStringLiteral("absent"))),
               nullptr);
 }
 

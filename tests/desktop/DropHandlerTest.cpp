@@ -2,7 +2,7 @@
 // fichier" and folders as "Ajouter un répertoir" would, and start nothing.
 #include "DesktopFixture.h"
 
-#include "gui/Playlist.h"
+#include "core/PlaylistModel.h"
 #include "desktop/DesktopIntegration.h"
 #include "desktop/DropHandler.h"
 
@@ -67,12 +67,12 @@ TEST_F(DropTest, FolderGivesItsMediaInScanOrderAndFilesStandForThemselves)
 
     const QList<QWidget*> targets = { window.get(), window->lstPlay->viewport() };
     for (QWidget* target : targets) {
-        window->playlist().Clear();
-        window->playlist().Append(QStringLiteral("/déjà/là.mp3"));
+        window->core().playlist().Clear();
+        window->core().playlist().Append(QStringLiteral("/déjà/là.mp3"));
         ASSERT_TRUE(dragAccepted(target, data));
         drop(target, data);
         const QString f = folder + u'/';
-        EXPECT_EQ(window->playlist().Entries(),
+        EXPECT_EQ(window->core().playlist().Entries(),
                   QStringList({ QStringLiteral("/déjà/là.mp3"), notes, f + "c.dat", f + "b.avi",
                                 f + "a.mp3", f + "B2.MP3", f + "clip.mpeg" }));
     }
@@ -102,12 +102,12 @@ TEST_F(DropTest, WhatCannotBeAddedIsRefusedOrSkipped)
           }, true, {} },
     };
     for (const Case& c : cases) {
-        window->playlist().Clear();
+        window->core().playlist().Clear();
         QMimeData data;
         c.fill(data);
         EXPECT_EQ(dragAccepted(window.get(), data), c.accepted) << c.name;
         drop(window.get(), data);
-        EXPECT_EQ(window->playlist().Entries(), c.added) << c.name;
+        EXPECT_EQ(window->core().playlist().Entries(), c.added) << c.name;
     }
 }
 

@@ -1,7 +1,15 @@
 // The playlist panel inside a real main window: its buttons, keys, the
 // selection label, and Save and Load through scripted file dialogs.
+#include "core/Levels.h"
+#include "core/PlaybackClock.h"
+#include "core/PlayerCore.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
+#include "core/TransportController.h"
+#include "core/MediaAdder.h"
+#include "support/TestMain.h"
 #include "gui/frmPlayer.h"
-#include "gui/Playlist.h"
+#include "core/PlaylistModel.h"
 #include "core/PlaylistFile.h"
 #include "gui/PlaylistPanel.h"
 #include "gui/frmMain.h"
@@ -30,7 +38,7 @@ protected:
     {
     }
 
-    void fill(const QStringList& entries) { window.playlist().AppendMany(entries); }
+    void fill(const QStringList& entries) { window.core().playlist().AppendMany(entries); }
     void click(int button) { window.cmdAPlayList[button]->click(); }
     QByteArray fileBytes(const QString& path)
     {
@@ -40,7 +48,7 @@ protected:
 
     ScriptedPrompts prompts;
     FakeEngine* fake = nullptr;
-    frmMain window;
+    TestMain window;
     QTemporaryDir dir;
 };
 
@@ -51,7 +59,7 @@ const QString kCaption = QStringLiteral(" Chanson selectionnée :    ");
 TEST_F(PlaylistPanelTest, SelectionShowsTheFileName)
 {
     fill({ "/music/song.mp3", "song.mp3", "-", "", "/music/dir/other.ogg" });
-    Playlist& list = window.playlist();
+    PlaylistModel& list = window.core().playlist();
     struct Case {
         int index;
         QString caption;
@@ -74,40 +82,40 @@ TEST_F(PlaylistPanelTest, SelectionShowsTheFileName)
 TEST_F(PlaylistPanelTest, RemoveAndClear)
 {
     fill({ "/a", "/b", "/c" });
-    window.playlist().setCurrentTrack(2);
-    window.playlist().setListIndex(1);
+    window.core().playlist().setCurrentTrack(2);
+    window.core().playlist().setListIndex(1);
     click(1); // "&Supprimer"
-    EXPECT_EQ(window.playlist().Entries(), QStringList({ "/a", "/c" }));
-    EXPECT_EQ(window.playlist().ListIndex(), -1);
+    EXPECT_EQ(window.core().playlist().Entries(), QStringList({ "/a", "/c" }));
+    EXPECT_EQ(window.core().playlist().ListIndex(), -1);
     EXPECT_TRUE(window.txtFN->text().isEmpty());
 
-    window.txtFN->setText(QStringLiteral("x"));
+    window.core().setSelectionCaption(QStringLiteral("x"));
     click(1); // nothing selected: removes nothing, still clears the label
-    EXPECT_EQ(window.playlist().Count(), 2);
+    EXPECT_EQ(window.core().playlist().Count(), 2);
     EXPECT_TRUE(window.txtFN->text().isEmpty());
 
-    window.txtFN->setText(QStringLiteral("x"));
+    window.core().setSelectionCaption(QStringLiteral("x"));
     click(4); // "&Vider"
-    EXPECT_EQ(window.playlist().Count(), 0);
+    EXPECT_EQ(window.core().playlist().Count(), 0);
     EXPECT_TRUE(window.txtFN->text().isEmpty());
-    EXPECT_EQ(window.playlist().CurrentTrack(), 2);
+    EXPECT_EQ(window.core().playlist().CurrentTrack(), 2);
 }
 
 TEST_F(PlaylistPanelTest, KeysOfTheList)
 {
     fill({ "/a", "/b", "/c" });
-    window.playlist().setListIndex(0);
+    window.core().playlist().setListIndex(0);
     QTest::keyClick(window.lstPlay, Qt::Key_Period);
-    EXPECT_EQ(window.playlist().Entries(), QStringList({ "/b", "/c" }));
+    EXPECT_EQ(window.core().playlist().Entries(), QStringList({ "/b", "/c" }));
     // The keypad's decimal key types "." too.
-    window.playlist().setListIndex(1);
+    window.core().playlist().setListIndex(1);
     QTest::keyClick(window.lstPlay, Qt::Key_Period, Qt::KeypadModifier);
-    EXPECT_EQ(window.playlist().Entries(), QStringList({ "/b" }));
+    EXPECT_EQ(window.core().playlist().Entries(), QStringList({ "/b" }));
     // Delete types no character and removes nothing; Enter plays, it removes nothing.
-    window.playlist().setListIndex(0);
+    window.core().playlist().setListIndex(0);
     QTest::keyClick(window.lstPlay, Qt::Key_Delete);
     QTest::keyClick(window.lstPlay, Qt::Key_Return);
-    EXPECT_EQ(window.playlist().Entries(), QStringList({ "/b" }));
+    EXPECT_EQ(window.core().playlist().Entries(), QStringList({ "/b" }));
 }
 
 TEST_F(PlaylistPanelTest, SaveWritesTheChosenFile)
@@ -115,7 +123,7 @@ TEST_F(PlaylistPanelTest, SaveWritesTheChosenFile)
     fill({ "C:\\a.mp3", "D:\\b c.mp3" });
     const QString path = dir.filePath(QStringLiteral("mine")); // no extension is added
     prompts.chooseFile(path);
-    window.txtFN->setText(QStringLiteral("x"));
+    window.core().setSelectionCaption(QStringLiteral("x"));
     click(2); // "&Sauvgarder"
 
     ASSERT_EQ(prompts.fileRequests.size(), 1);
@@ -133,7 +141,7 @@ TEST_F(PlaylistPanelTest, SaveWritesTheChosenFile)
     EXPECT_TRUE(window.videoWindow().isVisible());
 
     // Saving again replaces the file without a question.
-    window.playlist().Clear();
+    window.core().playlist().Clear();
     prompts.chooseFile(path);
     click(2);
     EXPECT_EQ(fileBytes(path), QByteArray());
@@ -142,12 +150,12 @@ TEST_F(PlaylistPanelTest, SaveWritesTheChosenFile)
 TEST_F(PlaylistPanelTest, CancelledDialogsChangeNothingButPause)
 {
     fill({ "/a" });
-    window.txtFN->setText(QStringLiteral("x"));
+    window.core().setSelectionCaption(QStringLiteral("x"));
     prompts.cancelFile();
     click(2);
     prompts.cancelFile();
     click(3);
-    EXPECT_EQ(window.playlist().Entries(), QStringList({ "/a" }));
+    EXPECT_EQ(window.core().playlist().Entries(), QStringList({ "/a" }));
     EXPECT_EQ(window.txtFN->text(), QStringLiteral("x"));
     EXPECT_EQ(fake->calls.count(QStringLiteral("Pause")), 2);
     EXPECT_TRUE(window.videoWindow().isVisible());
@@ -162,14 +170,14 @@ TEST_F(PlaylistPanelTest, LoadReplacesThePlaylistAsWritten)
     file.close();
 
     fill({ "/old" });
-    window.playlist().setCurrentTrack(5);
-    window.txtFN->setText(QStringLiteral("x"));
+    window.core().playlist().setCurrentTrack(5);
+    window.core().setSelectionCaption(QStringLiteral("x"));
     prompts.chooseFile(path);
     click(3); // "&Charger"
     EXPECT_FALSE(prompts.fileRequests.first().save);
-    EXPECT_EQ(window.playlist().Entries(), QStringList({ "007", "/b.mp3" }));
-    EXPECT_EQ(window.playlist().CurrentTrack(), 5);
-    EXPECT_EQ(window.playlist().ListIndex(), -1);
+    EXPECT_EQ(window.core().playlist().Entries(), QStringList({ "007", "/b.mp3" }));
+    EXPECT_EQ(window.core().playlist().CurrentTrack(), 5);
+    EXPECT_EQ(window.core().playlist().ListIndex(), -1);
     EXPECT_TRUE(window.txtFN->text().isEmpty());
     EXPECT_TRUE(fake->callsStartingWith(QStringLiteral("setFileName")).isEmpty());
 }
@@ -177,19 +185,18 @@ TEST_F(PlaylistPanelTest, LoadReplacesThePlaylistAsWritten)
 TEST_F(PlaylistPanelTest, LoadOfAFileThatCannotBeOpenedKeepsThePlaylist)
 {
     fill({ "/keep" });
-    window.txtFN->setText(QStringLiteral("x"));
+    window.core().setSelectionCaption(QStringLiteral("x"));
     prompts.chooseFile(dir.filePath(QStringLiteral("typed-but-missing.lst")));
     click(3);
     prompts.chooseFile(dir.path()); // a folder
     click(3);
-    EXPECT_EQ(window.playlist().Entries(), QStringList({ "/keep" }));
+    EXPECT_EQ(window.core().playlist().Entries(), QStringList({ "/keep" }));
     EXPECT_EQ(window.txtFN->text(), QStringLiteral("x"));
 }
 
 TEST(Playlist, HoldsAtMost32767Entries)
 {
-    QListView view;
-    Playlist list(&view);
+    PlaylistModel list;
     QStringList many;
     for (int i = 0; i < 32760; ++i)
         many << QString::number(i);

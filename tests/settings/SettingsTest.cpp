@@ -1,5 +1,14 @@
 // The ten options: what a stored file restores, what the exit writes, and how
 // bad stored values fall back without taking the others with them.
+#include "core/Levels.h"
+#include "core/PlaybackClock.h"
+#include "core/PlayerCore.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
+#include "core/TransportController.h"
+#include "core/MediaAdder.h"
+#include "support/TestMain.h"
+#include "support/TestMain.h"
 #include "desktop/Settings.h"
 #include "desktop/SettingValue.h"
 #include "gui/Twips.h"
@@ -88,12 +97,12 @@ protected:
     static Session start()
     {
         Session s;
-        s.window = std::make_unique<frmMain>([&s] {
+        s.window = std::make_unique<TestMain>([&s] {
             auto engine = std::make_unique<FakeEngine>();
             s.fake = engine.get();
             return engine;
         });
-        s.window->tmrAnimate->stop();
+        s.window->core().clock().stop();
         s.window->move(kDesignX, kDesignY);
         s.window->settings().GetValue();
         return s;
@@ -101,21 +110,21 @@ protected:
 
     static Applied applied(const Session& s)
     {
-        const frmMain& w = *s.window;
+        frmMain& w = *s.window;
         return { w.x(),
                  w.y(),
                  s.fake->volume,
                  w.scrlVol->Value(),
                  w.chkSuffle->isChecked(),
-                 w.TimeMode,
+                 w.core().TimeMode,
                  s.fake->muted,
                  w.Check1->Value() == 1,
-                 w.RepeatOn,
+                 w.core().RepeatOn,
                  w.chkRepeat->isChecked(),
                  w.chkPlay->isChecked(),
                  w.mnuOnTop->isChecked(),
-                 w.OnTopWanted,
-                 w.OnTopApplied,
+                 w.core().OnTopWanted,
+                 w.core().OnTopApplied,
                  w.mnuFit->isChecked() };
     }
 
@@ -238,7 +247,7 @@ TEST_F(SettingsTest, EverythingWrittenAtExitComesBack)
         w.move(120, 90);
         w.scrlVol->setValue(3);
         w.chkSuffle->setChecked(true);
-        w.TimeMode = false;
+        w.core().TimeMode = false;
         s.fake->setMute(true);
         w.chkRepeat->setChecked(true);
         w.chkPlay->setChecked(false);

@@ -1,5 +1,6 @@
 // The sliders' refusals reach the person through the player's prompts, in French,
 // and the refused value is not taken.
+#include "support/TestMain.h"
 #include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 #include "support/ScriptedPrompts.h"
@@ -11,7 +12,7 @@
 TEST(SliderMessages, RefusedValuesArePromptedAndKeepTheOldValue)
 {
     ScriptedPrompts prompts;
-    frmMain window([] { return std::make_unique<FakeEngine>(); });
+    TestMain window([] { return std::make_unique<FakeEngine>(); });
     struct Case {
         sarv::Variateur* slider;
         short value;

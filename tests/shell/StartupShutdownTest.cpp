@@ -1,7 +1,8 @@
 // The main window's layout, its load and unload, and the playlist panel toggle,
 // with a fake engine and the user's folders in a temporary place.
+#include "support/TestMain.h"
 #include "gui/frmPlayer.h"
-#include "gui/Playlist.h"
+#include "core/PlaylistModel.h"
 #include "core/PlaylistFile.h"
 #include "core/LastList.h"
 #include "gui/PanelToggle.h"
@@ -32,7 +33,7 @@ protected:
     {
         qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
         qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-        window = std::make_unique<frmMain>([this] {
+        window = std::make_unique<TestMain>([this] {
             auto engine = std::make_unique<FakeEngine>();
             fake = engine.get();
             return engine;
@@ -125,13 +126,13 @@ TEST_F(StartupTest, LoadRestoresTheLastPlaylist)
     window->scrlBal->setValue(3);
     window->Form_Load();
 
-    EXPECT_EQ(window->playlist().Entries(), QStringList({ "/m/a.mp3", "7", "007", "/m/b c.mp3" }));
-    EXPECT_EQ(window->playlist().ListIndex(), -1);
-    EXPECT_EQ(window->playlist().CurrentTrack(), 0);
+    EXPECT_EQ(window->core().playlist().Entries(), QStringList({ "/m/a.mp3", "7", "007", "/m/b c.mp3" }));
+    EXPECT_EQ(window->core().playlist().ListIndex(), -1);
+    EXPECT_EQ(window->core().playlist().CurrentTrack(), 0);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isLoaded());
     EXPECT_FALSE(window->videoWindow().isVisible());
-    EXPECT_FALSE(window->Paused);
+    EXPECT_FALSE(window->core().Paused);
     EXPECT_EQ(window->scrlBal->Value(), 10);
     EXPECT_EQ(fake->calls.last(), QStringLiteral("setFileName:"));
     EXPECT_TRUE(fake->callsStartingWith(QStringLiteral("Play")).isEmpty());
@@ -144,7 +145,7 @@ TEST_F(StartupTest, UnloadWritesTheWritersForm)
 {
     writeLastList("/m/a.mp3\n007\r\n\"/m/b c.mp3\"");
     window->Form_Load();
-    window->playlist().Append(QStringLiteral("/m/new.ogg"));
+    window->core().playlist().Append(QStringLiteral("/m/new.ogg"));
     QSignalSpy unloaded(window.get(), &frmMain::unloaded);
     window->close();
     EXPECT_EQ(unloaded.count(), 1);
@@ -156,7 +157,7 @@ TEST_F(StartupTest, UnloadWritesTheWritersForm)
 TEST_F(StartupTest, FirstRunCreatesTheFolderAndAnEmptyFile)
 {
     window->Form_Load();
-    EXPECT_EQ(window->playlist().Count(), 0);
+    EXPECT_EQ(window->core().playlist().Count(), 0);
     EXPECT_TRUE(QFileInfo(QFileInfo(lastList()).path()).isDir());
     window->Form_Unload();
     EXPECT_TRUE(QFileInfo::exists(lastList()));
@@ -168,8 +169,8 @@ TEST_F(StartupTest, AnUnreadableLastListIsNotOverwritten)
     // A folder where the file should be cannot be read as a playlist.
     QDir().mkpath(lastList());
     window->Form_Load();
-    EXPECT_EQ(window->playlist().Count(), 0);
-    window->playlist().Append(QStringLiteral("/m/a.mp3"));
+    EXPECT_EQ(window->core().playlist().Count(), 0);
+    window->core().playlist().Append(QStringLiteral("/m/a.mp3"));
     window->Form_Unload();
     EXPECT_TRUE(QFileInfo(lastList()).isDir());
 }
@@ -189,7 +190,7 @@ TEST_F(StartupTest, ClosePictureAndQuitItemUnload)
     EXPECT_EQ(unloaded.count(), 1);
     EXPECT_TRUE(QFileInfo::exists(lastList()));
 
-    frmMain second([] { return std::make_unique<FakeEngine>(); });
+    TestMain second([] { return std::make_unique<FakeEngine>(); });
     second.Form_Load();
     QSignalSpy secondUnloaded(&second, &frmMain::unloaded);
     second.mnuExit->trigger();

@@ -1,4 +1,5 @@
 // The main window builds every control of its layout and its menus.
+#include "support/TestMain.h"
 #include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 
@@ -10,7 +11,7 @@
 TEST(frmMain, BuildsControlsAndMenus)
 {
     FakeEngine* fake = nullptr;
-    frmMain window([&fake] {
+    TestMain window([&fake] {
         auto engine = std::make_unique<FakeEngine>();
         fake = engine.get();
         return engine;

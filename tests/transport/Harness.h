@@ -2,11 +2,12 @@
 
 // A main window on a fake engine, with scripted prompts, for the transport and
 // track-selection tests.
+#include "support/TestMain.h"
 #include "core/MediaEngine.h"
-#include "gui/Transport.h"
+#include "core/TransportController.h"
 #include "gui/frmPlayer.h"
-#include "gui/Playlist.h"
-#include "gui/TrackSelection.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
 #include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 #include "support/ScriptedPrompts.h"
@@ -21,7 +22,7 @@
 struct Harness {
     ScriptedPrompts prompts;
     FakeEngine* fake = nullptr;
-    frmMain main { [this] {
+    TestMain main{[this] {
         auto engine = std::make_unique<FakeEngine>();
         fake = engine.get();
         return engine;
@@ -35,12 +36,12 @@ struct Harness {
     explicit Harness(const QStringList& entries)
         : Harness()
     {
-        main.playlist().AppendMany(entries);
+        main.core().playlist().AppendMany(entries);
     }
 
-    Playlist& playlist() { return main.playlist(); }
-    TrackSelection& tracks() { return main.trackSelection(); }
-    Transport& transport() { return main.transport(); }
+    PlaylistModel& playlist() { return main.core().playlist(); }
+    Sequencer& tracks() { return main.core().sequencer(); }
+    TransportController& transport() { return main.core().transport(); }
     frmPlayer& video() { return main.videoWindow(); }
 
     // Selects an entry and starts it, as a double-click does.

@@ -1,4 +1,5 @@
 // The video window: load, repaint, resize, unload and its own background.
+#include "support/TestMain.h"
 #include "Harness.h"
 
 #include "gui/Twips.h"
@@ -122,20 +123,20 @@ TEST(frmPlayer, LoadTakesTheFitSettingAndTheOpenFile)
         SCOPED_TRACE(c.name);
         ScriptedPrompts prompts;
         FakeEngine* fake = nullptr;
-        frmMain main([&] {
+        TestMain main([&] {
             auto engine = std::make_unique<FakeEngine>();
             engine->fileName = c.fileName;
             fake = engine.get();
             return engine;
         });
-        main.playlist().AppendMany({ QStringLiteral("/m/a"), QStringLiteral("/m/b") });
-        main.playlist().setListIndex(c.selection);
-        main.playlist().setCurrentTrack(7);
+        main.core().playlist().AppendMany({ QStringLiteral("/m/a"), QStringLiteral("/m/b") });
+        main.core().playlist().setListIndex(c.selection);
+        main.core().playlist().setCurrentTrack(7);
         main.mnuFit->setChecked(c.fit);
         main.engine();
         EXPECT_EQ(fake->displaySize, c.displaySize);
         EXPECT_EQ(main.videoWindow().isVisible(), c.visible);
-        EXPECT_EQ(main.playlist().CurrentTrack(), c.currentTrack);
+        EXPECT_EQ(main.core().playlist().CurrentTrack(), c.currentTrack);
         if (!c.fileName.isEmpty()) {
             EXPECT_EQ(main.videoWindow().windowTitle(), c.fileName);
         }

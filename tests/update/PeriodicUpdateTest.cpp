@@ -1,8 +1,17 @@
 // The periodic update and the handlers of the sliders and the time display,
 // against a scripted engine.
-#include "gui/PeriodicUpdate.h"
-#include "gui/Playlist.h"
-#include "gui/TrackSelection.h"
+#include "core/Levels.h"
+#include "core/PlaybackClock.h"
+#include "core/PlayerCore.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
+#include "core/TransportController.h"
+#include "core/MediaAdder.h"
+#include "support/TestMain.h"
+#include "support/TestMain.h"
+#include "core/PlaybackClock.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
 #include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 
@@ -31,11 +40,11 @@ protected:
         })
     {
         // The tests run the update themselves, one step at a time.
-        window.tmrAnimate->stop();
+        window.core().clock().stop();
         window.engine();
     }
 
-    PeriodicUpdate& update() { return window.periodicUpdate(); }
+    PlaybackClock& update() { return window.core().clock(); }
 
     // Opens a media of the given length at the given position.
     void playAt(double duration, double position)
@@ -51,7 +60,7 @@ protected:
     static short TimeTextMax(double duration) { return short(std::min(duration, 32767.0)); }
 
     FakeEngine* fake = nullptr;
-    frmMain window;
+    TestMain window;
 };
 
 TEST_F(PeriodicUpdateTest, SlidersCarryTheirStoredForms)
@@ -65,10 +74,10 @@ TEST_F(PeriodicUpdateTest, SlidersCarryTheirStoredForms)
 
 TEST_F(PeriodicUpdateTest, TimerRunsEveryHalfSecond)
 {
-    frmMain fresh([] { return std::make_unique<FakeEngine>(); });
-    EXPECT_TRUE(fresh.tmrAnimate->isActive());
-    EXPECT_EQ(fresh.tmrAnimate->interval(), 500);
-    fresh.txtTitle->setText(QStringLiteral("abc"));
+    TestMain fresh([] { return std::make_unique<FakeEngine>(); });
+    EXPECT_TRUE(fresh.core().clock().isActive());
+    EXPECT_TRUE(fresh.core().clock().isActive());
+    fresh.core().setTitle(QStringLiteral("abc"));
     QTRY_COMPARE_WITH_TIMEOUT(fresh.txtTitle->text(), QStringLiteral("bca"), 2000);
 }
 
@@ -93,7 +102,7 @@ TEST_F(PeriodicUpdateTest, PositionAndTimeText)
     };
     for (const auto& c : cases) {
         playAt(c.duration, c.position);
-        window.TimeMode = c.timeMode;
+        window.core().TimeMode = c.timeMode;
         update().tmrAnimate_Timer();
         EXPECT_EQ(window.scrlTime->Value(), c.slider) << c.position;
         EXPECT_EQ(window.lblTime->text(), QString::fromLatin1(c.time)) << c.position;
@@ -132,7 +141,7 @@ TEST_F(PeriodicUpdateTest, SeekGuard)
     update().tmrAnimate_Timer();
     EXPECT_EQ(window.scrlTime->Value(), 10);
     EXPECT_TRUE(fake->callsStartingWith(QStringLiteral("setCurrentPosition")).isEmpty());
-    EXPECT_EQ(window.scrlTimeTag, QStringLiteral("True"));
+    EXPECT_EQ(window.core().scrlTimeTag, QStringLiteral("True"));
 
     // A change by the user after that seeks to the slider's value.
     window.scrlTime->setValue(30);
@@ -150,11 +159,11 @@ TEST_F(PeriodicUpdateTest, EndOfTrackMovesToTheNextEntry)
     for (const auto& c : cases) {
         const QStringList entries
             = { QStringLiteral("/m/0.wav"), QStringLiteral("/m/1.wav"), QStringLiteral("/m/2.wav") };
-        window.playlist().Clear();
-        window.playlist().AppendMany(entries);
-        window.RepeatOn = c.repeat;
-        window.playlist().setListIndex(2);
-        window.trackSelection().lstPlay_DblClick();
+        window.core().playlist().Clear();
+        window.core().playlist().AppendMany(entries);
+        window.core().RepeatOn = c.repeat;
+        window.core().playlist().setListIndex(2);
+        window.core().sequencer().lstPlay_DblClick();
         update().tmrAnimate_Timer(); // opens the seek guard
         fake->calls.clear();
 
@@ -184,17 +193,17 @@ TEST_F(PeriodicUpdateTest, EndOfTrackMovesToTheNextEntry)
 
 TEST_F(PeriodicUpdateTest, TitleScrollsAndShowsWhenMinimised)
 {
-    window.txtTitle->setText(QStringLiteral("Piste 1 "));
+    window.core().setTitle(QStringLiteral("Piste 1 "));
     update().tmrAnimate_Timer();
     EXPECT_EQ(window.txtTitle->text(), QStringLiteral("iste 1 P"));
     EXPECT_TRUE(window.windowTitle().isEmpty());
 
     // A character outside the basic plane moves whole.
-    window.txtTitle->setText(QString::fromUtf8("\U0001F3B5ab"));
+    window.core().setTitle(QString::fromUtf8("\U0001F3B5ab"));
     update().tmrAnimate_Timer();
     EXPECT_EQ(window.txtTitle->text(), QString::fromUtf8("ab\U0001F3B5"));
 
-    window.txtTitle->setText(QStringLiteral("abc"));
+    window.core().setTitle(QStringLiteral("abc"));
     window.showMinimized();
     update().tmrAnimate_Timer();
     // The caption takes the title as it was before this run scrolled it.
@@ -208,26 +217,26 @@ TEST_F(PeriodicUpdateTest, OnTopRuleKeepsGeometry)
     window.show();
     window.move(100, 80);
     const QRect before = window.geometry();
-    window.OnTopWanted = true;
-    window.OnTopApplied = false;
+    window.core().OnTopWanted = true;
+    window.core().OnTopApplied = false;
     update().tmrAnimate_Timer();
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(window.OnTopApplied);
+    EXPECT_TRUE(window.core().OnTopApplied);
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.geometry(), before);
 
-    window.OnTopWanted = false;
+    window.core().OnTopWanted = false;
     update().tmrAnimate_Timer();
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_FALSE(window.OnTopApplied);
+    EXPECT_FALSE(window.core().OnTopApplied);
     EXPECT_EQ(window.geometry(), before);
 
     // Minimised: wanting to be on top waits for the window to come back.
     window.showMinimized();
-    window.OnTopWanted = true;
+    window.core().OnTopWanted = true;
     update().tmrAnimate_Timer();
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_FALSE(window.OnTopApplied);
+    EXPECT_FALSE(window.core().OnTopApplied);
 }
 
 TEST_F(PeriodicUpdateTest, VolumeLevelsAndCaption)
@@ -257,7 +266,7 @@ TEST_F(PeriodicUpdateTest, BalanceLevelsAndCaption)
         QElapsedTimer clock;
         clock.start();
         window.scrlBal->setValue(c.index);
-        EXPECT_GE(clock.elapsed(), PeriodicUpdate::kBalancePauseMs - 5);
+        EXPECT_GE(clock.elapsed(), Levels::kBalancePauseMs - 5);
         EXPECT_EQ(fake->balance, c.level) << c.index;
         EXPECT_EQ(window.LabBal->text(), QString::fromUtf8(c.caption));
     }
@@ -290,16 +299,16 @@ TEST_F(PeriodicUpdateTest, BalanceChangesDuringThePauseDoNotNest)
 TEST_F(PeriodicUpdateTest, ClickOnTimeSwitchesMode)
 {
     playAt(200.4, 125.7);
-    ASSERT_TRUE(window.TimeMode);
+    ASSERT_TRUE(window.core().TimeMode);
     QTest::mouseClick(window.lblTime, Qt::LeftButton);
-    EXPECT_FALSE(window.TimeMode);
+    EXPECT_FALSE(window.core().TimeMode);
     EXPECT_EQ(window.lblpls->text(), QStringLiteral("-"));
     update().tmrAnimate_Timer();
     EXPECT_EQ(window.lblTime->text(), QStringLiteral("0:01:15"));
     QTest::mouseClick(window.lblTime, Qt::RightButton);
-    EXPECT_FALSE(window.TimeMode);
+    EXPECT_FALSE(window.core().TimeMode);
     QTest::mouseClick(window.lblTime, Qt::LeftButton);
-    EXPECT_TRUE(window.TimeMode);
+    EXPECT_TRUE(window.core().TimeMode);
     EXPECT_EQ(window.lblpls->text(), QStringLiteral("+"));
 }
 

@@ -1,5 +1,6 @@
 // On a real X server: making the main window top-most and back keeps it shown
 // in its place and size, and its rounded shape cuts the corners on screen.
+#include "support/TestMain.h"
 #include "gui/Chrome.h"
 #include "gui/frmMain.h"
 #include "support/FakeEngine.h"
@@ -14,7 +15,7 @@ namespace {
 
 std::unique_ptr<frmMain> shownMain()
 {
-    auto main = std::make_unique<frmMain>([] { return std::make_unique<FakeEngine>(); });
+    auto main = std::make_unique<TestMain>([] { return std::make_unique<FakeEngine>(); });
     main->setWindowFlag(Qt::FramelessWindowHint);
     main->setStyleSheet(QStringLiteral("frmMain { background: rgb(0, 200, 0); }"));
     main->setAttribute(Qt::WA_StyledBackground);
@@ -44,9 +45,9 @@ TEST(TopMost, ResizeWhileOnTopIsWantedKeepsTheWindowShown)
 {
     auto main = shownMain();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
-    main->OnTopWanted = true;
+    main->core().OnTopWanted = true;
     main->resize(main->width(), main->height() / 2);
-    EXPECT_TRUE(main->OnTopApplied);
+    EXPECT_TRUE(main->core().OnTopApplied);
     EXPECT_TRUE(main->chrome().isTopMost());
     EXPECT_TRUE(main->isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
@@ -55,14 +56,14 @@ TEST(TopMost, ResizeWhileOnTopIsWantedKeepsTheWindowShown)
 
 TEST(TopMost, FirstShowOfAWindowThatShouldBeOnTop)
 {
-    auto main = std::make_unique<frmMain>([] { return std::make_unique<FakeEngine>(); });
-    main->OnTopWanted = true;
+    auto main = std::make_unique<TestMain>([] { return std::make_unique<FakeEngine>(); });
+    main->core().OnTopWanted = true;
     main->move(100, 120);
     main->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(main->chrome().isTopMost());
-    EXPECT_TRUE(main->OnTopApplied);
+    EXPECT_TRUE(main->core().OnTopApplied);
 }
 
 TEST(TopMost, ShapeCutsTheCornersOnScreen)

@@ -1,9 +1,18 @@
 // Under a real X server with the real engine: a playlist of three short WAV
 // files, started on its first entry, plays through to the end of the list by
 // the periodic update alone.
+#include "core/Levels.h"
+#include "core/PlaybackClock.h"
+#include "core/PlayerCore.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
+#include "core/TransportController.h"
+#include "core/MediaAdder.h"
+#include "support/TestMain.h"
+#include "support/TestMain.h"
 #include "engine/MpvEngine.h"
-#include "gui/Playlist.h"
-#include "gui/TrackSelection.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
 #include "gui/frmMain.h"
 #include "support/MediaGenerator.h"
 
@@ -43,7 +52,7 @@ TEST(Playthrough, UpdateMovesThroughTheListToItsEnd)
         ASSERT_TRUE(MediaGenerator::wav(path, 1.0));
 
     MpvEngine* engine = nullptr;
-    frmMain window([&engine] {
+    TestMain window([&engine] {
         // No sound device; twice the speed keeps the wait short.
         auto made = std::make_unique<MpvEngine>(
             MpvEngine::VideoOutput::Surface,
@@ -53,12 +62,12 @@ TEST(Playthrough, UpdateMovesThroughTheListToItsEnd)
         return made;
     });
     window.show();
-    window.playlist().AppendMany(entries);
-    window.playlist().setListIndex(0);
-    window.trackSelection().lstPlay_DblClick();
+    window.core().playlist().AppendMany(entries);
+    window.core().playlist().setListIndex(0);
+    window.core().sequencer().lstPlay_DblClick();
     ASSERT_NE(engine, nullptr);
     ASSERT_FALSE(engine->HasError()) << engine->ErrorDescription().toStdString();
-    ASSERT_TRUE(window.tmrAnimate->isActive());
+    ASSERT_TRUE(window.core().clock().isActive());
 
     // Watch which entries play and how far: the update alone moves on.
     QStringList played;
@@ -78,7 +87,7 @@ TEST(Playthrough, UpdateMovesThroughTheListToItsEnd)
         20000);
     ASSERT_TRUE(ended) << played.join(QLatin1Char(' ')).toStdString();
     EXPECT_EQ(played, entries);
-    EXPECT_EQ(window.playlist().CurrentTrack(), 2);
+    EXPECT_EQ(window.core().playlist().CurrentTrack(), 2);
 
     // At the end of the list without repeat nothing else starts.
     waitUntil([] { return false; }, 1500);

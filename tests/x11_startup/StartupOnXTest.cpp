@@ -2,9 +2,17 @@
 // window, SIGTERM ends the program as a normal unload that writes lastlist.lst
 // back, the window has its rounded shape on screen, and a read-only data folder
 // keeps the old file.
+#include "core/Levels.h"
+#include "core/PlaybackClock.h"
+#include "core/PlayerCore.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
+#include "core/TransportController.h"
+#include "core/MediaAdder.h"
+#include "support/TestMain.h"
 #include "engine/EngineFactory.h"
 #include "core/MediaEngine.h"
-#include "gui/Playlist.h"
+#include "core/PlaylistModel.h"
 #include "gui/Launcher.h"
 #include "gui/frmMain.h"
 #include "gui/frmSplash.h"
@@ -85,7 +93,7 @@ TEST(X11Startup, SplashHandsOverAndSigtermWritesThePlaylistBack)
 {
     UserFolders folders;
     folders.write(kHandWritten);
-    frmMain window(&fakeEngine);
+    TestMain window(&fakeEngine);
     Launcher launcher(window);
     QSignalSpy unloaded(&window, &frmMain::unloaded);
     bool splashGoneWhenShown = false;
@@ -99,7 +107,7 @@ TEST(X11Startup, SplashHandsOverAndSigtermWritesThePlaylistBack)
     ASSERT_TRUE(waitFor([&] { return window.isLoaded(); }, 8000));
     EXPECT_TRUE(splashGoneWhenShown);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.playlist().Count(), 6);
+    EXPECT_EQ(window.core().playlist().Count(), 6);
 
     ::raise(SIGTERM);
     ASSERT_TRUE(waitFor([&] { return unloaded.count() == 1; }, 5000));
@@ -109,7 +117,7 @@ TEST(X11Startup, SplashHandsOverAndSigtermWritesThePlaylistBack)
 TEST(X11Startup, SigintAfterLoadAndEmptyPlaylistGiveAZeroByteFile)
 {
     UserFolders folders;
-    frmMain window(&fakeEngine);
+    TestMain window(&fakeEngine);
     Launcher launcher(window);
     QSignalSpy unloaded(&window, &frmMain::unloaded);
     window.Form_Load();
@@ -123,7 +131,7 @@ TEST(X11Startup, SigtermDuringTheSplashKeepsTheStoredPlaylist)
 {
     UserFolders folders;
     folders.write(kHandWritten);
-    frmMain window(&fakeEngine);
+    TestMain window(&fakeEngine);
     Launcher launcher(window);
     launcher.start();
     ::raise(SIGTERM);
@@ -136,7 +144,7 @@ TEST(X11Startup, SigtermDuringTheSplashKeepsTheStoredPlaylist)
 TEST(X11Startup, WindowIsRoundedOnScreen)
 {
     UserFolders folders;
-    frmMain window(&fakeEngine);
+    TestMain window(&fakeEngine);
     window.move(100, 100);
     window.Form_Load();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -163,10 +171,10 @@ TEST(X11Startup, ReadOnlyFolderChild)
 {
     if (qEnvironmentVariableIsEmpty("VELKOR_READONLY_CHILD"))
         GTEST_SKIP() << "run by ReadOnlyDataFolderKeepsTheOldFile";
-    frmMain window(&fakeEngine);
+    TestMain window(&fakeEngine);
     window.Form_Load();
-    ASSERT_EQ(window.playlist().Count(), 6);
-    window.playlist().Clear();
+    ASSERT_EQ(window.core().playlist().Count(), 6);
+    window.core().playlist().Clear();
     window.Form_Unload();
 }
 
@@ -180,9 +188,9 @@ TEST(X11Startup, ReadOnlyDataFolderKeepsTheOldFile)
         QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
             | QFileDevice::ExeOther);
     if (::geteuid() != 0) {
-        frmMain window(&fakeEngine);
+        TestMain window(&fakeEngine);
         window.Form_Load();
-        window.playlist().Clear();
+        window.core().playlist().Clear();
         window.Form_Unload();
     } else {
         // Permissions do not bind root: the same run happens as an ordinary

@@ -1,11 +1,12 @@
 // On a real X server with the real engine: a generated .avi started from the
 // playlist shows the video window with its picture, a generated .mp3 hides it,
 // and the next and previous buttons move along the list.
+#include "support/TestMain.h"
 #include "engine/EngineFactory.h"
 #include "core/MediaEngine.h"
 #include "gui/frmPlayer.h"
-#include "gui/Playlist.h"
-#include "gui/TrackSelection.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
 #include "gui/frmMain.h"
 #include "support/MediaGenerator.h"
 #include "support/ScriptedPrompts.h"
@@ -63,8 +64,8 @@ struct GeneratedMedia {
 // the previous one, checking the video window each time.
 void playClipThenSong(frmMain& main, const GeneratedMedia& media)
 {
-    main.playlist().setListIndex(0);
-    main.trackSelection().lstPlay_DblClick();
+    main.core().playlist().setListIndex(0);
+    main.core().sequencer().lstPlay_DblClick();
     ASSERT_EQ(main.engine().FileName(), media.clip) << qPrintable(main.engine().ErrorDescription());
     frmPlayer& video = main.videoWindow();
     EXPECT_TRUE(video.isVisible());
@@ -80,14 +81,14 @@ void playClipThenSong(frmMain& main, const GeneratedMedia& media)
 
     QTest::mouseClick(main.cmdForward, Qt::LeftButton);
     EXPECT_EQ(main.engine().FileName(), media.song);
-    EXPECT_EQ(main.playlist().CurrentTrack(), 1);
+    EXPECT_EQ(main.core().playlist().CurrentTrack(), 1);
     EXPECT_FALSE(video.isVisible());
     QTest::qWait(300);
     EXPECT_FALSE(video.isVisible());
 
     QTest::mouseClick(main.cmdBack, Qt::LeftButton);
     EXPECT_EQ(main.engine().FileName(), media.clip);
-    EXPECT_EQ(main.playlist().CurrentTrack(), 0);
+    EXPECT_EQ(main.core().playlist().CurrentTrack(), 0);
     EXPECT_TRUE(waitUntil([&] { return video.isVisible(); }));
     QTest::qWait(300);
     EXPECT_TRUE(video.isVisible());
@@ -102,9 +103,9 @@ TEST(RealEngine, VideoShowsTheWindowAudioHidesIt)
     GeneratedMedia media;
     ASSERT_TRUE(media.ok);
     ScriptedPrompts prompts;
-    frmMain main(&createMediaEngine);
+    TestMain main(&createMediaEngine);
     main.show();
-    main.playlist().AppendMany({ media.clip, media.song });
+    main.core().playlist().AppendMany({ media.clip, media.song });
     main.videoWindow().show();
     ASSERT_TRUE(waitUntil([&] { return !main.videoWindow().isVisible(); })); // nothing open
 
@@ -120,9 +121,9 @@ TEST(RealEngine, DISABLED_FirstVideoBeforeTheWindowWasEverShown)
     GeneratedMedia media;
     ASSERT_TRUE(media.ok);
     ScriptedPrompts prompts;
-    frmMain main(&createMediaEngine);
+    TestMain main(&createMediaEngine);
     main.show();
-    main.playlist().AppendMany({ media.clip, media.song });
+    main.core().playlist().AppendMany({ media.clip, media.song });
 
     playClipThenSong(main, media);
     main.Form_Unload();

@@ -1,17 +1,14 @@
 #pragma once
 
-#include "dialogs/Prompts.h"
-
 #include <QObject>
-#include <QString>
 
-class frmMain;
+class PlayerCore;
 
-// The transport buttons: open, play, pause and stop.
-class Transport : public QObject {
+// The transport: open, play, pause and stop.
+class TransportController : public QObject {
     Q_OBJECT
 public:
-    explicit Transport(frmMain& main);
+    explicit TransportController(PlayerCore& core);
 
     void cmdPlay_Click();
     void cmdPause_Click();
@@ -20,8 +17,6 @@ public:
     // Asks for one file, makes it the whole playlist and plays it.
     void OpenFile();
 
-
 private:
-
-    frmMain& m_main;
+    PlayerCore& m_core;
 };

@@ -1,29 +1,23 @@
 #pragma once
 
-#include "dialogs/Prompts.h"
-
-#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-class frmMain;
+class PlayerCore;
 
-// Adding media to the playlist: a file, a folder, the tracks of a video CD, and
-// playing the video CD at once. It owns the add menu mnuMain that the playlist
-// panel's "&Ajouter" button pops up.
+// Adding media to the playlist: a file, a folder, the tracks of a video CD,
+// and playing the video CD at once (the add menu's and the shortcut menu's
+// items).
 class MediaAdder : public QObject {
     Q_OBJECT
 public:
-    explicit MediaAdder(frmMain& main);
+    explicit MediaAdder(PlayerCore& core);
 
     void mnuFile_Click();
     void mnuAddDir_Click();
     void mnuAddVCD_Click();
     void mnuAutoVCD_Click();
-
-    // The "&Ajouter" button: the add menu at the mouse position.
-    void popUpAddMenu();
 
     // The mount point, with a trailing "/", of the first mounted optical disc
     // listed in the mount table; "" when there is none or the table cannot be read.
@@ -34,10 +28,6 @@ public:
     // both matched without regard to case, spelt as the file system spells them.
     static QStringList VcdTracks(const QString& drive);
 
-
 private:
-    // The folder picker: the chosen folder, "" when cancelled.
-    QString chooseFolder();
-
-    frmMain& m_main;
+    PlayerCore& m_core;
 };

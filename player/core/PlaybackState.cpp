@@ -1,4 +1,4 @@
-#include "desktop/MprisPlaybackState.h"
+#include "core/PlaybackState.h"
 
 namespace {
 
@@ -7,7 +7,7 @@ constexpr double kStill = 0.05;
 
 } // namespace
 
-void MprisPlaybackState::actionDone(Action action, const QString& fileName,
+void PlaybackState::actionDone(Action action, const QString& fileName,
                                     std::optional<double> position)
 {
     const double now = position.value_or(0.0);
@@ -37,7 +37,7 @@ void MprisPlaybackState::actionDone(Action action, const QString& fileName,
     m_position = now;
 }
 
-void MprisPlaybackState::observe(const QString& fileName, std::optional<double> position)
+void PlaybackState::observe(const QString& fileName, std::optional<double> position)
 {
     const double now = position.value_or(0.0);
     if (fileName.isEmpty()) {
@@ -57,8 +57,10 @@ void MprisPlaybackState::observe(const QString& fileName, std::optional<double> 
     m_position = now;
 }
 
-QString MprisPlaybackState::status() const
+QString PlaybackState::status() const
 {
+    if (m_heldForDialog && m_status != Status::Stopped)
+        return QStringLiteral("Paused");
     switch (m_status) {
     case Status::Playing:
         return QStringLiteral("Playing");

@@ -1,29 +1,27 @@
 #pragma once
 
-#include <QIcon>
 #include <QObject>
 #include <QRandomGenerator>
 #include <QSet>
 
-#include <array>
+class PlayerCore;
 
-class frmMain;
-
-// Which playlist entry plays: next, previous, the start of an entry (the one
-// place where a playlist entry is handed to the engine), shuffle and repeat.
-class TrackSelection : public QObject {
+// Which playlist entry plays: Next, Previous, the start of an entry (the one
+// place where a playlist entry is handed to the engine), break entries,
+// shuffle and repeat.
+class Sequencer : public QObject {
     Q_OBJECT
 public:
-    explicit TrackSelection(frmMain& main);
+    explicit Sequencer(PlayerCore& core);
 
     void cmdForward_Click();
     void cmdBack_Click();
     void lstPlay_DblClick();
-    void chkRepeat_Click();
-    void chkSuffle_Click();
-
-    // The shuffle check box's pictures: 0 shuffle off, 1 shuffle on.
-    const std::array<QIcon, 2>& imgSuff() const { return m_imgSuff; }
+    // Makes entries the whole playlist and starts the first (files from the
+    // command line, a drop of files that plays, MPRIS OpenUri).
+    void replaceAndPlay(const QStringList& entries);
+    void chkRepeat_Click(bool checked);
+    void chkSuffle_Click(bool checked);
 
     // A random entry of a playlist whose last index is n: the integer nearest
     // to r * n, halves to even, for r uniform in [0, 1). The first and last
@@ -35,10 +33,15 @@ public:
     void Randomize();
     void Randomize(quint32 seed);
 
+Q_SIGNALS:
+    void shuffleChanged(bool on);
+    void repeatChanged(bool on);
+
 private:
     class ChainScope;
 
     void select(int index);
+    void startBreak(int selected);
     // A chain of starts that keeps failing (entries that do not open, break
     // entries passed with OK) ends once every entry has been tried without a
     // successful start, as at the end of the list.
@@ -46,9 +49,8 @@ private:
     void moveOnAfterFailure();
     void endPlayback();
 
-    frmMain& m_main;
+    PlayerCore& m_core;
     QRandomGenerator m_random;
-    std::array<QIcon, 2> m_imgSuff;
     QSet<int> m_triedWithoutStart;
     int m_depth = 0;
     bool m_movingOn = false;

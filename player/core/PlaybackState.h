@@ -4,11 +4,12 @@
 
 #include <optional>
 
-// What the desktop is told about playback: "Playing", "Paused" or "Stopped".
-// The engine has no playing-state read, so the state is followed from two
-// sources: the transport actions the player sees (buttons, shortcut menu,
-// MPRIS calls) and, at every 500 ms update, the engine's file name and position.
-class MprisPlaybackState {
+// Whether the player plays, is paused or is stopped: what the desktop is told
+// ("Playing", "Paused", "Stopped"). The engine has no playing-state read, so
+// the state is followed from two sources: the transport actions the core runs
+// and, at every 500 ms update, the engine's file name and position. A file
+// that failed to open counts as nothing open.
+class PlaybackState {
 public:
     // Start covers every handler that may start an entry (Next, Previous, a
     // double-click, Ouvrir); whether one started is read from the engine.
@@ -21,8 +22,12 @@ public:
     // The periodic look at the engine.
     void observe(const QString& fileName, std::optional<double> position);
 
+    // While the player waits on a dialog it counts as paused, whatever it
+    // was doing before; the state it followed comes back afterwards.
+    void setHeldForDialog(bool held) { m_heldForDialog = held; }
+
     QString status() const;
-    bool isPlaying() const { return m_status == Status::Playing; }
+    bool isPlaying() const { return !m_heldForDialog && m_status == Status::Playing; }
 
 private:
     enum class Status { Stopped, Playing, Paused };
@@ -30,4 +35,5 @@ private:
     Status m_status = Status::Stopped;
     QString m_fileName;
     double m_position = 0.0;
+    bool m_heldForDialog = false;
 };

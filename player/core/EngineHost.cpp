@@ -1,0 +1,29 @@
+#include "core/EngineHost.h"
+
+EngineHost::EngineHost(Factory factory, QObject* parent)
+    : QObject(parent)
+    , m_factory(std::move(factory))
+{
+}
+
+EngineHost::~EngineHost()
+{
+    release();
+}
+
+MediaEngine& EngineHost::engine()
+{
+    if (!m_engine) {
+        m_engine = m_factory();
+        Q_EMIT engineCreated(*m_engine);
+    }
+    return *m_engine;
+}
+
+void EngineHost::release()
+{
+    if (!m_engine)
+        return;
+    Q_EMIT engineReleasing();
+    m_engine.reset();
+}

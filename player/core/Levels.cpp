@@ -1,0 +1,62 @@
+#include "core/Levels.h"
+
+#include "core/LevelTable.h"
+#include "core/MediaEngine.h"
+#include "core/PlayerCore.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <algorithm>
+
+Levels::Levels(PlayerCore& core)
+    : m_core(core)
+{
+}
+
+void Levels::scrlVol_Change(int index)
+{
+    const std::optional<short> level = LevelTable::level(index);
+    if (!level)
+        return;
+    m_core.engine().setVolume(*level);
+    m_volumeText = QStringLiteral("Volume : %1").arg(index);
+    Q_EMIT volumeTextChanged(m_volumeText);
+    if (m_volumeIndex != index) {
+        m_volumeIndex = index;
+        Q_EMIT volumeIndexChanged(index);
+    }
+}
+
+void Levels::requestVolumeIndex(int index)
+{
+    Q_EMIT volumeIndexRequested(std::clamp(index, 0, kVolumeSteps));
+}
+
+void Levels::scrlBal_Change(int index)
+{
+    const std::optional<short> level = LevelTable::level(index);
+    if (!level)
+        return;
+    MediaEngine& engine = m_core.engine();
+    engine.setBalance(*level);
+    const int balance = engine.Balance();
+    if (balance > 0)
+        m_balanceText = QString::number((index - 10) * 10) + QStringLiteral("% Droit");
+    else if (balance < 0)
+        m_balanceText = QString::number((10 - index) * 10) + QStringLiteral("% Gauche");
+    else
+        m_balanceText = QStringLiteral("Centre");
+    Q_EMIT balanceTextChanged(m_balanceText);
+
+    // Let pending events run (a drag delivers its moves, the update may tick),
+    // then hold for a moment. A balance change that arrives while events run
+    // here pauses too, but does not run pending events again, so the nesting
+    // stops at one level.
+    if (!m_balanceSettling) {
+        m_balanceSettling = true;
+        QCoreApplication::processEvents();
+        m_balanceSettling = false;
+    }
+    QThread::msleep(kBalancePauseMs);
+}

@@ -1,0 +1,75 @@
+#include "core/PlaylistModel.h"
+
+#include "core/PlaylistFile.h"
+
+#include <algorithm>
+
+PlaylistModel::PlaylistModel(QObject* parent)
+    : QAbstractListModel(parent)
+{
+}
+
+int PlaylistModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : Count();
+}
+
+QVariant PlaylistModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= Count())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return m_entries.at(index.row());
+    return {};
+}
+
+void PlaylistModel::Append(const QString& entry)
+{
+    AppendMany({ entry });
+}
+
+void PlaylistModel::AppendMany(const QStringList& entries)
+{
+    const int row = Count();
+    const int count = std::min<int>(int(entries.size()), PlaylistFile::kMaxEntries - row);
+    if (count <= 0)
+        return;
+    // One insertion for the whole batch: a view redraws once, not per entry.
+    beginInsertRows(QModelIndex(), row, row + count - 1);
+    m_entries.append(count == entries.size() ? entries : entries.first(count));
+    endInsertRows();
+}
+
+QString PlaylistModel::Entry(int index) const
+{
+    return index >= 0 && index < Count() ? m_entries.at(index) : QString();
+}
+
+void PlaylistModel::Clear()
+{
+    // The selection goes first, so that no neighbour becomes current on the way.
+    setListIndex(-1);
+    beginResetModel();
+    m_entries.clear();
+    endResetModel();
+}
+
+void PlaylistModel::Remove(int index)
+{
+    if (index < 0 || index >= Count())
+        return;
+    setListIndex(-1);
+    beginRemoveRows(QModelIndex(), index, index);
+    m_entries.removeAt(index);
+    endRemoveRows();
+}
+
+void PlaylistModel::setListIndex(int index)
+{
+    if (index < 0 || index >= Count())
+        index = -1;
+    if (index == m_listIndex)
+        return;
+    m_listIndex = index;
+    Q_EMIT selectionChanged(index);
+}

@@ -1,0 +1,252 @@
+#include "core/Sequencer.h"
+
+#include "core/MediaEngine.h"
+#include "core/MediaKind.h"
+#include "core/PlaybackClock.h"
+#include "core/PlayerCore.h"
+#include "core/PlaylistModel.h"
+#include "core/TransportController.h"
+#include "dialogs/Prompts.h"
+
+#include <QDateTime>
+
+#include <algorithm>
+#include <cmath>
+
+// Counts how deep Next, Previous and Start run inside one another. The record
+// of entries tried without a successful start belongs to one such chain and is
+// dropped when the outermost handler begins.
+class Sequencer::ChainScope {
+public:
+    explicit ChainScope(Sequencer& owner)
+        : m_owner(owner)
+    {
+        if (m_owner.m_depth++ == 0)
+            m_owner.m_triedWithoutStart.clear();
+    }
+    // The outermost handler tells the core an entry may have started.
+    ~ChainScope()
+    {
+        if (--m_owner.m_depth == 0)
+            m_owner.m_core.actionDone(PlaybackState::Action::Start);
+    }
+    ChainScope(const ChainScope&) = delete;
+    ChainScope& operator=(const ChainScope&) = delete;
+
+private:
+    Sequencer& m_owner;
+};
+
+namespace {
+
+const QString kBreakEntry = QStringLiteral("-");
+const QString kTitlePrefix = QStringLiteral("- Velkor Player 2.0 -   ");
+constexpr int kTitleTrailingSpaces = 49;
+
+} // namespace
+
+Sequencer::Sequencer(PlayerCore& core)
+    : m_core(core)
+{
+    Randomize();
+}
+
+// Next: a random entry with shuffle; otherwise the entry after the current
+// track, wrapping to the first with repeat. At the end of the list without
+// repeat, playback ends and full screen with it.
+void Sequencer::cmdForward_Click()
+{
+    ChainScope chain(*this);
+    const int n = m_core.playlist().Count() - 1;
+    if (n < 0)
+        return;
+    const int current = m_core.playlist().CurrentTrack();
+    if (m_core.Shuffle)
+        select(randomIndex(n));
+    else if (current < n)
+        select(current + 1);
+    else if (m_core.RepeatOn)
+        select(0);
+    else {
+        endPlayback();
+        return;
+    }
+    lstPlay_DblClick();
+}
+
+// Previous: a random entry with shuffle; otherwise the entry before the
+// current track, wrapping to the last with repeat. At the first entry without
+// repeat nothing changes. When entries after the current track were removed,
+// the entry before it is the last one.
+void Sequencer::cmdBack_Click()
+{
+    ChainScope chain(*this);
+    const int n = m_core.playlist().Count() - 1;
+    if (n < 0)
+        return;
+    const int current = m_core.playlist().CurrentTrack();
+    if (m_core.Shuffle)
+        select(randomIndex(n));
+    else if (current > 0)
+        select(std::min(current - 1, n)); // a track removed from the end: the last entry
+    else if (m_core.RepeatOn)
+        select(n);
+    else
+        return;
+    lstPlay_DblClick();
+}
+
+// Start: hands the selected entry to the engine and sets up the video window,
+// the position slider, the duration and the title around it. An entry that
+// does not open moves on to the next one without a message.
+void Sequencer::lstPlay_DblClick()
+{
+    ChainScope chain(*this);
+    PlaylistModel& playlist = m_core.playlist();
+    const int selected = playlist.ListIndex();
+    if (selected < 0)
+        return;
+    const QString entry = playlist.Entry(selected);
+    if (entry == kBreakEntry) {
+        startBreak(selected);
+        return;
+    }
+
+    const bool opened = m_core.openMedia(entry);
+    MediaEngine& engine = m_core.engine();
+    engine.setCurrentPosition(0);
+    if (!MediaKind::endsIn(engine.FileName(), MediaKind::List::NotShown)) {
+        // A new media repaints the window even when it was already up, so its
+        // repaint can decide again whether it stays.
+        m_core.requestVideo(PlayerCore::VideoRequest::Show);
+        m_core.requestVideo(PlayerCore::VideoRequest::Repaint);
+    }
+    playlist.setCurrentTrack(short(selected));
+
+    if (engine.DisplaySize() == MediaEngine::FullScreen) {
+        m_core.requestVideo(PlayerCore::VideoRequest::Minimise);
+        if (!m_core.OnTopWanted)
+            m_core.requestMainMinimised();
+    }
+    m_core.clock().ShowDuration();
+    m_core.setTitle(kTitlePrefix + m_core.selectionCaption()
+        + QString(kTitleTrailingSpaces, QLatin1Char(' ')));
+
+    if (!opened) {
+        if (passExhausted(selected))
+            endPlayback();
+        else
+            moveOnAfterFailure();
+    } else {
+        m_triedWithoutStart.clear();
+    }
+
+    // Runs after a failed entry's successors have started, so it looks at the
+    // file name that is open now.
+    if (MediaKind::endsIn(m_core.engine().FileName(), MediaKind::List::AudioAtStart))
+        m_core.requestVideo(PlayerCore::VideoRequest::Hide);
+}
+
+// A break entry asks the user to change the disc: OK goes on with the next
+// entry, Cancel stops.
+void Sequencer::startBreak(int selected)
+{
+    const Prompts::Answer answer = Prompts::current().message(nullptr,
+        QStringLiteral("Break for changing CD"), QStringLiteral("Have a Break!"),
+        Prompts::Buttons::OkCancel, Prompts::Icon::None);
+    if (answer != Prompts::Answer::Ok) {
+        m_core.transport().cmdStop_Click();
+        return;
+    }
+    m_core.playlist().setCurrentTrack(short(selected));
+    if (passExhausted(selected))
+        endPlayback();
+    else
+        cmdForward_Click();
+}
+
+void Sequencer::replaceAndPlay(const QStringList& entries)
+{
+    if (entries.isEmpty())
+        return;
+    if (m_core.engineHost().hasEngine())
+        m_core.engine().Stop();
+    PlaylistModel& playlist = m_core.playlist();
+    playlist.Clear();
+    playlist.AppendMany(entries);
+    // Start takes the selected entry; with a one-entry list Next would start
+    // nothing unless repeat is on.
+    playlist.setListIndex(0);
+    lstPlay_DblClick();
+}
+
+void Sequencer::chkRepeat_Click(bool checked)
+{
+    if (m_core.RepeatOn == checked)
+        return;
+    m_core.RepeatOn = checked;
+    Q_EMIT repeatChanged(checked);
+}
+
+void Sequencer::chkSuffle_Click(bool checked)
+{
+    m_core.Shuffle = checked;
+    Q_EMIT shuffleChanged(checked);
+}
+
+int Sequencer::randomIndex(int n)
+{
+    return randomIndex(m_random.generateDouble(), n);
+}
+
+int Sequencer::randomIndex(double r, int n)
+{
+    // nearbyint rounds in the current mode, which is to nearest, ties to even.
+    return int(std::nearbyint(r * n));
+}
+
+void Sequencer::Randomize()
+{
+    Randomize(quint32(QDateTime::currentMSecsSinceEpoch()));
+}
+
+void Sequencer::Randomize(quint32 seed)
+{
+    m_random.seed(seed);
+}
+
+// Setting the selection updates its caption, so the title names the new entry.
+void Sequencer::select(int index)
+{
+    m_core.playlist().setListIndex(index);
+}
+
+// Runs Next after an entry failed to open. The first failure of a chain runs
+// Next in a loop, and failures inside that loop only ask for another round, so
+// a long run of entries that do not open (a playlist of a drive that is gone)
+// does not nest one Start inside the other until the stack runs out.
+void Sequencer::moveOnAfterFailure()
+{
+    if (m_movingOn) {
+        m_nextRequested = true;
+        return;
+    }
+    m_movingOn = true;
+    do {
+        m_nextRequested = false;
+        cmdForward_Click();
+    } while (m_nextRequested);
+    m_movingOn = false;
+}
+
+bool Sequencer::passExhausted(int index)
+{
+    m_triedWithoutStart.insert(index);
+    return m_triedWithoutStart.size() >= m_core.playlist().Count();
+}
+
+void Sequencer::endPlayback()
+{
+    m_triedWithoutStart.clear();
+    m_core.engine().setDisplaySize(MediaEngine::Original);
+}

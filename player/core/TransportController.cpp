@@ -1,0 +1,91 @@
+#include "core/TransportController.h"
+
+#include "core/MediaEngine.h"
+#include "core/MediaFilter.h"
+#include "core/MediaKind.h"
+#include "core/PlaybackClock.h"
+#include "core/PlayerCore.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
+
+using Action = PlaybackState::Action;
+
+TransportController::TransportController(PlayerCore& core)
+    : m_core(core)
+{
+}
+
+// Plays what is open, or starts the next entry when nothing is. This never
+// shows the video window, and leaves Paused as it is.
+void TransportController::cmdPlay_Click()
+{
+    MediaEngine& engine = m_core.engine();
+    const bool hadFile = !engine.FileName().isEmpty();
+    if (hadFile)
+        engine.Play();
+    else
+        m_core.sequencer().cmdForward_Click();
+
+    if (MediaKind::endsIn(m_core.engine().FileName(), MediaKind::List::AudioAtStart))
+        m_core.requestVideo(PlayerCore::VideoRequest::Hide);
+
+    const int selected = m_core.playlist().ListIndex();
+    m_core.playlist().setCurrentTrack(short(selected >= 0 ? selected : 0));
+    m_core.clock().ShowDuration();
+    m_core.actionDone(hadFile ? Action::Play : Action::Start);
+}
+
+// Only this button changes Paused. A track resumed in another way while the
+// flag is set still counts as paused: the next press calls Play (no visible
+// change) and clears the flag; the press after that pauses.
+void TransportController::cmdPause_Click()
+{
+    MediaEngine& engine = m_core.engine();
+    if (engine.FileName().isEmpty())
+        return;
+    if (m_core.Paused) {
+        engine.Play();
+        m_core.Paused = false;
+    } else {
+        engine.Pause();
+        m_core.Paused = true;
+    }
+    m_core.actionDone(m_core.Paused ? Action::Pause : Action::Resume);
+}
+
+// Stop does not rewind by itself; the position slider and the time text
+// follow at the next periodic update.
+void TransportController::cmdStop_Click()
+{
+    MediaEngine& engine = m_core.engine();
+    if (engine.FileName().isEmpty())
+        return;
+    engine.Stop();
+    engine.setCurrentPosition(0);
+    m_core.actionDone(Action::Stop);
+}
+
+void TransportController::cmdOpen_Click()
+{
+    OpenFile();
+}
+
+// A cancelled dialog keeps the playlist; the video window, Next and Play run
+// either way, so the player then moves on in the old playlist.
+void TransportController::OpenFile()
+{
+    m_core.engine().Stop();
+    const QString chosen = chooseMediaFile(nullptr);
+    if (!chosen.isEmpty()) {
+        PlaylistModel& playlist = m_core.playlist();
+        playlist.Clear();
+        playlist.Append(chosen);
+        // The chosen file is the playlist's only entry: Next must land on it
+        // whatever the track played before (a track 0 would otherwise count as
+        // the end of the list and nothing would start without repeat).
+        playlist.setCurrentTrack(-1);
+    }
+    m_core.requestVideo(PlayerCore::VideoRequest::Show);
+    m_core.sequencer().cmdForward_Click();
+    cmdPlay_Click();
+}
