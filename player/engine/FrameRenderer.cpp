@@ -53,7 +53,7 @@ FrameRenderer::FrameRenderer(mpv_handle* mpv, QObject* parent)
             mpv_render_context_set_update_callback(m_render, &FrameRenderer::onUpdate, this);
         created.release();
         if (m_render)
-            run(mpv);
+            run();
     });
     m_thread->setObjectName(QStringLiteral("FrameRenderer"));
     m_thread->start();
@@ -94,7 +94,7 @@ void FrameRenderer::onUpdate(void* self)
     renderer->m_wake.notify_one();
 }
 
-void FrameRenderer::run(mpv_handle*)
+void FrameRenderer::run()
 {
     for (;;) {
         bool update = false;

@@ -72,7 +72,7 @@ signals:
     void leaveFullScreenRequested();
 
 private:
-    void run(mpv_handle* mpv);
+    void run();
     void renderFrame(const QSize& size, bool skip);
     void announceFrame();
     void updateTarget();
