@@ -4,7 +4,7 @@
 
 #include <optional>
 
-class QWidget;
+class QObject;
 
 // The contract between the player and whatever plays its media. Everything that
 // plays, seeks, sets levels or asks about the media goes through it; MpvEngine is
@@ -61,9 +61,12 @@ public:
     virtual bool FullScreenEnabled() const = 0;
     virtual void setFullScreenEnabled(bool enabled) = 0;
 
-    // The area the engine draws the video in, hosted by the video window. The
-    // engine owns it; its size is set by the video window, in pixels.
-    virtual QWidget* drawingArea() = 0;
+    // The engine's picture, for a video window to show: an object of the
+    // engine's own making that a VideoSurface draws; nullptr for engines that
+    // draw nothing. The engine owns it.
+    virtual QObject* picture() { return nullptr; }
+    // The engine's idea of the drawing area's size, in pixels: the video's own
+    // size for display size Original, else the size the video window gives.
     virtual int drawingWidth() const = 0;
     virtual int drawingHeight() const = 0;
     virtual void setDrawingSize(int width, int height) = 0;

@@ -1,39 +1,29 @@
 #include "engine/FullScreenWindow.h"
 
+#include "engine/VideoSurface.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-FullScreenWindow::FullScreenWindow()
+FullScreenWindow::FullScreenWindow(QObject* picture)
+    : m_surface(new VideoSurface(picture, this))
 {
     setWindowTitle(QStringLiteral("Velkor Player"));
-    setStyleSheet(QStringLiteral("background: black;"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // The picture fills the screen; the drawing area's size is the video
+    // window's business.
+    m_surface->setFollowsArea(false);
+    layout->addWidget(m_surface);
 }
 
-void FullScreenWindow::borrow(QWidget* area)
+void FullScreenWindow::enter()
 {
-    m_area = area;
-    m_home = area->parentWidget();
-    m_homePos = area->pos();
-    layout()->addWidget(area);
-    area->show();
     showFullScreen();
     activateWindow();
-    area->setFocus();
-}
-
-void FullScreenWindow::giveBack()
-{
-    if (m_area && m_area->parentWidget() == this) {
-        m_area->setParent(m_home);
-        m_area->move(m_homePos);
-        if (m_home)
-            m_area->show();
-    }
-    m_area = nullptr;
-    hide();
+    m_surface->setFocus();
 }
 
 void FullScreenWindow::keyPressEvent(QKeyEvent* event)

@@ -1,23 +1,20 @@
 #pragma once
 
-#include <QPoint>
-#include <QPointer>
 #include <QWidget>
 
-// The window of its own in which the engine shows the video full screen. It
-// borrows the drawing area from its home window and gives it back where it was.
-// Escape or a request to close the window asks to leave (leaveRequested); the
-// engine decides and calls giveBack().
+class VideoSurface;
+
+// The window of its own in which the engine shows the video full screen, with
+// its own surface on the engine's picture. Escape or a request to close the
+// window asks to leave (leaveRequested); the engine decides and hides it.
 class FullScreenWindow : public QWidget {
     Q_OBJECT
 public:
-    FullScreenWindow();
+    explicit FullScreenWindow(QObject* picture);
 
-    // Moves area here and shows it full screen. Moving it to another window
-    // recreates its GL context.
-    void borrow(QWidget* area);
-    // Puts the area back into its home window at its old place, and hides.
-    void giveBack();
+    VideoSurface* surface() const { return m_surface; }
+
+    void enter();
 
 signals:
     void leaveRequested();
@@ -27,7 +24,5 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPointer<QWidget> m_area;
-    QPointer<QWidget> m_home;
-    QPoint m_homePos;
+    VideoSurface* m_surface;
 };

@@ -1,7 +1,7 @@
 #include "engine/MpvEngine.h"
 
+#include "engine/FrameRenderer.h"
 #include "engine/FullScreenWindow.h"
-#include "engine/VideoSurface.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -70,7 +70,6 @@ int64_t intValue(const mpv_node* node, int64_t fallback)
 struct TrackSummary {
     int audio = 0;
     int video = 0;
-    int64_t firstVideoId = -1;
     QSize firstVideoSize;
 };
 
@@ -93,7 +92,6 @@ TrackSummary summariseTracks(mpv_handle* mpv)
                 if (image && image->format == MPV_FORMAT_FLAG && image->u.flag)
                     continue; // cover art is not a video
                 if (summary.video++ == 0) {
-                    summary.firstVideoId = intValue(mapValue(track, "id"), -1);
                     summary.firstVideoSize = QSize(int(intValue(mapValue(track, "demux-w"), 0)),
                                                    int(intValue(mapValue(track, "demux-h"), 0)));
                 }
@@ -166,6 +164,9 @@ MpvEngine::MpvEngine(VideoOutput output, const Options& extra)
     setOption(m_mpv, "hr-seek", "yes");
     setOption(m_mpv, "hr-seek-demuxer-offset", "1");
     setOption(m_mpv, "vo", output == VideoOutput::Surface ? "libmpv" : "null");
+    // The renderer draws each frame as soon as libmpv hands it over, without
+    // waiting for its display time; with no offset, that time is now.
+    setOption(m_mpv, "video-timing-offset", "0");
     for (const auto& [name, value] : extra)
         setOption(m_mpv, name.toUtf8().constData(), value.toUtf8().constData());
 
@@ -179,17 +180,17 @@ MpvEngine::MpvEngine(VideoOutput output, const Options& extra)
     mpv_set_wakeup_callback(m_mpv, &MpvEngine::onWakeup, this);
 
     if (output == VideoOutput::Surface) {
-        m_surface = new VideoSurface(m_mpv);
-        connect(m_surface, &VideoSurface::renderContextCreated, this, &MpvEngine::restoreVideo,
-                Qt::QueuedConnection);
-        connect(m_surface, &VideoSurface::doubleClicked, this, [this] {
-            if (m_displaySize == kFullScreen)
+        // Before any file: libmpv's video output needs the render context to
+        // start, and a file whose video output failed has no tracks at all.
+        m_renderer = std::make_unique<FrameRenderer>(m_mpv);
+        connect(m_renderer.get(), &FrameRenderer::toggleFullScreenRequested, this, [this] {
+            if (m_displaySize == FullScreen)
                 leaveFullScreen(m_sizeBeforeFullScreen);
             else if (m_fullScreenEnabled)
                 enterFullScreen();
         });
-        connect(m_surface, &VideoSurface::escapePressed, this, [this] {
-            if (m_displaySize == kFullScreen)
+        connect(m_renderer.get(), &FrameRenderer::leaveFullScreenRequested, this, [this] {
+            if (m_displaySize == FullScreen)
                 leaveFullScreen(m_sizeBeforeFullScreen);
         });
     }
@@ -200,9 +201,11 @@ MpvEngine::~MpvEngine()
     if (!m_mpv)
         return;
     mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
-    // The render context must go before the core.
-    delete m_surface.data();
     m_fullScreenWindow.reset();
+    // The render context must go before the core; surfaces still on screen
+    // keep the renderer's last frame until the renderer itself goes.
+    if (m_renderer)
+        m_renderer->shutdown();
     mpv_terminate_destroy(m_mpv);
 }
 
@@ -324,14 +327,7 @@ void MpvEngine::openFile(const QString& path)
     // An absolute path starts with "/", which libmpv never reads as a protocol:
     // "http://x" or "av://lavfi:..." stay names of files in the current folder.
     const QByteArray file = QFile::encodeName(info.absoluteFilePath());
-    QByteArray options = fileOptions(path);
-    if (m_surface && !m_surface->hasRenderContext()) {
-        // libmpv's video output cannot start without a render context, and a
-        // file whose video output failed lists no tracks at all. Until the
-        // surface is first shown, the file opens without its video; the surface
-        // brings it back when its render context exists (restoreVideo).
-        options += ",vid=no";
-    }
+    const QByteArray options = fileOptions(path);
 
     const char* args[] = {"loadfile", file.constData(), "replace", options.constData(), nullptr};
     mpv_node result;
@@ -512,9 +508,9 @@ void MpvEngine::setMute(bool muted)
         m_mute = muted;
 }
 
-QWidget* MpvEngine::drawingArea()
+QObject* MpvEngine::picture()
 {
-    return m_surface;
+    return m_renderer.get();
 }
 
 void MpvEngine::setDrawingSize(int width, int height)
@@ -523,30 +519,31 @@ void MpvEngine::setDrawingSize(int width, int height)
     applyDrawingSize();
 }
 
-// Size 0 shows the video at its own size; otherwise the area keeps the size the
-// video window gives it and libmpv fits the picture in, aspect kept.
+// Original shows the video at its own size; otherwise the area keeps the size
+// the video window gives it and libmpv fits the picture in, aspect kept.
 QSize MpvEngine::drawingSize() const
 {
-    const int size = m_displaySize == kFullScreen ? m_sizeBeforeFullScreen : m_displaySize;
-    if (size == 0 && m_videoSize.isValid() && !m_videoSize.isEmpty())
+    const int size = m_displaySize == FullScreen ? m_sizeBeforeFullScreen : m_displaySize;
+    if (size == Original && m_videoSize.isValid() && !m_videoSize.isEmpty())
         return m_videoSize;
     return m_requestedSize;
 }
 
+// The video window's surfaces take the size from the renderer.
 void MpvEngine::applyDrawingSize()
 {
-    if (m_surface && m_displaySize != kFullScreen)
-        m_surface->resize(drawingSize());
+    if (m_renderer)
+        m_renderer->setAreaSize(drawingSize());
 }
 
 void MpvEngine::setDisplaySize(int size)
 {
-    if (size != 0 && size != kFullScreen && size != 4)
+    if (size != Original && size != FullScreen && size != Fitted)
         return;
-    if (size == kFullScreen) {
-        if (m_displaySize != kFullScreen)
+    if (size == FullScreen) {
+        if (m_displaySize != FullScreen)
             enterFullScreen();
-    } else if (m_displaySize == kFullScreen) {
+    } else if (m_displaySize == FullScreen) {
         leaveFullScreen(size);
     } else {
         m_displaySize = size;
@@ -557,26 +554,24 @@ void MpvEngine::setDisplaySize(int size)
 void MpvEngine::enterFullScreen()
 {
     m_sizeBeforeFullScreen = m_displaySize;
-    m_displaySize = kFullScreen;
-    if (!m_surface)
+    m_displaySize = FullScreen;
+    if (!m_renderer)
         return;
     if (!m_fullScreenWindow) {
-        m_fullScreenWindow = std::make_unique<FullScreenWindow>();
+        m_fullScreenWindow = std::make_unique<FullScreenWindow>(m_renderer.get());
         connect(m_fullScreenWindow.get(), &FullScreenWindow::leaveRequested, this, [this] {
-            if (m_displaySize == kFullScreen)
+            if (m_displaySize == FullScreen)
                 leaveFullScreen(m_sizeBeforeFullScreen);
         });
     }
-    // The surface gets a new GL context there, makes a new render context, and
-    // the video comes back (restoreVideo).
-    m_fullScreenWindow->borrow(m_surface);
+    m_fullScreenWindow->enter();
 }
 
 void MpvEngine::leaveFullScreen(int size)
 {
     m_displaySize = size;
     if (m_fullScreenWindow)
-        m_fullScreenWindow->giveBack();
+        m_fullScreenWindow->hide();
     applyDrawingSize();
 }
 
@@ -588,24 +583,5 @@ void MpvEngine::readVideoSize()
         && mpv_get_property(m_mpv, "dheight", MPV_FORMAT_INT64, &height) >= 0 && width > 0 && height > 0) {
         m_videoSize = QSize(int(width), int(height));
         applyDrawingSize();
-    }
-}
-
-// A file loaded before the surface had a render context (or while it was being
-// remade) lost its video track; select it again now that video can be drawn.
-void MpvEngine::restoreVideo()
-{
-    sync();
-    if (!m_open)
-        return;
-    char* current = mpv_get_property_string(m_mpv, "vid");
-    const bool none = !current || qstrcmp(current, "no") == 0;
-    mpv_free(current);
-    if (!none)
-        return;
-    const TrackSummary tracks = summariseTracks(m_mpv);
-    if (tracks.firstVideoId >= 0) {
-        int64_t id = tracks.firstVideoId;
-        mpv_set_property(m_mpv, "vid", MPV_FORMAT_INT64, &id);
     }
 }

@@ -4,7 +4,6 @@
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
 #include <QSize>
 #include <QStringList>
 
@@ -15,8 +14,8 @@
 
 struct mpv_handle;
 struct mpv_event;
+class FrameRenderer;
 class FullScreenWindow;
-class VideoSurface;
 
 // The media engine on libmpv.
 //
@@ -35,7 +34,7 @@ class MpvEngine : public QObject, public MediaEngine {
     Q_OBJECT
 public:
     enum class VideoOutput {
-        Surface, // video drawn in the engine's VideoSurface (the product)
+        Surface, // video rendered into the engine's picture (the product)
         None,    // no video output at all (headless tests and benchmarks)
     };
     // Extra libmpv options (name, value), set after the engine's own; for tests
@@ -75,7 +74,8 @@ public:
     bool FullScreenEnabled() const override { return m_fullScreenEnabled; }
     void setFullScreenEnabled(bool enabled) override { m_fullScreenEnabled = enabled; }
 
-    QWidget* drawingArea() override;
+    // The FrameRenderer, or nullptr without a video output.
+    QObject* picture() override;
     int drawingWidth() const override { return drawingSize().width(); }
     int drawingHeight() const override { return drawingSize().height(); }
     void setDrawingSize(int width, int height) override;
@@ -86,7 +86,6 @@ public:
     static constexpr int kMinLevel = -10000;
     static constexpr int kMaxVolume = 0;
     static constexpr int kMaxBalance = 10000;
-    static constexpr int kFullScreen = 3;
 
 private:
     enum class OpenPhase { Idle, Requested, Started, Loaded, Failed };
@@ -105,7 +104,6 @@ private:
     }
     void handleEvent(const mpv_event& event);
     void readVideoSize();
-    void restoreVideo();
     bool applyBalance(int level);
     void applyDrawingSize();
     QSize drawingSize() const;
@@ -116,7 +114,7 @@ private:
     mpv_handle* m_mpv = nullptr;
     std::atomic<bool> m_drainQueued{false};
     std::atomic<bool> m_eventsPending{true};
-    QPointer<VideoSurface> m_surface;
+    std::unique_ptr<FrameRenderer> m_renderer;
     std::unique_ptr<FullScreenWindow> m_fullScreenWindow;
 
     QString m_fileName;
@@ -135,8 +133,8 @@ private:
     int m_volume = 0;
     int m_balance = 0;
     bool m_mute = false;
-    int m_displaySize = 0;
-    int m_sizeBeforeFullScreen = 0;
+    int m_displaySize = Original;
+    int m_sizeBeforeFullScreen = Original;
     bool m_fullScreenEnabled = true;
     QSize m_requestedSize;
     QSize m_videoSize;

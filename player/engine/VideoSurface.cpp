@@ -1,117 +1,103 @@
 #include "engine/VideoSurface.h"
 
+#include "engine/FrameRenderer.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QOpenGLContext>
-#include <QOpenGLFunctions>
+#include <QPainter>
 
-#include <mpv/render_gl.h>
-
-namespace {
-
-void* getProcAddress(void*, const char* name)
-{
-    QOpenGLContext* context = QOpenGLContext::currentContext();
-    return context ? reinterpret_cast<void*>(context->getProcAddress(name)) : nullptr;
-}
-
-} // namespace
-
-VideoSurface::VideoSurface(mpv_handle* mpv, QWidget* parent)
-    : QOpenGLWidget(parent)
-    , m_mpv(mpv)
+VideoSurface::VideoSurface(QObject* picture, QWidget* parent)
+    : QWidget(parent)
+    , m_picture(picture)
+    , m_renderer(qobject_cast<FrameRenderer*>(picture))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    if (!m_renderer)
+        return;
+    connect(m_renderer, &FrameRenderer::frameReady, this, qOverload<>(&QWidget::update));
+    connect(m_renderer, &FrameRenderer::areaSizeChanged, this, [this](QSize size) {
+        if (m_followsArea)
+            resize(size);
+    });
+    if (m_renderer->areaSize().isValid())
+        resize(m_renderer->areaSize());
 }
 
 VideoSurface::~VideoSurface()
 {
-    // QOpenGLWidget destroys the GL context after this body: no call back here.
-    if (QOpenGLContext* gl = context())
-        disconnect(gl, nullptr, this, nullptr);
-    if (m_render) {
-        makeCurrent();
-        releaseRenderContext();
-        doneCurrent();
+    withdrawTarget();
+}
+
+void VideoSurface::setFollowsArea(bool follows)
+{
+    m_followsArea = follows;
+    if (follows && m_renderer && m_renderer->areaSize().isValid())
+        resize(m_renderer->areaSize());
+}
+
+void VideoSurface::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QImage frame = m_renderer ? m_renderer->frame() : QImage();
+    if (frame.isNull()) {
+        painter.fillRect(rect(), Qt::black);
+        return;
+    }
+    const QSize pixels = size() * devicePixelRatioF();
+    if (frame.size() == pixels) {
+        QImage shown = frame;
+        shown.setDevicePixelRatio(devicePixelRatioF());
+        painter.drawImage(QPoint(0, 0), shown);
+    } else {
+        // Until a frame of the new size arrives, the last one stretches.
+        painter.drawImage(rect(), frame);
     }
 }
 
-void VideoSurface::initializeGL()
+void VideoSurface::resizeEvent(QResizeEvent* event)
 {
-    // A new GL context: the previous one (if any) said goodbye through
-    // aboutToBeDestroyed, which is wired once per context.
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
-        makeCurrent();
-        releaseRenderContext();
-        doneCurrent();
-    }, Qt::DirectConnection);
-
-    mpv_opengl_init_params glInit{&getProcAddress, nullptr};
-    mpv_render_param params[] = {
-        {MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_OPENGL)},
-        {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &glInit},
-        {MPV_RENDER_PARAM_INVALID, nullptr},
-    };
-    if (mpv_render_context_create(&m_render, m_mpv, params) < 0) {
-        m_render = nullptr;
-        qWarning("VideoSurface: libmpv could not create its OpenGL renderer");
-        return;
-    }
-    mpv_render_context_set_update_callback(m_render, &VideoSurface::onRenderUpdate, this);
-    emit renderContextCreated();
+    QWidget::resizeEvent(event);
+    if (isVisible())
+        reportTarget();
 }
 
-void VideoSurface::paintGL()
+void VideoSurface::showEvent(QShowEvent* event)
 {
-    if (!m_render) {
-        QOpenGLFunctions* gl = QOpenGLContext::currentContext()->functions();
-        gl->glClearColor(0, 0, 0, 1);
-        gl->glClear(GL_COLOR_BUFFER_BIT);
-        return;
-    }
-    const qreal ratio = devicePixelRatioF();
-    mpv_opengl_fbo fbo{static_cast<int>(defaultFramebufferObject()),
-                       static_cast<int>(width() * ratio), static_cast<int>(height() * ratio), 0};
-    int flipY = 1;
-    mpv_render_param params[] = {
-        {MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
-        {MPV_RENDER_PARAM_FLIP_Y, &flipY},
-        {MPV_RENDER_PARAM_INVALID, nullptr},
-    };
-    mpv_render_context_render(m_render, params);
+    QWidget::showEvent(event);
+    reportTarget();
 }
 
-void VideoSurface::releaseRenderContext()
+void VideoSurface::hideEvent(QHideEvent* event)
 {
-    if (!m_render)
-        return;
-    // Freeing it while a file plays makes libmpv drop the video track; the
-    // engine selects it again once a new render context exists.
-    mpv_render_context_free(m_render);
-    m_render = nullptr;
+    QWidget::hideEvent(event);
+    withdrawTarget();
 }
 
-// Called by libmpv on one of its threads: only queue a repaint, never call back
-// into libmpv from here.
-void VideoSurface::onRenderUpdate(void* self)
+void VideoSurface::reportTarget()
 {
-    QMetaObject::invokeMethod(static_cast<VideoSurface*>(self), qOverload<>(&QWidget::update),
-                              Qt::QueuedConnection);
+    if (m_renderer)
+        m_renderer->setTargetSize(this, size() * devicePixelRatioF());
+}
+
+void VideoSurface::withdrawTarget()
+{
+    if (m_renderer)
+        m_renderer->removeTarget(this);
 }
 
 void VideoSurface::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        emit doubleClicked();
-    QOpenGLWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && m_renderer)
+        m_renderer->requestToggleFullScreen();
+    QWidget::mouseDoubleClickEvent(event);
 }
 
 void VideoSurface::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        emit escapePressed();
+    if (event->key() == Qt::Key_Escape && m_renderer) {
+        m_renderer->requestLeaveFullScreen();
         return;
     }
-    QOpenGLWidget::keyPressEvent(event);
+    QWidget::keyPressEvent(event);
 }

@@ -1,45 +1,45 @@
 #pragma once
 
-#include <QOpenGLWidget>
+#include <QPointer>
+#include <QWidget>
 
-struct mpv_handle;
-struct mpv_render_context;
+class FrameRenderer;
 
-// The drawing area of MpvEngine: a QOpenGLWidget into which libmpv's OpenGL
-// render API draws the current video frame.
+// A widget that shows an engine's picture (MediaEngine::picture()).
 //
-// The render context lives as long as the widget's GL context. Moving the widget
-// to another top-level window (full screen and back) destroys that GL context, so
-// the render context is released on aboutToBeDestroyed and made again in the next
-// initializeGL; renderContextCreated() then tells the engine, which gives the
-// video back to a file that lost it meanwhile.
+// It paints the renderer's latest frame, pixel for pixel when the sizes match
+// and scaled otherwise, and asks for a repaint whenever a new frame is ready;
+// painting only copies a finished frame, so it never waits on the engine. A
+// picture it does not know, or none, shows black.
 //
-// The widget also reports the two gestures the engine handles on the picture:
-// a double-click and the Escape key.
-class VideoSurface : public QOpenGLWidget {
+// While shown it reports its size to the renderer as a render target. It
+// takes the drawing area's size the engine announces, unless it is told not
+// to (the full-screen surface fills its window instead). A double-click asks
+// the engine to toggle full screen, Escape to leave it.
+class VideoSurface : public QWidget {
     Q_OBJECT
 public:
-    // mpv must outlive the surface.
-    explicit VideoSurface(mpv_handle* mpv, QWidget* parent = nullptr);
+    explicit VideoSurface(QObject* picture, QWidget* parent = nullptr);
     ~VideoSurface() override;
 
-    bool hasRenderContext() const { return m_render != nullptr; }
+    QObject* picture() const { return m_picture; }
 
-signals:
-    void renderContextCreated();
-    void doubleClicked();
-    void escapePressed();
+    bool followsArea() const { return m_followsArea; }
+    void setFollowsArea(bool follows);
 
 protected:
-    void initializeGL() override;
-    void paintGL() override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void releaseRenderContext();
-    static void onRenderUpdate(void* self);
+    void reportTarget();
+    void withdrawTarget();
 
-    mpv_handle* m_mpv;
-    mpv_render_context* m_render = nullptr;
+    QPointer<QObject> m_picture;
+    QPointer<FrameRenderer> m_renderer;
+    bool m_followsArea = true;
 };

@@ -7,6 +7,7 @@
 #include "core/PlaylistModel.h"
 #include "gui/Twips.h"
 #include "gui/frmMain.h"
+#include "engine/VideoSurface.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -31,12 +32,13 @@ frmPlayer::frmPlayer(frmMain& main, MediaEngine& engine)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(Twips::toPixelsX(1500), Twips::toPixelsY(1000));
     resize(Twips::toPixelsX(4800), Twips::toPixelsY(3600));
-    if (QWidget* area = m_engine->drawingArea()) {
-        area->setParent(this);
+    if (QObject* picture = m_engine->picture()) {
+        auto* area = new VideoSurface(picture, this);
         area->move(0, 0);
         // A video at its own size can cover the whole window; its repaints
         // then stand for the window's.
         area->installEventFilter(this);
+        m_area = area;
     }
     m_idle = new IdleBackground(this);
     m_idle->setGeometry(rect());
@@ -45,12 +47,7 @@ frmPlayer::frmPlayer(frmMain& main, MediaEngine& engine)
     Form_Initialize();
 }
 
-// The drawing area belongs to the engine, which outlives this window.
-frmPlayer::~frmPlayer()
-{
-    if (QWidget* area = m_engine->drawingArea(); area && area->parentWidget() == this)
-        area->setParent(nullptr);
-}
+frmPlayer::~frmPlayer() = default;
 
 // Creation: a window made while an audio file is open stays out of sight.
 void frmPlayer::Form_Initialize()
@@ -138,10 +135,7 @@ void frmPlayer::queueFormPaint()
 
 bool frmPlayer::eventFilter(QObject* watched, QEvent* event)
 {
-    // Only while the area is in this window: in full screen the engine has
-    // taken it into a window of its own.
-    QWidget* area = m_engine->drawingArea();
-    if (event->type() == QEvent::Paint && watched == area && area->parentWidget() == this)
+    if (event->type() == QEvent::Paint && m_area && watched == m_area)
         queueFormPaint();
     return QWidget::eventFilter(watched, event);
 }

@@ -44,6 +44,8 @@ private:
 
     frmMain& m_main;
     MediaEngine* m_engine;
+    // The surface that shows the engine's picture, if the engine has one.
+    QWidget* m_area = nullptr;
     IdleBackground* m_idle = nullptr;
     bool m_paintQueued = false;
 };

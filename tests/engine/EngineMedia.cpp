@@ -17,6 +17,8 @@ const EngineMedia& EngineMedia::get()
             && MediaGenerator::encode(m.path("clip.mpg"), kSeconds, Kind::Mpeg1)
             && MediaGenerator::encode(m.path("clip.avi"), kSeconds, Kind::Avi)
             && MediaGenerator::encode(m.path("song.mp3"), kSeconds, Kind::Mp3)
+            && MediaGenerator::encode(m.path("mute.mpg"), kSeconds, Kind::Mpeg1VideoOnly)
+            && MediaGenerator::encode(m.path("mute.avi"), kSeconds, Kind::AviSilent)
             && QFile::copy(m.path("clip.mpg"), m.path("AVSEQ01.DAT"));
         return m;
     }();

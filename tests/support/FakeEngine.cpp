@@ -1,18 +1,16 @@
 #include "support/FakeEngine.h"
 
-#include <QWidget>
+#include "engine/FrameRenderer.h"
+#include "engine/VideoSurface.h"
+
+#include <QApplication>
 
 FakeEngine::FakeEngine()
-    : m_area(std::make_unique<QWidget>())
+    : m_picture(std::make_unique<FrameRenderer>(nullptr))
 {
 }
 
-FakeEngine::~FakeEngine()
-{
-    // The video window may have adopted the drawing area; it deletes it then.
-    if (m_area && m_area->parent())
-        (void)m_area.release();
-}
+FakeEngine::~FakeEngine() = default;
 
 void FakeEngine::setFileName(const QString& path)
 {
@@ -102,17 +100,26 @@ void FakeEngine::setFullScreenEnabled(bool enabled)
     fullScreenEnabled = enabled;
 }
 
-QWidget* FakeEngine::drawingArea()
+QObject* FakeEngine::picture()
 {
-    return m_area.get();
+    return m_picture.get();
+}
+
+QWidget* FakeEngine::drawingArea() const
+{
+    for (QWidget* widget : QApplication::allWidgets()) {
+        auto* surface = qobject_cast<VideoSurface*>(widget);
+        if (surface && surface->picture() == m_picture.get())
+            return surface;
+    }
+    return nullptr;
 }
 
 void FakeEngine::setDrawingSize(int w, int h)
 {
     width = w;
     height = h;
-    if (m_area)
-        m_area->resize(w, h);
+    m_picture->setAreaSize(QSize(w, h));
 }
 
 QStringList FakeEngine::callsStartingWith(const QString& prefix) const

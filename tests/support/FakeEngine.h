@@ -7,6 +7,9 @@
 
 #include <memory>
 
+class FrameRenderer;
+class QWidget;
+
 // A media engine for tests: it records every call in `calls` ("Play",
 // "setFileName:/a.mp3", "setVolume:-600", ...) and answers from a script.
 // A path listed in `failing` fails to open; `durations` gives each path's
@@ -57,14 +60,19 @@ public:
     QString ErrorDescription() const override { return errorDescription; }
     bool FullScreenEnabled() const override { return fullScreenEnabled; }
     void setFullScreenEnabled(bool enabled) override;
-    QWidget* drawingArea() override;
+    // A picture that never has a frame; it announces the drawing size, so
+    // a video window's surface follows setDrawingSize as with the real engine.
+    QObject* picture() override;
     int drawingWidth() const override { return width; }
     int drawingHeight() const override { return height; }
     void setDrawingSize(int w, int h) override;
+
+    // The video window's surface on this engine's picture, if one exists.
+    QWidget* drawingArea() const;
 
     // Calls whose text starts with prefix, in order.
     QStringList callsStartingWith(const QString& prefix) const;
 
 private:
-    std::unique_ptr<QWidget> m_area;
+    std::unique_ptr<FrameRenderer> m_picture;
 };

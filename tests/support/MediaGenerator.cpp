@@ -43,6 +43,13 @@ EncoderSettings settingsFor(MediaGenerator::Kind kind)
     case MediaGenerator::Kind::Avi:
         return {"testsrc=duration=%1:size=320x240:rate=25[out0];sine=frequency=440:duration=%1[out1]",
                 "mpeg4", "libmp3lame", "avi"};
+    case MediaGenerator::Kind::Mpeg1VideoOnly:
+        return {"testsrc=duration=%1:size=320x240:rate=25", "mpeg1video", nullptr, "mpeg"};
+    case MediaGenerator::Kind::AviSilent:
+        return {"testsrc=duration=%1:size=320x240:rate=25", "mpeg4", nullptr, "avi"};
+    case MediaGenerator::Kind::Mpeg1Vga:
+        return {"testsrc=duration=%1:size=640x480:rate=25[out0];sine=frequency=440:duration=%1[out1]",
+                "mpeg1video", "mp2", "mpeg"};
     case MediaGenerator::Kind::Mp3:
         return {"sine=frequency=440:duration=%1", nullptr, "libmp3lame", "mp3"};
     }
@@ -103,7 +110,10 @@ bool MediaGenerator::encode(const QString& path, double seconds, Kind kind)
         // frames without timestamps.
         mpv_set_option_string(mpv, "ovcopts", "time_base=1/25");
     }
-    mpv_set_option_string(mpv, "oac", settings.audioCodec);
+    if (settings.audioCodec)
+        mpv_set_option_string(mpv, "oac", settings.audioCodec);
+    else
+        mpv_set_option_string(mpv, "audio", "no");
     bool ok = mpv_initialize(mpv) >= 0;
     if (ok) {
         const char* args[] = {"loadfile", source.constData(), nullptr};
@@ -124,6 +134,50 @@ bool MediaGenerator::encode(const QString& path, double seconds, Kind kind)
     // Destroying the handle finishes and closes the output file.
     mpv_terminate_destroy(mpv);
     return ok && QFileInfo(path).size() > 0;
+}
+
+MediaGenerator::Probe MediaGenerator::probe(const QString& path)
+{
+    Probe result;
+    const QByteArray file = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    mpv_handle* mpv = mpv_create();
+    if (!mpv)
+        return result;
+    mpv_set_option_string(mpv, "config", "no");
+    mpv_set_option_string(mpv, "terminal", "no");
+    mpv_set_option_string(mpv, "load-scripts", "no");
+    mpv_set_option_string(mpv, "vo", "null");
+    mpv_set_option_string(mpv, "ao", "null");
+    mpv_set_option_string(mpv, "pause", "yes");
+    bool ok = mpv_initialize(mpv) >= 0;
+    if (ok) {
+        const char* args[] = {"loadfile", file.constData(), nullptr};
+        ok = mpv_command(mpv, args) >= 0;
+    }
+    while (ok) {
+        mpv_event* event = mpv_wait_event(mpv, 10);
+        if (event->event_id == MPV_EVENT_FILE_LOADED)
+            break;
+        if (event->event_id == MPV_EVENT_NONE || event->event_id == MPV_EVENT_END_FILE)
+            ok = false;
+    }
+    if (ok) {
+        double fps = 0;
+        if (mpv_get_property(mpv, "container-fps", MPV_FORMAT_DOUBLE, &fps) >= 0)
+            result.frameRate = fps;
+        int64_t count = 0;
+        if (mpv_get_property(mpv, "track-list/count", MPV_FORMAT_INT64, &count) >= 0) {
+            for (int64_t i = 0; i < count; ++i) {
+                const QByteArray name = "track-list/" + QByteArray::number(i) + "/type";
+                char* type = mpv_get_property_string(mpv, name.constData());
+                result.audio |= type && qstrcmp(type, "audio") == 0;
+                result.video |= type && qstrcmp(type, "video") == 0;
+                mpv_free(type);
+            }
+        }
+    }
+    mpv_terminate_destroy(mpv);
+    return result;
 }
 
 bool MediaGenerator::text(const QString& path, const QByteArray& bytes)

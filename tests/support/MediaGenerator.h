@@ -9,17 +9,29 @@
 //       WAV directly: a 440 Hz tone at half scale, 1 (mono) or 2 channels.
 //   MediaGenerator::encode(path, seconds, kind)   encodes with libmpv's encoder
 //       from its lavfi test sources: a colour test picture (320x240, 25 fps)
-//       plus a 440 Hz mono tone, or the tone alone for Kind::Mp3.
+//       plus a 440 Hz mono tone, the picture alone, or the tone alone.
+//   MediaGenerator::probe(path)                    what libmpv finds in a file:
+//       its tracks and the container's frame rate.
 //   MediaGenerator::text(path, bytes)              a file that is no media.
 //
 // Each returns true when the file was written. encode() needs LC_NUMERIC "C"
 // (the shared test main sets it). Kinds and their containers:
 //   Mpeg1 -> MPEG-1 video + MP2 audio in an MPEG program stream (.mpg, .dat)
 //   Avi   -> MPEG-4 part 2 video + MP3 audio in AVI
+//   Mpeg1VideoOnly -> MPEG-1 video alone in an MPEG program stream
+//   AviSilent      -> MPEG-4 part 2 video alone in AVI
+//   Mpeg1Vga       -> as Mpeg1, at 640x480
 //   Mp3   -> MP3 audio only
 class MediaGenerator {
 public:
-    enum class Kind { Mpeg1, Avi, Mp3 };
+    enum class Kind { Mpeg1, Avi, Mp3, Mpeg1VideoOnly, AviSilent, Mpeg1Vga };
+
+    struct Probe {
+        bool audio = false;
+        bool video = false;
+        double frameRate = 0; // 0 when the file has no video or did not open
+    };
+    static Probe probe(const QString& path);
 
     static bool wav(const QString& path, double seconds, int channels = 2);
     static bool encode(const QString& path, double seconds, Kind kind);

@@ -1,20 +1,32 @@
-// The real engine drawing into a real window (Xvfb with Mesa's OpenGL): the
-// picture shows, follows the display sizes, goes full screen and comes back.
+// The real engine drawing into real windows (Xvfb): the picture shows, follows
+// the display sizes, goes full screen and comes back, and resizing the window
+// while a video plays never stalls the GUI thread.
+#include "engine/FrameRenderer.h"
+#include "engine/FullScreenWindow.h"
 #include "engine/MpvEngine.h"
+#include "engine/VideoSurface.h"
 #include "support/MediaGenerator.h"
 
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QImage>
-#include <QOpenGLWidget>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -58,27 +70,76 @@ bool showsPicture(QWidget* widget)
     return waitUntil([&] { return litShare(onScreen(widget)) > 0.5; }, 8000);
 }
 
+// The engine's full-screen window while it is shown.
+FullScreenWindow* shownFullScreenWindow()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* full = qobject_cast<FullScreenWindow*>(widget); full && full->isVisible())
+            return full;
+    }
+    return nullptr;
+}
+
+// Ends the program with a message if the GUI thread stops answering for far
+// longer than any repaint takes: a stuck GUI thread cannot fail a test itself.
+class Watchdog {
+public:
+    explicit Watchdog(std::chrono::seconds limit)
+        : m_thread([this, limit] {
+            std::unique_lock lock(m_mutex);
+            while (!m_stop) {
+                const int beats = m_beats.load();
+                if (m_done.wait_for(lock, limit, [this] { return m_stop; }))
+                    break;
+                if (m_beats.load() == beats) {
+                    std::fprintf(stderr, "the GUI thread stopped answering\n");
+                    std::abort();
+                }
+            }
+        })
+    {
+        QObject::connect(&m_heartbeat, &QTimer::timeout, [this] { ++m_beats; });
+        m_heartbeat.start(10);
+    }
+    ~Watchdog()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_done.notify_one();
+        m_thread.join();
+    }
+    int beats() const { return m_beats.load(); }
+
+private:
+    QTimer m_heartbeat;
+    std::atomic<int> m_beats{0};
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_stop = false;
+    std::thread m_thread;
+};
+
 class VideoWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
         m_clip = m_dir.filePath("clip.mpg");
-        // Long enough to stay on screen for the whole test; paused anyway.
+        // Long enough to stay on screen for the whole test.
         ASSERT_TRUE(MediaGenerator::encode(m_clip, 20, MediaGenerator::Kind::Mpeg1));
         m_engine = std::make_unique<MpvEngine>(MpvEngine::VideoOutput::Surface,
                                                MpvEngine::Options{{QStringLiteral("ao"), QStringLiteral("null")}});
         m_host.setStyleSheet(QStringLiteral("background: black;"));
         m_host.resize(480, 360);
-        m_surface = m_engine->drawingArea();
-        ASSERT_NE(m_surface, nullptr);
-        m_surface->setParent(&m_host);
+        ASSERT_NE(m_engine->picture(), nullptr);
+        m_surface = new VideoSurface(m_engine->picture(), &m_host);
         m_engine->setDrawingSize(400, 300);
-        m_engine->setDisplaySize(4);
+        m_engine->setDisplaySize(MediaEngine::Fitted);
     }
 
-    // The player opens the file before it shows the video window: the surface
-    // gets its GL context only then, and the video must still come.
+    // The player opens the file before it shows the video window.
     void openAndShow()
     {
         m_engine->setFileName(m_clip);
@@ -91,7 +152,7 @@ protected:
     QString m_clip;
     QWidget m_host;
     std::unique_ptr<MpvEngine> m_engine;
-    QWidget* m_surface = nullptr;
+    VideoSurface* m_surface = nullptr;
 };
 
 TEST_F(VideoWindow, ShowsTheVideoFrameInTheDrawingArea)
@@ -99,76 +160,108 @@ TEST_F(VideoWindow, ShowsTheVideoFrameInTheDrawingArea)
     openAndShow();
     EXPECT_EQ(m_surface->size(), QSize(400, 300));
     EXPECT_TRUE(showsPicture(m_surface)) << "lit share " << litShare(onScreen(m_surface));
-    // The widget's own framebuffer holds the same picture.
-    EXPECT_GT(litShare(static_cast<QOpenGLWidget*>(m_surface)->grabFramebuffer()), 0.5);
+    EXPECT_GT(litShare(m_surface->grab().toImage()), 0.5);
 }
 
 TEST_F(VideoWindow, OwnSizeFollowsTheVideoAndFitFollowsTheWindow)
 {
     openAndShow();
-    m_engine->setDisplaySize(0);
+    m_engine->setDisplaySize(MediaEngine::Original);
     EXPECT_EQ(m_engine->drawingWidth(), 320);
     EXPECT_EQ(m_engine->drawingHeight(), 240);
     EXPECT_EQ(m_surface->size(), QSize(320, 240));
     m_engine->setDrawingSize(200, 100); // the window resized: own size holds
     EXPECT_EQ(m_surface->size(), QSize(320, 240));
 
-    m_engine->setDisplaySize(4);
+    m_engine->setDisplaySize(MediaEngine::Fitted);
     EXPECT_EQ(m_surface->size(), QSize(200, 100));
     EXPECT_TRUE(showsPicture(m_surface));
 }
 
-TEST_F(VideoWindow, FullScreenAndBackWithEscape)
+TEST_F(VideoWindow, FullScreenAndBackWithEscapeKeepsThePicture)
 {
     openAndShow();
     ASSERT_TRUE(showsPicture(m_surface));
 
-    m_engine->setDisplaySize(MpvEngine::kFullScreen);
-    EXPECT_EQ(m_engine->DisplaySize(), MpvEngine::kFullScreen);
-    QWidget* full = m_surface->window();
-    ASSERT_NE(full, &m_host);
+    m_engine->setDisplaySize(MediaEngine::FullScreen);
+    EXPECT_EQ(m_engine->DisplaySize(), MediaEngine::FullScreen);
+    FullScreenWindow* full = shownFullScreenWindow();
+    ASSERT_NE(full, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(full));
     EXPECT_TRUE(waitUntil([&] { return full->isFullScreen(); }, 3000));
-    // The surface moved to another window and got a new GL context: the video
-    // comes back in it.
-    EXPECT_TRUE(showsPicture(m_surface));
-    // The drawing size keeps the fitted size for when full screen ends.
+    EXPECT_TRUE(showsPicture(full->surface()));
+    // The drawing size keeps the fitted size for when full screen ends, and
+    // the video window's surface stays where it was.
     EXPECT_EQ(m_engine->drawingWidth(), 400);
+    EXPECT_EQ(m_surface->parentWidget(), &m_host);
 
-    QTest::keyClick(m_surface, Qt::Key_Escape);
-    EXPECT_EQ(m_engine->DisplaySize(), 4);
-    EXPECT_EQ(m_surface->window(), &m_host);
+    QTest::keyClick(full->surface(), Qt::Key_Escape);
+    EXPECT_EQ(m_engine->DisplaySize(), MediaEngine::Fitted);
+    EXPECT_EQ(shownFullScreenWindow(), nullptr);
     EXPECT_EQ(m_surface->size(), QSize(400, 300));
-    EXPECT_FALSE(full->isVisible());
     EXPECT_TRUE(showsPicture(m_surface));
+    // Rendered for the video window again, not for the screen.
+    auto* renderer = qobject_cast<FrameRenderer*>(m_engine->picture());
+    EXPECT_TRUE(waitUntil([&] { return renderer->frame().size() == QSize(400, 300); }, 8000));
 }
 
-// FullScreenEnabled gates the double-click on the picture; setting the size 3
+// FullScreenEnabled gates the double-click on the picture; setting FullScreen
 // works either way. A double-click in full screen goes back to the size before.
 TEST_F(VideoWindow, DoubleClickFollowsFullScreenEnabled)
 {
     openAndShow();
-    m_engine->setDisplaySize(0);
+    m_engine->setDisplaySize(MediaEngine::Original);
 
     m_engine->setFullScreenEnabled(false);
     QTest::mouseDClick(m_surface, Qt::LeftButton);
-    EXPECT_EQ(m_engine->DisplaySize(), 0);
-    EXPECT_EQ(m_surface->window(), &m_host);
+    EXPECT_EQ(m_engine->DisplaySize(), MediaEngine::Original);
+    EXPECT_EQ(shownFullScreenWindow(), nullptr);
 
     m_engine->setFullScreenEnabled(true);
     QTest::mouseDClick(m_surface, Qt::LeftButton);
-    EXPECT_EQ(m_engine->DisplaySize(), MpvEngine::kFullScreen);
-    EXPECT_NE(m_surface->window(), &m_host);
+    EXPECT_EQ(m_engine->DisplaySize(), MediaEngine::FullScreen);
+    FullScreenWindow* full = shownFullScreenWindow();
+    ASSERT_NE(full, nullptr);
 
-    QTest::mouseDClick(m_surface, Qt::LeftButton);
-    EXPECT_EQ(m_engine->DisplaySize(), 0);
-    EXPECT_EQ(m_surface->window(), &m_host);
+    QTest::mouseDClick(full->surface(), Qt::LeftButton);
+    EXPECT_EQ(m_engine->DisplaySize(), MediaEngine::Original);
+    EXPECT_EQ(shownFullScreenWindow(), nullptr);
 
     m_engine->setFullScreenEnabled(false);
-    m_engine->setDisplaySize(MpvEngine::kFullScreen);
-    EXPECT_EQ(m_engine->DisplaySize(), MpvEngine::kFullScreen);
-    m_engine->setDisplaySize(4);
-    EXPECT_EQ(m_surface->window(), &m_host);
+    m_engine->setDisplaySize(MediaEngine::FullScreen);
+    EXPECT_EQ(m_engine->DisplaySize(), MediaEngine::FullScreen);
+    m_engine->setDisplaySize(MediaEngine::Fitted);
+    EXPECT_EQ(shownFullScreenWindow(), nullptr);
+}
+
+// The video window grows and shrinks many times while the video plays, each
+// step painted: the GUI thread keeps answering, the video keeps moving, and
+// the picture is still there at the end.
+TEST_F(VideoWindow, ResizingWhilePlayingKeepsTheGuiThreadAnswering)
+{
+    openAndShow();
+    ASSERT_TRUE(showsPicture(m_surface));
+    const double start = m_engine->CurrentPosition().value_or(0);
+    Watchdog watchdog(std::chrono::seconds(20));
+
+    const QSize sizes[] = {{1200, 900}, {160, 120}, {900, 700}, {320, 240}, {1260, 1000}, {200, 150}};
+    for (int round = 0; round < 8; ++round) {
+        for (const QSize& size : sizes) {
+            m_host.resize(size + QSize(20, 20));
+            m_engine->setDrawingSize(size.width(), size.height());
+            m_host.repaint();
+            // A timer queued now fires once the GUI thread is free again.
+            bool answered = false;
+            QTimer::singleShot(0, &m_host, [&] { answered = true; });
+            ASSERT_TRUE(waitUntil([&] { return answered; }, 10000)) << "round " << round;
+            EXPECT_EQ(m_surface->size(), size);
+        }
+    }
+    EXPECT_GT(watchdog.beats(), 0);
+    EXPECT_TRUE(waitUntil([&] { return m_engine->CurrentPosition().value_or(0) > start + 0.5; }, 8000));
+    m_host.resize(480, 360);
+    m_engine->setDrawingSize(400, 300);
+    EXPECT_TRUE(showsPicture(m_surface));
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "support/MediaGenerator.h"
 #include "support/ScriptedPrompts.h"
 #include "gui/VelkorCmd.h"
+#include "engine/VideoSurface.h"
 
 #include <QColor>
 #include <QDeadlineTimer>
@@ -70,7 +71,7 @@ void playClipThenSong(frmMain& main, const GeneratedMedia& media)
     frmPlayer& video = main.videoWindow();
     EXPECT_TRUE(video.isVisible());
     // It stays up through its repaints, with the engine's picture in it.
-    QWidget* area = main.engine().drawingArea();
+    auto* area = video.findChild<VideoSurface*>();
     ASSERT_NE(area, nullptr);
     EXPECT_TRUE(waitUntil([&] { return !video.showsIdleBackground(); }));
     EXPECT_TRUE(waitUntil([&] { return colourfulShare(area->grab().toImage()) > 0.3; }))
@@ -114,9 +115,8 @@ TEST(RealEngine, VideoShowsTheWindowAudioHidesIt)
 }
 
 // The playlist restored at start-up and started before the video window was
-// ever shown. The engine cannot open a video yet while its drawing area has
-// no drawing context.
-TEST(RealEngine, DISABLED_FirstVideoBeforeTheWindowWasEverShown)
+// ever shown: the file opens with its video all the same.
+TEST(RealEngine, FirstVideoBeforeTheWindowWasEverShown)
 {
     GeneratedMedia media;
     ASSERT_TRUE(media.ok);

@@ -1,0 +1,232 @@
+#include "engine/FrameRenderer.h"
+
+#include <QMetaObject>
+#include <QSemaphore>
+#include <QThread>
+
+#include <mpv/render.h>
+
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+// libmpv's fast paths want rows and buffers on 64-byte boundaries.
+constexpr qsizetype kAlignment = 64;
+constexpr int kCreateTimeoutMs = 10000;
+
+void freeBuffer(void* data)
+{
+    std::free(data);
+}
+
+// A black frame buffer of the given size whose rows start on 64-byte
+// boundaries; "bgr0" in memory is QImage::Format_RGB32 on little-endian.
+QImage alignedImage(const QSize& size)
+{
+    const qsizetype stride = (qsizetype(size.width()) * 4 + kAlignment - 1) / kAlignment * kAlignment;
+    void* data = std::aligned_alloc(kAlignment, size_t(stride * size.height()));
+    if (!data)
+        return {};
+    QImage image(static_cast<uchar*>(data), size.width(), size.height(), stride, QImage::Format_RGB32,
+                 &freeBuffer, data);
+    image.fill(Qt::black);
+    return image;
+}
+
+} // namespace
+
+FrameRenderer::FrameRenderer(mpv_handle* mpv, QObject* parent)
+    : QObject(parent)
+{
+    if (!mpv)
+        return;
+    QSemaphore created;
+    m_thread = QThread::create([this, mpv, &created] {
+        mpv_render_param params[] = {
+            {MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_SW)},
+            {MPV_RENDER_PARAM_INVALID, nullptr},
+        };
+        if (mpv_render_context_create(&m_render, mpv, params) < 0)
+            m_render = nullptr;
+        else
+            mpv_render_context_set_update_callback(m_render, &FrameRenderer::onUpdate, this);
+        created.release();
+        if (m_render)
+            run();
+    });
+    m_thread->setObjectName(QStringLiteral("FrameRenderer"));
+    m_thread->start();
+    if (!created.tryAcquire(1, kCreateTimeoutMs) || !m_render) {
+        qWarning("FrameRenderer: libmpv could not create its software renderer");
+        shutdown();
+    }
+}
+
+FrameRenderer::~FrameRenderer()
+{
+    shutdown();
+}
+
+void FrameRenderer::shutdown()
+{
+    if (!m_thread)
+        return;
+    {
+        std::lock_guard lock(m_workMutex);
+        m_quit = true;
+    }
+    m_wake.notify_one();
+    m_thread->wait();
+    delete m_thread;
+    m_thread = nullptr;
+    m_render = nullptr;
+}
+
+// libmpv calls this on one of its threads: only flag the work.
+void FrameRenderer::onUpdate(void* self)
+{
+    auto* renderer = static_cast<FrameRenderer*>(self);
+    {
+        std::lock_guard lock(renderer->m_workMutex);
+        renderer->m_updatePending = true;
+    }
+    renderer->m_wake.notify_one();
+}
+
+void FrameRenderer::run()
+{
+    for (;;) {
+        bool update = false;
+        bool resized = false;
+        QSize size;
+        {
+            std::unique_lock lock(m_workMutex);
+            m_wake.wait(lock, [this] { return m_quit || m_updatePending || m_targetChanged; });
+            if (m_quit)
+                break;
+            update = std::exchange(m_updatePending, false);
+            resized = std::exchange(m_targetChanged, false);
+            size = m_renderSize;
+        }
+        const uint64_t flags = update ? mpv_render_context_update(m_render) : 0;
+        if ((flags & MPV_RENDER_UPDATE_FRAME) || (resized && !size.isEmpty()))
+            renderFrame(size, size.isEmpty());
+    }
+    // The render context goes on the thread that used it, before the core.
+    mpv_render_context_set_update_callback(m_render, nullptr, nullptr);
+    mpv_render_context_free(m_render);
+}
+
+// Renders the current frame at size; with nobody to show it to, libmpv is only
+// told the frame was shown, so that playback does not wait for a picture.
+void FrameRenderer::renderFrame(const QSize& size, bool skip)
+{
+    int blockForTargetTime = 0;
+    if (skip) {
+        int yes = 1;
+        mpv_render_param params[] = {
+            {MPV_RENDER_PARAM_SKIP_RENDERING, &yes},
+            {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &blockForTargetTime},
+            {MPV_RENDER_PARAM_INVALID, nullptr},
+        };
+        mpv_render_context_render(m_render, params);
+        return;
+    }
+
+    // m_spare is out of the GUI thread's reach: once no copy of it is left
+    // there, its pixels can be drawn over.
+    QImage target = m_spare.size() == size && m_spare.isDetached() ? std::move(m_spare) : alignedImage(size);
+    m_spare = QImage();
+    if (target.isNull())
+        return;
+    int swSize[2] = {size.width(), size.height()};
+    size_t stride = size_t(target.bytesPerLine());
+    char format[] = "bgr0";
+    // A non-const bits() would copy an image that is shared; this one is not,
+    // and constBits() leaves it as it is.
+    void* pixels = const_cast<uchar*>(target.constBits());
+    mpv_render_param params[] = {
+        {MPV_RENDER_PARAM_SW_SIZE, swSize},
+        {MPV_RENDER_PARAM_SW_FORMAT, format},
+        {MPV_RENDER_PARAM_SW_STRIDE, &stride},
+        {MPV_RENDER_PARAM_SW_POINTER, pixels},
+        {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &blockForTargetTime},
+        {MPV_RENDER_PARAM_INVALID, nullptr},
+    };
+    if (mpv_render_context_render(m_render, params) < 0) {
+        m_spare = std::move(target);
+        return;
+    }
+    {
+        std::lock_guard lock(m_frameMutex);
+        std::swap(m_latest, target);
+    }
+    m_spare = std::move(target);
+    ++m_framesRendered;
+    announceFrame();
+}
+
+// One queued frameReady at a time: a GUI thread that falls behind gets the
+// latest frame, not a backlog.
+void FrameRenderer::announceFrame()
+{
+    if (m_announceQueued.exchange(true))
+        return;
+    QMetaObject::invokeMethod(this, [this] {
+        m_announceQueued = false;
+        emit frameReady();
+    }, Qt::QueuedConnection);
+}
+
+QImage FrameRenderer::frame() const
+{
+    std::lock_guard lock(m_frameMutex);
+    return m_latest;
+}
+
+void FrameRenderer::setAreaSize(const QSize& size)
+{
+    if (size == m_areaSize)
+        return;
+    m_areaSize = size;
+    emit areaSizeChanged(size);
+}
+
+void FrameRenderer::setTargetSize(const void* key, const QSize& size)
+{
+    m_targets.insert(key, size);
+    updateTarget();
+}
+
+void FrameRenderer::removeTarget(const void* key)
+{
+    if (m_targets.remove(key))
+        updateTarget();
+}
+
+// The largest shown surface decides; the others scale that frame down.
+QSize FrameRenderer::targetSize() const
+{
+    QSize largest;
+    for (const QSize& size : m_targets) {
+        if (qint64(size.width()) * size.height() > qint64(largest.width()) * largest.height())
+            largest = size;
+    }
+    return largest;
+}
+
+void FrameRenderer::updateTarget()
+{
+    if (!m_thread)
+        return;
+    const QSize size = targetSize();
+    {
+        std::lock_guard lock(m_workMutex);
+        if (size == m_renderSize)
+            return;
+        m_renderSize = size;
+        m_targetChanged = true;
+    }
+    m_wake.notify_one();
+}

@@ -1,0 +1,186 @@
+// The engine's picture without a window: video files open with their video
+// whether or not anything shows them, a surface made later gets a real frame,
+// and nothing is rendered while the player is paused.
+#include "EngineMedia.h"
+#include "engine/FrameRenderer.h"
+#include "engine/MpvEngine.h"
+#include "engine/VideoSurface.h"
+#include "support/MediaGenerator.h"
+
+#include <QImage>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <utility>
+
+namespace {
+
+constexpr int kWaitMs = 8000;
+
+// Share of pixels that are clearly not black.
+double litShare(const QImage& image)
+{
+    if (image.isNull())
+        return 0.0;
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    qint64 lit = 0;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            lit += qRed(line[x]) + qGreen(line[x]) + qBlue(line[x]) > 60;
+    }
+    return double(lit) / double(rgb.width() * rgb.height());
+}
+
+double position(const MpvEngine& engine)
+{
+    return engine.CurrentPosition().value_or(-1.0);
+}
+
+struct Generated {
+    const char* name;
+    bool audio;
+    bool video;
+    double frameRate;
+};
+
+std::ostream& operator<<(std::ostream& out, const Generated& c)
+{
+    return out << c.name;
+}
+
+// The generator's files are what the other tests take them for; a clip whose
+// time base is lost says 60 fps and has frames without timestamps.
+class GeneratedMedia : public ::testing::TestWithParam<Generated> {};
+
+TEST_P(GeneratedMedia, HasItsTracksAndFrameRate)
+{
+    const EngineMedia& media = EngineMedia::get();
+    ASSERT_TRUE(media.ok);
+    const auto probe = MediaGenerator::probe(media.path(QString::fromLatin1(GetParam().name)));
+    EXPECT_EQ(probe.audio, GetParam().audio);
+    EXPECT_EQ(probe.video, GetParam().video);
+    EXPECT_NEAR(probe.frameRate, GetParam().frameRate, 0.01);
+}
+
+INSTANTIATE_TEST_SUITE_P(Media, GeneratedMedia,
+                         ::testing::Values(Generated{"clip.mpg", true, true, 25},
+                                           Generated{"clip.avi", true, true, 25},
+                                           Generated{"mute.mpg", false, true, 25},
+                                           Generated{"mute.avi", false, true, 25},
+                                           Generated{"song.mp3", true, false, 0}));
+
+struct Windowless {
+    const char* name;
+    MpvEngine::VideoOutput output;
+};
+
+std::ostream& operator<<(std::ostream& out, const Windowless& c)
+{
+    return out << c.name << (c.output == MpvEngine::VideoOutput::Surface ? " drawn" : " no output");
+}
+
+// No surface exists at all: the file opens with its video, and a video with no
+// sound (nothing else to clock it) still moves on.
+class EngineWithoutWindow : public ::testing::TestWithParam<Windowless> {};
+
+TEST_P(EngineWithoutWindow, OpensVideoAndThePositionAdvances)
+{
+    const EngineMedia& media = EngineMedia::get();
+    ASSERT_TRUE(media.ok);
+    MpvEngine engine(GetParam().output, EngineMedia::silent());
+    ASSERT_TRUE(engine.isValid());
+    EXPECT_EQ(engine.picture() != nullptr, GetParam().output == MpvEngine::VideoOutput::Surface);
+
+    engine.setFileName(media.path(QString::fromLatin1(GetParam().name)));
+    ASSERT_FALSE(engine.HasError()) << engine.ErrorDescription().toStdString();
+    ASSERT_TRUE(engine.Duration().has_value());
+    EXPECT_NEAR(*engine.Duration(), EngineMedia::kSeconds, 0.25);
+    EXPECT_EQ(engine.videoSize(), QSize(320, 240));
+    EXPECT_TRUE(EngineMedia::waitUntil([&] { return position(engine) > 0.5; }, kWaitMs))
+        << "position " << position(engine);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Media, EngineWithoutWindow,
+    ::testing::Values(Windowless{"mute.mpg", MpvEngine::VideoOutput::Surface},
+                      Windowless{"mute.avi", MpvEngine::VideoOutput::Surface},
+                      Windowless{"clip.mpg", MpvEngine::VideoOutput::Surface},
+                      Windowless{"clip.avi", MpvEngine::VideoOutput::Surface},
+                      Windowless{"mute.mpg", MpvEngine::VideoOutput::None},
+                      Windowless{"mute.avi", MpvEngine::VideoOutput::None}));
+
+// The surface is made only after the file has played a while, as when the
+// video window is first shown late; paused, the frame it gets is a redraw.
+class LateSurface : public ::testing::TestWithParam<bool> {};
+
+TEST_P(LateSurface, GetsAFrameThatIsNotBlack)
+{
+    const bool paused = GetParam();
+    const EngineMedia& media = EngineMedia::get();
+    ASSERT_TRUE(media.ok);
+    MpvEngine engine(MpvEngine::VideoOutput::Surface, EngineMedia::silent());
+    engine.setDisplaySize(MediaEngine::Original);
+    engine.setFileName(media.path("mute.mpg"));
+    ASSERT_FALSE(engine.HasError()) << engine.ErrorDescription().toStdString();
+    ASSERT_TRUE(EngineMedia::waitUntil([&] { return position(engine) > 0.3; }, kWaitMs));
+    if (paused)
+        engine.Pause();
+
+    VideoSurface surface(engine.picture());
+    EXPECT_EQ(surface.size(), QSize(320, 240)); // the video's own size
+    surface.show();
+    EXPECT_TRUE(EngineMedia::waitUntil([&] { return litShare(surface.grab().toImage()) > 0.5; }, kWaitMs))
+        << "lit share " << litShare(surface.grab().toImage());
+    const QImage frame = qobject_cast<FrameRenderer*>(engine.picture())->frame();
+    EXPECT_EQ(frame.size(), QSize(320, 240));
+    EXPECT_EQ(reinterpret_cast<quintptr>(frame.constBits()) % 64, 0u);
+    EXPECT_EQ(frame.bytesPerLine() % 64, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(State, LateSurface, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Paused" : "Playing"; });
+
+// Frames come while the video plays and stop when it pauses; resizing a paused
+// surface draws the still frame once at the new size.
+TEST(EnginePicture, RendersOnlyWhileSomethingMoves)
+{
+    const EngineMedia& media = EngineMedia::get();
+    ASSERT_TRUE(media.ok);
+    MpvEngine engine(MpvEngine::VideoOutput::Surface, EngineMedia::silent(0.5));
+    auto* renderer = qobject_cast<FrameRenderer*>(engine.picture());
+    ASSERT_NE(renderer, nullptr);
+    engine.setDrawingSize(200, 150);
+    engine.setDisplaySize(MediaEngine::Fitted);
+    VideoSurface surface(renderer);
+    surface.show();
+    engine.setFileName(media.path("mute.avi"));
+    ASSERT_FALSE(engine.HasError()) << engine.ErrorDescription().toStdString();
+    EXPECT_TRUE(EngineMedia::waitUntil([&] { return renderer->framesRendered() > 5; }, kWaitMs));
+
+    engine.Pause();
+    // Settle: the frame in flight when the pause came, and the redraw of the
+    // paused picture, may still land.
+    int count = -1;
+    EngineMedia::waitUntil([&] {
+        const int before = std::exchange(count, renderer->framesRendered());
+        if (before == count)
+            return true;
+        QTest::qWait(300);
+        return false;
+    }, kWaitMs);
+    QTest::qWait(1000);
+    EXPECT_EQ(renderer->framesRendered(), count);
+
+    surface.resize(300, 200);
+    EXPECT_TRUE(EngineMedia::waitUntil([&] { return renderer->frame().size() == QSize(300, 200); }, kWaitMs));
+    const int afterResize = renderer->framesRendered();
+    EXPECT_GT(afterResize, count);
+
+    engine.Play();
+    EXPECT_TRUE(EngineMedia::waitUntil([&] { return renderer->framesRendered() > afterResize + 3; }, kWaitMs));
+}
+
+} // namespace
