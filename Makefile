@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps build run test bench install clean
+.PHONY: all deps build run test bench install package clean
 
 all: build
 
@@ -24,6 +24,10 @@ bench: build
 
 install: build
 	cmake --install $(BUILD)
+
+# The Debian packages velkor-player, libsarv1 and libsarv-dev, in $(BUILD)/packages.
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,104 @@
+# Builds the Debian packages with cpack into WORK_DIR/debs (the other package
+# tests use them), then checks what they hold against a plain installation:
+#   - the packages together hold exactly the files `cmake --install` puts, plus
+#     each package's copyright and changelog, so no install rule falls out of
+#     the packages or lands elsewhere in them;
+#   - dependencies were read from the binaries, and libsarv1 declares its
+#     library for the programs built against it.
+# Run by CTest with -DBUILD_DIR, -DWORK_DIR and -DVERSION.
+file(REMOVE_RECURSE ${WORK_DIR})
+set(debs ${WORK_DIR}/debs)
+
+function(run outVar)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "failed (${rc}): ${ARGN}\n${out}\n${err}")
+  endif()
+  set(${outVar} "${out}" PARENT_SCOPE)
+endfunction()
+
+run(out cpack --config ${BUILD_DIR}/CPackConfig.cmake -B ${debs})
+run(arch dpkg --print-architecture)
+string(STRIP "${arch}" arch)
+
+set(packages velkor-player libsarv1 libsarv-dev)
+file(GLOB built RELATIVE ${debs} ${debs}/*.deb)
+list(SORT built)
+set(expected)
+foreach(p ${packages})
+  list(APPEND expected ${p}_${VERSION}_${arch}.deb)
+endforeach()
+list(SORT expected)
+if(NOT built STREQUAL expected)
+  message(FATAL_ERROR "cpack built [${built}], expected [${expected}]")
+endif()
+
+# Paths in the packages, without the leading "./" and without directories.
+set(packaged)
+foreach(p ${packages})
+  run(listing dpkg-deb --contents ${debs}/${p}_${VERSION}_${arch}.deb)
+  string(REPLACE "\n" ";" lines "${listing}")
+  set(docs)
+  foreach(line ${lines})
+    if(line MATCHES "^[-l][^ ]* .* \\./([^ ]+)( -> .*)?$")
+      set(path ${CMAKE_MATCH_1})
+      list(APPEND packaged ${path})
+      if(path MATCHES "^usr/share/doc/${p}/")
+        list(APPEND docs ${path})
+      endif()
+    endif()
+  endforeach()
+  list(SORT docs)
+  if(NOT docs STREQUAL "usr/share/doc/${p}/changelog.gz;usr/share/doc/${p}/copyright")
+    message(FATAL_ERROR "${p}: documentation files are [${docs}]")
+  endif()
+  list(REMOVE_ITEM packaged ${docs})
+endforeach()
+list(SORT packaged)
+list(REMOVE_DUPLICATES packaged)
+
+set(plainRoot ${WORK_DIR}/plain)
+run(out ${CMAKE_COMMAND} -E env DESTDIR=${plainRoot}
+  ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr)
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${plainRoot} ${plainRoot}/*)
+list(SORT installed)
+
+set(missing ${installed})
+list(REMOVE_ITEM missing ${packaged})
+set(extra ${packaged})
+list(REMOVE_ITEM extra ${installed})
+if(missing OR extra)
+  message(FATAL_ERROR "installed but in no package: [${missing}]\n"
+    "in a package but not installed: [${extra}]")
+endif()
+
+# Fields read from the binaries, one row per package and dependency.
+set(dependsRows
+  "velkor-player|libsarv1 (= ${VERSION})"
+  "velkor-player|libmpv2"
+  "velkor-player|libqt6widgets6"
+  "velkor-player|libqt6dbus6"
+  "libsarv1|libqt6widgets6"
+  "libsarv-dev|libsarv1 (= ${VERSION})")
+foreach(row ${dependsRows})
+  string(REPLACE "|" ";" row "${row}")
+  list(GET row 0 p)
+  list(GET row 1 dependency)
+  run(depends dpkg-deb --field ${debs}/${p}_${VERSION}_${arch}.deb Depends)
+  string(FIND "${depends}" "${dependency}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "${p} does not depend on ${dependency}: ${depends}")
+  endif()
+endforeach()
+
+set(control ${WORK_DIR}/libsarv1-control)
+run(out dpkg-deb --control ${debs}/libsarv1_${VERSION}_${arch}.deb ${control})
+file(READ ${control}/shlibs shlibs)
+if(NOT shlibs MATCHES "^libsarv 1 libsarv1 \\(>= ${VERSION}\\)")
+  message(FATAL_ERROR "libsarv1 shlibs: ${shlibs}")
+endif()
+file(READ ${control}/triggers triggers)
+if(NOT triggers MATCHES "activate-noawait ldconfig")
+  message(FATAL_ERROR "libsarv1 triggers: ${triggers}")
+endif()
+message(STATUS "packages built and complete: ${built}")

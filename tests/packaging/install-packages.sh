@@ -1,0 +1,87 @@
+#!/bin/sh
+# Installs the built packages on this machine with apt-get, as a user would,
+# checks the installed player, its menu entry, man page and library, then
+# removes them and checks that nothing is left. Without root or apt-get the
+# packages are unpacked into a scratch tree instead, and the same program is
+# checked there.
+#
+# usage: install-packages.sh DEBS_DIR WORK_DIR VERSION LIBDIR (lib, under /usr)
+set -eu
+debs=$1
+work=$2
+version=$3
+libdir=$4
+packages="velkor-player libsarv1 libsarv-dev"
+
+fail() {
+    echo "install-packages: $*" >&2
+    exit 1
+}
+
+installed() {
+    [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]
+}
+
+# The program answers --version with the packages' version, without a display.
+check_version() {
+    out=$("$@" --version) || fail "$* --version failed"
+    [ "$out" = "Velkor Player version $version" ] || fail "$* --version said: $out"
+}
+
+set -- "$debs"/*.deb
+[ $# -eq 3 ] || fail "expected three packages in $debs, found: $*"
+
+if [ "$(id -u)" -ne 0 ] || ! command -v apt-get >/dev/null; then
+    root="$work/root"
+    rm -rf "$root"
+    mkdir -p "$root"
+    for deb in "$@"; do dpkg-deb -x "$deb" "$root"; done
+    check_version "$root/usr/bin/velkor-player"
+    for f in usr/share/applications/velkor-player.desktop usr/share/man/man1/velkor-player.1.gz \
+             usr/$libdir/cmake/Sarv/SarvConfig.cmake; do
+        [ -e "$root/$f" ] || fail "missing in the unpacked tree: $f"
+    done
+    echo "install-packages: unpacked into $root (no root or no apt-get)"
+    exit 0
+fi
+
+apt() {
+    env DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout=120 "$@"
+}
+
+# Whatever happens below, the machine is left without the packages.
+cleanup() {
+    for p in $packages; do
+        if installed "$p"; then apt purge $packages >/dev/null 2>&1 || true; break; fi
+    done
+}
+trap cleanup EXIT
+
+apt install "$@" || fail "apt-get install failed"
+for p in $packages; do
+    installed "$p" || fail "$p is not installed"
+done
+
+[ "$(command -v velkor-player)" = /usr/bin/velkor-player ] || fail "velkor-player is not on PATH"
+check_version velkor-player
+desktop-file-validate /usr/share/applications/velkor-player.desktop \
+    || fail "the installed menu entry is not valid"
+[ -f /usr/share/icons/hicolor/256x256/apps/velkor-player.png ] || fail "no 256 px icon"
+[ -f /usr/share/metainfo/velkor-player.metainfo.xml ] || fail "no metainfo"
+[ "$(man -w velkor-player)" = /usr/share/man/man1/velkor-player.1.gz ] \
+    || fail "man does not find velkor-player(1)"
+# The ldconfig trigger ran: the dynamic linker knows libsarv.
+ldconfig -p | grep -q 'libsarv\.so\.1 ' || fail "libsarv.so.1 is not in the linker cache"
+[ -f "/usr/$libdir/cmake/Sarv/SarvConfig.cmake" ] || fail "no CMake package Sarv"
+
+apt purge $packages || fail "apt-get purge failed"
+for p in $packages; do
+    ! installed "$p" || fail "$p is still installed"
+    [ ! -e "/usr/share/doc/$p" ] || fail "/usr/share/doc/$p is left behind"
+done
+for f in /usr/bin/velkor-player "/usr/$libdir/libsarv.so.1" /usr/include/sarv "/usr/$libdir/cmake/Sarv" \
+         /usr/share/applications/velkor-player.desktop; do
+    [ ! -e "$f" ] || fail "$f is left behind"
+done
+! ldconfig -p | grep -q 'libsarv\.so' || fail "libsarv is still in the linker cache"
+echo "install-packages: installed, checked and removed: $packages"
