@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScreen>
 
 #include <array>
@@ -19,7 +20,7 @@ namespace sarv {
 
 namespace {
 
-// Thumb widths in the order of the CbEB items.
+// Thumb widths in the order of the d->CbEB items.
 constexpr std::array<int, 3> kWidths = { Variateur::Large, Variateur::Normal, Variateur::Small };
 
 double twipsPerPixel()
@@ -53,92 +54,131 @@ Status writeNumber(const QLineEdit* field, const char* property,
 
 } // namespace
 
+// The page's controls and the selection it edits.
+class GestionPrivate {
+public:
+    void markChanged();
+
+    Gestion* q = nullptr;
+    QLabel* lblMin = nullptr;
+    QLineEdit* txtMin = nullptr;
+    QLabel* lblMax = nullptr;
+    QLineEdit* txtMax = nullptr;
+    QLabel* lblValue = nullptr;
+    QLineEdit* txtValue = nullptr;
+    QCheckBox* chkBorder = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* CbDegradeMode = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* CbEB = nullptr;
+
+    QList<QPointer<Variateur>> selected;
+    bool changed = false;
+};
+
+void GestionPrivate::markChanged()
+{
+    q->setChanged(true);
+}
+
 Gestion::Gestion(QWidget* parent)
     : QWidget(parent)
+    , d(std::make_unique<GestionPrivate>())
 {
+    d->q = this;
     setWindowTitle(QStringLiteral("Gestion"));
     const double tpp = twipsPerPixel();
     resize(int(std::lround(5625 / tpp)), int(std::lround(2685 / tpp)));
 
-    lblMin = place(new QLabel(QStringLiteral("Min:"), this), 90, 120, 2700, 240);
-    txtMin = place(new QLineEdit(this), 90, 370, 2700, 330);
-    lblMax = place(new QLabel(QStringLiteral("Max:"), this), 90, 770, 2700, 240);
-    txtMax = place(new QLineEdit(this), 90, 1020, 2700, 330);
-    lblValue = place(new QLabel(QStringLiteral("Value:"), this), 90, 1420, 2700, 240);
-    txtValue = place(new QLineEdit(this), 90, 1670, 2700, 330);
-    chkBorder = place(new QCheckBox(QStringLiteral("Border"), this), 90, 2310, 2700, 285);
-    Label1 = place(new QLabel(QStringLiteral("Mode de dégradé"), this), 3045, 165, 1380, 225);
-    CbDegradeMode = place(new QComboBox(this), 3045, 420, 2220, 315);
-    Label2 = place(new QLabel(QStringLiteral("Epaisseur du bouton"), this), 3045, 945, 2115, 225);
-    CbEB = place(new QComboBox(this), 3045, 1200, 2220, 315);
+    d->lblMin = place(new QLabel(QStringLiteral("Min:"), this), 90, 120, 2700, 240);
+    d->txtMin = place(new QLineEdit(this), 90, 370, 2700, 330);
+    d->lblMax = place(new QLabel(QStringLiteral("Max:"), this), 90, 770, 2700, 240);
+    d->txtMax = place(new QLineEdit(this), 90, 1020, 2700, 330);
+    d->lblValue = place(new QLabel(QStringLiteral("Value:"), this), 90, 1420, 2700, 240);
+    d->txtValue = place(new QLineEdit(this), 90, 1670, 2700, 330);
+    d->chkBorder = place(new QCheckBox(QStringLiteral("Border"), this), 90, 2310, 2700, 285);
+    d->Label1 = place(new QLabel(QStringLiteral("Mode de dégradé"), this), 3045, 165, 1380, 225);
+    d->CbDegradeMode = place(new QComboBox(this), 3045, 420, 2220, 315);
+    d->Label2 = place(new QLabel(QStringLiteral("Epaisseur du bouton"), this), 3045, 945, 2115, 225);
+    d->CbEB = place(new QComboBox(this), 3045, 1200, 2220, 315);
 
-    CbDegradeMode->addItem(QString::number(Variateur::horizontal) + QStringLiteral(" - Horizontal"));
-    CbDegradeMode->addItem(QString::number(Variateur::vertical) + QStringLiteral(" - Vertical"));
-    CbEB->addItem(QString::number(Variateur::Large) + QStringLiteral(" - Large"));
-    CbEB->addItem(QString::number(Variateur::Normal) + QStringLiteral(" - Normal"));
-    CbEB->addItem(QString::number(Variateur::Small) + QStringLiteral(" - Small"));
+    d->CbDegradeMode->addItem(QString::number(Variateur::horizontal) + QStringLiteral(" - Horizontal"));
+    d->CbDegradeMode->addItem(QString::number(Variateur::vertical) + QStringLiteral(" - Vertical"));
+    d->CbEB->addItem(QString::number(Variateur::Large) + QStringLiteral(" - Large"));
+    d->CbEB->addItem(QString::number(Variateur::Normal) + QStringLiteral(" - Normal"));
+    d->CbEB->addItem(QString::number(Variateur::Small) + QStringLiteral(" - Small"));
     // Nothing is chosen until a slider is selected.
-    CbDegradeMode->setCurrentIndex(-1);
-    CbEB->setCurrentIndex(-1);
+    d->CbDegradeMode->setCurrentIndex(-1);
+    d->CbEB->setCurrentIndex(-1);
 
     // Only the user's edits mark the page changed, not the loading of a selection.
-    for (QLineEdit* field : { txtMin, txtMax, txtValue })
-        connect(field, &QLineEdit::textEdited, this, &Gestion::markChanged);
-    connect(chkBorder, &QCheckBox::clicked, this, &Gestion::markChanged);
-    connect(CbDegradeMode, &QComboBox::activated, this, &Gestion::markChanged);
-    connect(CbEB, &QComboBox::activated, this, &Gestion::markChanged);
+    for (QLineEdit* field : { d->txtMin, d->txtMax, d->txtValue })
+        connect(field, &QLineEdit::textEdited, this, [this] { d->markChanged(); });
+    connect(d->chkBorder, &QCheckBox::clicked, this, [this] { d->markChanged(); });
+    connect(d->CbDegradeMode, &QComboBox::activated, this, [this] { d->markChanged(); });
+    connect(d->CbEB, &QComboBox::activated, this, [this] { d->markChanged(); });
 }
+
+Gestion::~Gestion() = default;
+
+bool Gestion::Changed() const { return d->changed; }
+QLabel* Gestion::lblMin() const { return d->lblMin; }
+QLineEdit* Gestion::txtMin() const { return d->txtMin; }
+QLabel* Gestion::lblMax() const { return d->lblMax; }
+QLineEdit* Gestion::txtMax() const { return d->txtMax; }
+QLabel* Gestion::lblValue() const { return d->lblValue; }
+QLineEdit* Gestion::txtValue() const { return d->txtValue; }
+QCheckBox* Gestion::chkBorder() const { return d->chkBorder; }
+QLabel* Gestion::Label1() const { return d->Label1; }
+QComboBox* Gestion::CbDegradeMode() const { return d->CbDegradeMode; }
+QLabel* Gestion::Label2() const { return d->Label2; }
+QComboBox* Gestion::CbEB() const { return d->CbEB; }
 
 void Gestion::setChanged(bool changed)
 {
-    if (m_changed == changed)
+    if (d->changed == changed)
         return;
-    m_changed = changed;
+    d->changed = changed;
     Q_EMIT changedChanged(changed);
 }
 
-void Gestion::markChanged()
+void Gestion::SelectionChanged(const QList<sarv::Variateur*>& selected)
 {
-    setChanged(true);
-}
-
-void Gestion::SelectionChanged(const QList<Variateur*>& selected)
-{
-    m_selected.clear();
+    d->selected.clear();
     for (Variateur* slider : selected)
-        m_selected.append(slider);
+        d->selected.append(slider);
     Variateur* slider = selected.isEmpty() ? nullptr : selected.first();
     if (!slider)
         return;
-    chkBorder->setChecked(slider->Border());
-    txtValue->setText(QString::number(slider->Value()));
-    txtMax->setText(QString::number(slider->Max()));
-    txtMin->setText(QString::number(slider->Min()));
-    CbDegradeMode->setCurrentIndex(slider->DegradeMode() == Variateur::horizontal ? 0 : 1);
+    d->chkBorder->setChecked(slider->Border());
+    d->txtValue->setText(QString::number(slider->Value()));
+    d->txtMax->setText(QString::number(slider->Max()));
+    d->txtMin->setText(QString::number(slider->Min()));
+    d->CbDegradeMode->setCurrentIndex(slider->DegradeMode() == Variateur::horizontal ? 0 : 1);
     for (int i = 0; i < int(kWidths.size()); ++i) {
         if (slider->ButtonWidth() == kWidths[i])
-            CbEB->setCurrentIndex(i);
+            d->CbEB->setCurrentIndex(i);
     }
 }
 
 Status Gestion::ApplyChanges()
 {
-    Variateur* slider = m_selected.isEmpty() ? nullptr : m_selected.first().data();
+    Variateur* slider = d->selected.isEmpty() ? nullptr : d->selected.first().data();
     if (!slider)
         return {};
     const std::function<Status()> steps[] = {
-        [&] { return slider->setBorder(chkBorder->isChecked()); },
-        [&] { return writeNumber(txtValue, "Value", [&](short v) { return slider->setValue(v); }); },
-        [&] { return writeNumber(txtMax, "Max", [&](short v) { return slider->setMax(v); }); },
-        [&] { return writeNumber(txtMin, "Min", [&](short v) { return slider->setMin(v); }); },
+        [&] { return slider->setBorder(d->chkBorder->isChecked()); },
+        [&] { return writeNumber(d->txtValue, "Value", [&](short v) { return slider->setValue(v); }); },
+        [&] { return writeNumber(d->txtMax, "Max", [&](short v) { return slider->setMax(v); }); },
+        [&] { return writeNumber(d->txtMin, "Min", [&](short v) { return slider->setMin(v); }); },
         [&] {
-            const int index = CbEB->currentIndex();
+            const int index = d->CbEB->currentIndex();
             if (index < 0 || index >= int(kWidths.size()))
                 return Status {};
             return slider->setButtonWidth(Variateur::BWidth(kWidths[index]));
         },
         [&] {
-            const int index = CbDegradeMode->currentIndex();
+            const int index = d->CbDegradeMode->currentIndex();
             if (index != 0 && index != 1)
                 return Status {};
             return slider->setDegradeMode(Variateur::Pos(index));

@@ -1,5 +1,7 @@
 #include <sarv/MessageSink.h>
 
+#include <sarv/Library.h>
+
 #include <QMessageBox>
 
 namespace sarv {
@@ -36,7 +38,7 @@ void MessageSink::install(MessageSink* sink)
 
 QString MessageSink::defaultTitle()
 {
-    return QStringLiteral("Sarv");
+    return libraryName();
 }
 
 } // namespace sarv

@@ -6,7 +6,9 @@
 #include <sarv/PropertyBag.h>
 
 #include "PropertyConversion.h"
+#include "VariateurPrivate.h"
 
+#include <QMetaClassInfo>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -68,114 +70,140 @@ bool load(const PropertyBag& bag, const QString& key, const QVariant& fallback, 
 
 Variateur::Variateur(QWidget* parent)
     : QWidget(parent)
+    , d(std::make_unique<VariateurPrivate>(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     Refresh();
 }
 
-Status Variateur::accepted(const char* name)
+Variateur::~Variateur() = default;
+
+Status VariateurPrivate::accepted(const char* name)
 {
-    Q_EMIT propertyChanged(QString::fromLatin1(name));
-    return Refresh();
+    Q_EMIT q->propertyChanged(QString::fromLatin1(name));
+    return q->Refresh();
 }
 
-Status Variateur::setColour(uint& field, uint colour, const char* name)
+Status VariateurPrivate::setColour(uint& field, uint colour, const char* name)
 {
     field = colour;
     return accepted(name);
 }
 
+uint Variateur::Backcolor() const { return d->backcolor; }
+uint Variateur::BorderColorUp() const { return d->borderColorUp; }
+uint Variateur::BorderColorDown() const { return d->borderColorDown; }
+uint Variateur::ForeColorMin1() const { return d->foreColorMin1; }
+uint Variateur::ForeColorMin2() const { return d->foreColorMin2; }
+uint Variateur::ForeColorMax1() const { return d->foreColorMax1; }
+uint Variateur::ForeColorMax2() const { return d->foreColorMax2; }
+short Variateur::Min() const { return d->min; }
+short Variateur::Max() const { return d->max; }
+short Variateur::Value() const { return d->value; }
+Variateur::Pos Variateur::DegradeMode() const { return d->degradeMode; }
+Variateur::BWidth Variateur::ButtonWidth() const { return d->buttonWidth; }
+uint Variateur::ButtonColor() const { return d->buttonColor; }
+bool Variateur::Border() const { return d->border; }
+const QImage& Variateur::face() const { return d->face; }
+
+QStringList Variateur::propertyPages()
+{
+    const QMetaObject& meta = staticMetaObject;
+    const int index = meta.indexOfClassInfo("PropertyPages");
+    return QString::fromLatin1(meta.classInfo(index).value()).split(QLatin1Char(';'));
+}
+
 Status Variateur::setBackcolor(uint colour)
 {
-    return setColour(m_backcolor, colour, "Backcolor");
+    return d->setColour(d->backcolor, colour, "Backcolor");
 }
 
 Status Variateur::setBorderColorUp(uint colour)
 {
-    return setColour(m_borderColorUp, colour, "BorderColorUp");
+    return d->setColour(d->borderColorUp, colour, "BorderColorUp");
 }
 
 Status Variateur::setBorderColorDown(uint colour)
 {
-    return setColour(m_borderColorDown, colour, "BorderColorDown");
+    return d->setColour(d->borderColorDown, colour, "BorderColorDown");
 }
 
 Status Variateur::setForeColorMin1(uint colour)
 {
-    return setColour(m_foreColorMin1, colour, "ForeColorMin1");
+    return d->setColour(d->foreColorMin1, colour, "ForeColorMin1");
 }
 
 Status Variateur::setForeColorMin2(uint colour)
 {
-    return setColour(m_foreColorMin2, colour, "ForeColorMin2");
+    return d->setColour(d->foreColorMin2, colour, "ForeColorMin2");
 }
 
 Status Variateur::setForeColorMax1(uint colour)
 {
-    return setColour(m_foreColorMax1, colour, "ForeColorMax1");
+    return d->setColour(d->foreColorMax1, colour, "ForeColorMax1");
 }
 
 Status Variateur::setForeColorMax2(uint colour)
 {
-    return setColour(m_foreColorMax2, colour, "ForeColorMax2");
+    return d->setColour(d->foreColorMax2, colour, "ForeColorMax2");
 }
 
 Status Variateur::setMin(short value)
 {
-    if (value > m_max) {
+    if (value > d->max) {
         MessageSink::current().showMessage(this, kMinMessage, kErrorTitle,
                                            MessageSink::Icon::Error);
         return {};
     }
-    m_min = value;
-    return accepted("Min");
+    d->min = value;
+    return d->accepted("Min");
 }
 
 Status Variateur::setMax(short value)
 {
-    if (value < m_min) {
+    if (value < d->min) {
         MessageSink::current().showMessage(this, kMaxMessage, kErrorTitle,
                                            MessageSink::Icon::Error);
         return {};
     }
-    m_max = value;
-    return accepted("Max");
+    d->max = value;
+    return d->accepted("Max");
 }
 
 Status Variateur::setValue(short value)
 {
-    if (value < m_min || value > m_max) {
+    if (value < d->min || value > d->max) {
         MessageSink::current().showMessage(this, kValueMessage, MessageSink::defaultTitle(),
                                            MessageSink::Icon::None);
         return {};
     }
-    m_value = value;
+    d->value = value;
     // Change comes first, so that a handler already reads the new value.
     Q_EMIT Change();
-    return accepted("Value");
+    return d->accepted("Value");
 }
 
 Status Variateur::setDegradeMode(Pos mode)
 {
-    m_degradeMode = mode;
-    return accepted("DegradeMode");
+    d->degradeMode = mode;
+    return d->accepted("DegradeMode");
 }
 
 Status Variateur::setButtonWidth(BWidth width)
 {
-    m_buttonWidth = width;
-    return accepted("ButtonWidth");
+    d->buttonWidth = width;
+    return d->accepted("ButtonWidth");
 }
 
 Status Variateur::setButtonColor(uint colour)
 {
-    return setColour(m_buttonColor, colour, "ButtonColor");
+    return d->setColour(d->buttonColor, colour, "ButtonColor");
 }
 
 Status Variateur::setBorder(bool border)
 {
-    m_border = border;
-    return accepted("Border");
+    d->border = border;
+    return d->accepted("Border");
 }
 
 QVariant Variateur::Hwnd() const
@@ -186,65 +214,65 @@ QVariant Variateur::Hwnd() const
 FaceState Variateur::faceState() const
 {
     FaceState state;
-    state.backcolor = m_backcolor;
-    state.borderColorUp = m_borderColorUp;
-    state.borderColorDown = m_borderColorDown;
-    state.foreColorMin1 = m_foreColorMin1;
-    state.foreColorMin2 = m_foreColorMin2;
-    state.foreColorMax1 = m_foreColorMax1;
-    state.foreColorMax2 = m_foreColorMax2;
-    state.min = m_min;
-    state.max = m_max;
-    state.value = m_value;
-    state.degradeMode = m_degradeMode;
-    state.buttonWidth = m_buttonWidth;
-    state.border = m_border;
+    state.backcolor = d->backcolor;
+    state.borderColorUp = d->borderColorUp;
+    state.borderColorDown = d->borderColorDown;
+    state.foreColorMin1 = d->foreColorMin1;
+    state.foreColorMin2 = d->foreColorMin2;
+    state.foreColorMax1 = d->foreColorMax1;
+    state.foreColorMax2 = d->foreColorMax2;
+    state.min = d->min;
+    state.max = d->max;
+    state.value = d->value;
+    state.degradeMode = d->degradeMode;
+    state.buttonWidth = d->buttonWidth;
+    state.border = d->border;
     return state;
 }
 
 Status Variateur::Refresh()
 {
-    if (m_face.size() != size())
-        m_face = QImage(size(), QImage::Format_RGB32);
-    const Status status = renderFace(m_face, faceState());
+    if (d->face.size() != size())
+        d->face = QImage(size(), QImage::Format_RGB32);
+    const Status status = renderFace(d->face, faceState());
     update();
     return status;
 }
 
 Status Variateur::InitProperties()
 {
-    m_backcolor = 0;
-    m_borderColorUp = RGB(200, 200, 200);
-    m_borderColorDown = RGB(127, 127, 127);
-    m_foreColorMin1 = RGB(0, 255, 0);
-    m_foreColorMin2 = 0;
-    m_foreColorMax1 = RGB(255, 0, 0);
-    m_foreColorMax2 = 0;
-    m_value = 0;
-    m_min = 0;
-    m_max = 10;
-    m_degradeMode = horizontal;
+    d->backcolor = 0;
+    d->borderColorUp = RGB(200, 200, 200);
+    d->borderColorDown = RGB(127, 127, 127);
+    d->foreColorMin1 = RGB(0, 255, 0);
+    d->foreColorMin2 = 0;
+    d->foreColorMax1 = RGB(255, 0, 0);
+    d->foreColorMax2 = 0;
+    d->value = 0;
+    d->min = 0;
+    d->max = 10;
+    d->degradeMode = horizontal;
     return setButtonWidth(Normal);
 }
 
 bool Variateur::ReadProperties(const PropertyBag& bag, QString* error)
 {
     using namespace conversion;
-    const bool loaded = load(bag, kBackcolor, 0u, toColour, m_backcolor, error)
-        && load(bag, kBorderColorUp, kDefaultBorderColorUp, toColour, m_borderColorUp, error)
-        && load(bag, kBorderColorDown, kDefaultBorderColorDown, toColour, m_borderColorDown,
+    const bool loaded = load(bag, kBackcolor, 0u, toColour, d->backcolor, error)
+        && load(bag, kBorderColorUp, kDefaultBorderColorUp, toColour, d->borderColorUp, error)
+        && load(bag, kBorderColorDown, kDefaultBorderColorDown, toColour, d->borderColorDown,
                 error)
-        && load(bag, kForeColorMin1, kDefaultForeColorMin1, toColour, m_foreColorMin1, error)
-        && load(bag, kForeColorMin2, 0u, toColour, m_foreColorMin2, error)
-        && load(bag, kForeColorMax1, kDefaultForeColorMax1, toColour, m_foreColorMax1, error)
-        && load(bag, kForeColorMax2, 0u, toColour, m_foreColorMax2, error)
-        && load(bag, kDegradeMode, 0, toInt32, m_degradeMode, error)
-        && load(bag, kMin, 0, toShort, m_min, error)
-        && load(bag, kMax, kDefaultMax, toShort, m_max, error)
-        && load(bag, kValue, 0, toShort, m_value, error)
-        && load(bag, kButtonWidth, int(Normal), toInt32, m_buttonWidth, error)
-        && load(bag, kButtonColor, kDefaultButtonColor, toColour, m_buttonColor, error)
-        && load(bag, kBorder, true, toBoolean, m_border, error);
+        && load(bag, kForeColorMin1, kDefaultForeColorMin1, toColour, d->foreColorMin1, error)
+        && load(bag, kForeColorMin2, 0u, toColour, d->foreColorMin2, error)
+        && load(bag, kForeColorMax1, kDefaultForeColorMax1, toColour, d->foreColorMax1, error)
+        && load(bag, kForeColorMax2, 0u, toColour, d->foreColorMax2, error)
+        && load(bag, kDegradeMode, 0, toInt32, d->degradeMode, error)
+        && load(bag, kMin, 0, toShort, d->min, error)
+        && load(bag, kMax, kDefaultMax, toShort, d->max, error)
+        && load(bag, kValue, 0, toShort, d->value, error)
+        && load(bag, kButtonWidth, int(Normal), toInt32, d->buttonWidth, error)
+        && load(bag, kButtonColor, kDefaultButtonColor, toColour, d->buttonColor, error)
+        && load(bag, kBorder, true, toBoolean, d->border, error);
     if (!loaded)
         return false;
     const Status status = Refresh();
@@ -255,20 +283,20 @@ bool Variateur::ReadProperties(const PropertyBag& bag, QString* error)
 
 void Variateur::WriteProperties(PropertyBag& bag) const
 {
-    bag.write(kBackcolor, m_backcolor, 0u);
-    bag.write(kBorderColorUp, m_borderColorUp, kDefaultBorderColorUp);
-    bag.write(kBorderColorDown, m_borderColorDown, kDefaultBorderColorDown);
-    bag.write(kForeColorMin1, m_foreColorMin1, kDefaultForeColorMin1);
-    bag.write(kForeColorMin2, m_foreColorMin2, 0u);
-    bag.write(kForeColorMax1, m_foreColorMax1, kDefaultForeColorMax1);
-    bag.write(kForeColorMax2, m_foreColorMax2, 0u);
-    bag.write(kDegradeMode, int(m_degradeMode), 0);
-    bag.write(kMin, int(m_min), 0);
-    bag.write(kMax, int(m_max), int(kDefaultMax));
-    bag.write(kValue, int(m_value), 0);
-    bag.write(kButtonWidth, int(m_buttonWidth), int(Normal));
-    bag.write(kButtonColor, m_buttonColor);
-    bag.write(kBorder, m_border, true);
+    bag.write(kBackcolor, d->backcolor, 0u);
+    bag.write(kBorderColorUp, d->borderColorUp, kDefaultBorderColorUp);
+    bag.write(kBorderColorDown, d->borderColorDown, kDefaultBorderColorDown);
+    bag.write(kForeColorMin1, d->foreColorMin1, kDefaultForeColorMin1);
+    bag.write(kForeColorMin2, d->foreColorMin2, 0u);
+    bag.write(kForeColorMax1, d->foreColorMax1, kDefaultForeColorMax1);
+    bag.write(kForeColorMax2, d->foreColorMax2, 0u);
+    bag.write(kDegradeMode, int(d->degradeMode), 0);
+    bag.write(kMin, int(d->min), 0);
+    bag.write(kMax, int(d->max), int(kDefaultMax));
+    bag.write(kValue, int(d->value), 0);
+    bag.write(kButtonWidth, int(d->buttonWidth), int(Normal));
+    bag.write(kButtonColor, d->buttonColor);
+    bag.write(kBorder, d->border, true);
 }
 
 void Variateur::paintEvent(QPaintEvent*)
@@ -276,7 +304,7 @@ void Variateur::paintEvent(QPaintEvent*)
     // The face is drawn in widget pixels; on a scaled screen it is enlarged as a
     // whole, without smoothing.
     QPainter painter(this);
-    painter.drawImage(rect(), m_face);
+    painter.drawImage(rect(), d->face);
 }
 
 void Variateur::resizeEvent(QResizeEvent* event)
@@ -285,35 +313,35 @@ void Variateur::resizeEvent(QResizeEvent* event)
     Refresh();
 }
 
-void Variateur::pointerAt(double x)
+void VariateurPrivate::pointerAt(double x)
 {
-    const double W = width() - 1;
-    if (const auto value = mapPointer(W, x, m_min, m_max, m_value)) {
-        m_value = *value;
-        Refresh(); // a thumb that cannot be placed leaves the face without it
-        Q_EMIT Change();
+    const double W = q->width() - 1;
+    if (const auto mapped = mapPointer(W, x, min, max, value)) {
+        value = *mapped;
+        q->Refresh(); // a thumb that cannot be placed leaves the face without it
+        Q_EMIT q->Change();
     }
 }
 
 void Variateur::mousePressEvent(QMouseEvent* event)
 {
-    m_pressedButton = event->button();
+    d->pressedButton = event->button();
     if (event->buttons() == Qt::LeftButton)
-        pointerAt(event->position().x());
+        d->pointerAt(event->position().x());
 }
 
 void Variateur::mouseMoveEvent(QMouseEvent* event)
 {
     if (event->buttons() == Qt::LeftButton)
-        pointerAt(event->position().x());
+        d->pointerAt(event->position().x());
 }
 
 void Variateur::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = event->button() == m_pressedButton
+    const bool click = event->button() == d->pressedButton
         && (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
         && rect().contains(event->position().toPoint());
-    m_pressedButton = Qt::NoButton;
+    d->pressedButton = Qt::NoButton;
     if (click)
         Q_EMIT Click();
 }

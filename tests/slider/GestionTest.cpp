@@ -25,11 +25,11 @@ void type(QLineEdit* field, const QString& text)
 TEST(Gestion, ListsAndLoading)
 {
     Gestion page;
-    EXPECT_EQ(page.CbDegradeMode->itemText(0), QStringLiteral("0 - Horizontal"));
-    EXPECT_EQ(page.CbDegradeMode->itemText(1), QStringLiteral("1 - Vertical"));
-    EXPECT_EQ(page.CbEB->itemText(0), QStringLiteral("20 - Large"));
-    EXPECT_EQ(page.CbEB->itemText(1), QStringLiteral("10 - Normal"));
-    EXPECT_EQ(page.CbEB->itemText(2), QStringLiteral("5 - Small"));
+    EXPECT_EQ(page.CbDegradeMode()->itemText(0), QStringLiteral("0 - Horizontal"));
+    EXPECT_EQ(page.CbDegradeMode()->itemText(1), QStringLiteral("1 - Vertical"));
+    EXPECT_EQ(page.CbEB()->itemText(0), QStringLiteral("20 - Large"));
+    EXPECT_EQ(page.CbEB()->itemText(1), QStringLiteral("10 - Normal"));
+    EXPECT_EQ(page.CbEB()->itemText(2), QStringLiteral("5 - Small"));
 
     auto first = placedSlider();
     first->setBorder(true);
@@ -40,18 +40,18 @@ TEST(Gestion, ListsAndLoading)
     first->setDegradeMode(Variateur::Pos(2));
     auto second = placedSlider();
     page.SelectionChanged({ first.get(), second.get() });
-    EXPECT_TRUE(page.chkBorder->isChecked());
-    EXPECT_EQ(page.txtMin->text(), QStringLiteral("20"));
-    EXPECT_EQ(page.txtMax->text(), QStringLiteral("30"));
-    EXPECT_EQ(page.txtValue->text(), QStringLiteral("25"));
-    EXPECT_EQ(page.CbDegradeMode->currentIndex(), 1); // any mode but 0 shows as vertical
-    EXPECT_EQ(page.CbEB->currentIndex(), 2);
+    EXPECT_TRUE(page.chkBorder()->isChecked());
+    EXPECT_EQ(page.txtMin()->text(), QStringLiteral("20"));
+    EXPECT_EQ(page.txtMax()->text(), QStringLiteral("30"));
+    EXPECT_EQ(page.txtValue()->text(), QStringLiteral("25"));
+    EXPECT_EQ(page.CbDegradeMode()->currentIndex(), 1); // any mode but 0 shows as vertical
+    EXPECT_EQ(page.CbEB()->currentIndex(), 2);
     EXPECT_FALSE(page.Changed()); // loading is not an edit
 
     // A width the list does not hold leaves the list as it was.
     second->setButtonWidth(Variateur::BWidth(7));
     page.SelectionChanged({ second.get() });
-    EXPECT_EQ(page.CbEB->currentIndex(), 2);
+    EXPECT_EQ(page.CbEB()->currentIndex(), 2);
     EXPECT_TRUE(page.ApplyChanges().ok());
     EXPECT_EQ(second->ButtonWidth(), Variateur::Small);
 }
@@ -69,9 +69,9 @@ TEST(Gestion, ApplyWritesInOrderAndOnlyTheFirstSlider)
     QStringList names;
     QObject::connect(slider.get(), &Variateur::propertyChanged,
                      [&](const QString& name) { names << name; });
-    type(page.txtMin, QStringLiteral("0"));
-    type(page.txtMax, QStringLiteral("10"));
-    type(page.txtValue, QStringLiteral("5"));
+    type(page.txtMin(), QStringLiteral("0"));
+    type(page.txtMax(), QStringLiteral("10"));
+    type(page.txtValue(), QStringLiteral("5"));
     EXPECT_TRUE(page.Changed());
 
     EXPECT_TRUE(page.ApplyChanges().ok());
@@ -93,10 +93,10 @@ TEST(Gestion, TextThatIsNotA16BitNumberStopsTheApply)
         auto slider = placedSlider();
         Gestion page;
         page.SelectionChanged({ slider.get() });
-        page.chkBorder->setChecked(true);
-        type(page.txtValue, QStringLiteral("4"));
-        type(page.txtMax, QString::fromLatin1(text));
-        type(page.txtMin, QStringLiteral("-3"));
+        page.chkBorder()->setChecked(true);
+        type(page.txtValue(), QStringLiteral("4"));
+        type(page.txtMax(), QString::fromLatin1(text));
+        type(page.txtMin(), QStringLiteral("-3"));
         const Status status = page.ApplyChanges();
         EXPECT_FALSE(status.ok()) << text;
         EXPECT_FALSE(status.error().isEmpty());

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <sarv/Status.h>
+#include <sarv/Variateur.h>
 #include <sarv/sarv_export.h>
 
 #include <QList>
-#include <QPointer>
 #include <QWidget>
+
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -14,50 +16,53 @@ class QLineEdit;
 
 namespace sarv {
 
-class Variateur;
+class GestionPrivate;
 
 // The property page "Gestion" of Variateur: edits Min, Max, Value, Border,
 // DegradeMode and ButtonWidth of the first selected slider. A host shows it and
 // calls SelectionChanged when the selection changes and ApplyChanges when the
 // user confirms; the page writes through the slider's setters, in a fixed
-// order, so that their checks, messages and events apply.
+// order, so that their checks, messages and events apply. Both are invocable
+// by name, for hosts that open the page through createControl("Sarv.Gestion").
 class SARV_EXPORT Gestion : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(bool Changed READ Changed WRITE setChanged NOTIFY changedChanged)
+    Q_CLASSINFO("ClassName", "Sarv.Gestion")
 public:
     // Builds the page and fills its two lists (the Initialize step).
     explicit Gestion(QWidget* parent = nullptr);
+    ~Gestion() override;
 
     // Loads the fields from the first slider of selected.
-    void SelectionChanged(const QList<Variateur*>& selected);
+    Q_INVOKABLE void SelectionChanged(const QList<sarv::Variateur*>& selected);
     // Writes the fields to the first selected slider: Border, Value, Max, Min,
     // ButtonWidth, DegradeMode. A text that is not a 16-bit whole number, or a
     // setter that fails, stops there with the error; earlier steps stay applied.
-    Status ApplyChanges();
+    Q_INVOKABLE sarv::Status ApplyChanges();
 
     // Set by every edit of the user; the host enables its Apply button on it.
-    bool Changed() const { return m_changed; }
+    bool Changed() const;
     void setChanged(bool changed);
 
-    QLabel* lblMin = nullptr;
-    QLineEdit* txtMin = nullptr;
-    QLabel* lblMax = nullptr;
-    QLineEdit* txtMax = nullptr;
-    QLabel* lblValue = nullptr;
-    QLineEdit* txtValue = nullptr;
-    QCheckBox* chkBorder = nullptr;
-    QLabel* Label1 = nullptr;
-    QComboBox* CbDegradeMode = nullptr;
-    QLabel* Label2 = nullptr;
-    QComboBox* CbEB = nullptr;
+    // The page's controls, under their published names.
+    QLabel* lblMin() const;
+    QLineEdit* txtMin() const;
+    QLabel* lblMax() const;
+    QLineEdit* txtMax() const;
+    QLabel* lblValue() const;
+    QLineEdit* txtValue() const;
+    QCheckBox* chkBorder() const;
+    QLabel* Label1() const;
+    QComboBox* CbDegradeMode() const;
+    QLabel* Label2() const;
+    QComboBox* CbEB() const;
 
 Q_SIGNALS:
     void changedChanged(bool changed);
 
 private:
-    void markChanged();
-
-    QList<QPointer<Variateur>> m_selected;
-    bool m_changed = false;
+    friend class GestionPrivate;
+    const std::unique_ptr<GestionPrivate> d;
 };
 
 } // namespace sarv

@@ -2,12 +2,20 @@
 
 #include <sarv/sarv_export.h>
 
+#include <QMetaType>
+#include <QObject>
 #include <QString>
 
 namespace sarv {
 
 // Outcome of an operation that can fail without throwing: ok, or an error text.
+// A gadget, so that a host calling the library by name (Refresh through
+// QMetaObject::invokeMethod) reads "ok" and "error" as properties of the value
+// it gets back.
 class SARV_EXPORT Status {
+    Q_GADGET
+    Q_PROPERTY(bool ok READ ok)
+    Q_PROPERTY(QString error READ error)
 public:
     Status() = default;
     static Status failure(const QString& error);
@@ -21,3 +29,5 @@ private:
 };
 
 } // namespace sarv
+
+Q_DECLARE_METATYPE(sarv::Status)

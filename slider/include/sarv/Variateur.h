@@ -5,12 +5,16 @@
 #include <sarv/sarv_export.h>
 
 #include <QImage>
+#include <QStringList>
 #include <QVariant>
 #include <QWidget>
+
+#include <memory>
 
 namespace sarv {
 
 class PropertyBag;
+class VariateurPrivate;
 
 // The slider control "Sarv.Variateur": a horizontal track with a gradient face
 // whose colours follow the value, an optional 3-D border and a shaded thumb.
@@ -64,6 +68,11 @@ class SARV_EXPORT Variateur : public QWidget {
     Q_CLASSINFO("Border", "Renvoie ou défini une valeur qui détermine si la bordure du controle "
                           "est tracée")
     Q_CLASSINFO("Refresh", "Cette méthode actualise le controle au cas où il y aurai un problème")
+    // Hosts that create controls and pages by class name: this control's name,
+    // and its property pages in the order a designer shows them (Gestion, then
+    // the host's standard colour page).
+    Q_CLASSINFO("ClassName", "Sarv.Variateur")
+    Q_CLASSINFO("PropertyPages", "Sarv.Gestion;StandardColor")
 
 public:
     // Direction of the gradient bands. Any other value draws no gradient.
@@ -75,41 +84,48 @@ public:
 
     // Creates the control with every property unset and paints it once.
     explicit Variateur(QWidget* parent = nullptr);
+    ~Variateur() override;
 
-    uint Backcolor() const { return m_backcolor; }
+    uint Backcolor() const;
     Status setBackcolor(uint colour);
-    uint BorderColorUp() const { return m_borderColorUp; }
+    uint BorderColorUp() const;
     Status setBorderColorUp(uint colour);
-    uint BorderColorDown() const { return m_borderColorDown; }
+    uint BorderColorDown() const;
     Status setBorderColorDown(uint colour);
-    uint ForeColorMin1() const { return m_foreColorMin1; }
+    uint ForeColorMin1() const;
     Status setForeColorMin1(uint colour);
-    uint ForeColorMin2() const { return m_foreColorMin2; }
+    uint ForeColorMin2() const;
     Status setForeColorMin2(uint colour);
-    uint ForeColorMax1() const { return m_foreColorMax1; }
+    uint ForeColorMax1() const;
     Status setForeColorMax1(uint colour);
-    uint ForeColorMax2() const { return m_foreColorMax2; }
+    uint ForeColorMax2() const;
     Status setForeColorMax2(uint colour);
-    short Min() const { return m_min; }
+    short Min() const;
     Status setMin(short value);
-    short Max() const { return m_max; }
+    short Max() const;
     Status setMax(short value);
-    short Value() const { return m_value; }
+    short Value() const;
     Status setValue(short value);
-    Pos DegradeMode() const { return m_degradeMode; }
+    Pos DegradeMode() const;
     Status setDegradeMode(Pos mode);
-    BWidth ButtonWidth() const { return m_buttonWidth; }
+    BWidth ButtonWidth() const;
     Status setButtonWidth(BWidth width);
     // Stored and saved; the thumb itself is always drawn in yellow, RGB(255, 255, 0).
-    uint ButtonColor() const { return m_buttonColor; }
+    uint ButtonColor() const;
     Status setButtonColor(uint colour);
-    bool Border() const { return m_border; }
+    bool Border() const;
     Status setBorder(bool border);
     // The native handle of the window the control draws in, as a 32-bit integer.
     QVariant Hwnd() const;
 
     // Repaints the whole face into the retained image and schedules its display.
-    Status Refresh();
+    // Invocable by name; the returned Status says whether the thumb could be
+    // placed.
+    Q_INVOKABLE sarv::Status Refresh();
+
+    // The class names of the property pages, as the "PropertyPages" class info
+    // lists them: "Sarv.Gestion" (created by createControl) then "StandardColor".
+    static QStringList propertyPages();
 
     // Defaults of a newly placed control: no border, horizontal gradient from
     // green to black at Min and red to black at Max, range 0..10, thumb Normal.
@@ -123,7 +139,7 @@ public:
     void WriteProperties(PropertyBag& bag) const;
 
     // The face as last painted, one image pixel per widget pixel.
-    const QImage& face() const { return m_face; }
+    const QImage& face() const;
     FaceState faceState() const;
 
 Q_SIGNALS:
@@ -142,27 +158,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    Status accepted(const char* name);
-    Status setColour(uint& field, uint colour, const char* name);
-    void pointerAt(double x);
-
-    uint m_backcolor = 0;
-    uint m_borderColorUp = 0;
-    uint m_borderColorDown = 0;
-    uint m_foreColorMin1 = 0;
-    uint m_foreColorMin2 = 0;
-    uint m_foreColorMax1 = 0;
-    uint m_foreColorMax2 = 0;
-    short m_min = 0;
-    short m_max = 0;
-    short m_value = 0;
-    Pos m_degradeMode = horizontal;
-    BWidth m_buttonWidth = BWidth(0);
-    uint m_buttonColor = 0;
-    bool m_border = false;
-
-    QImage m_face;
-    Qt::MouseButton m_pressedButton = Qt::NoButton;
+    friend class VariateurPrivate;
+    const std::unique_ptr<VariateurPrivate> d;
 };
 
 } // namespace sarv
