@@ -25,7 +25,7 @@ bench: build
 install: build
 	cmake --install $(BUILD)
 
-# The Debian packages velkor-player, libsarv1 and libsarv-dev, in $(BUILD)/packages.
+# The Debian packages velkor-player, libsarv2 and libsarv-dev, in $(BUILD)/packages.
 package: build
 	cd $(BUILD) && cpack
 

@@ -4,9 +4,9 @@
 #
 #   component    package        holds
 #   Player       velkor-player  program, menu entry, icon, metainfo, man page
-#   Runtime      libsarv1       libsarv.so.1
+#   Runtime      libsarv2       libsarv.so.2
 #   Development  libsarv-dev    headers, libsarv.so, the CMake package Sarv
-#   Designer     libsarv-dev    the slider's Qt Designer plugin, once it is built
+#   Designer     libsarv-dev    the slider's Qt Designer plugin
 #
 # A component that is not in this table stops the configuration, so a new
 # install rule cannot silently fall out of the packages. Rules without a
@@ -14,7 +14,7 @@
 # repeats them under their package's component.
 set(VELKOR_PACKAGE_OF_COMPONENT
   Player      velkor-player
-  Runtime     libsarv1
+  Runtime     libsarv2
   Development libsarv-dev
   Designer    libsarv-dev)
 
@@ -61,6 +61,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Library dependencies are read from the binaries by dpkg-shlibdeps. It finds
 # libsarv in its own package's staging tree, whose place cpack only knows when
 # it runs (cpack -B moves it): DebianPackageRun.cmake sets it then.
+# The library package is named after its SONAME (libsarv.so.2: libsarv2).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(VELKOR_PACKAGE_LIBDIR ${CMAKE_INSTALL_LIBDIR})
 configure_file(${CMAKE_CURRENT_LIST_DIR}/DebianPackageRun.cmake.in
@@ -75,7 +76,7 @@ set(exactVersion "(= ${PROJECT_VERSION})")
 set(CPACK_DEBIAN_VELKOR-PLAYER_PACKAGE_NAME velkor-player)
 set(CPACK_DEBIAN_VELKOR-PLAYER_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_VELKOR-PLAYER_PACKAGE_DEPENDS
-  "libsarv1 ${exactVersion}, qt6-qpa-plugins, qt6-translations-l10n, fluid-soundfont-gm | timgm6mb-soundfont")
+  "libsarv2 ${exactVersion}, qt6-qpa-plugins, qt6-translations-l10n, fluid-soundfont-gm | timgm6mb-soundfont")
 set(CPACK_DEBIAN_VELKOR-PLAYER_PACKAGE_RECOMMENDS "libgl1-mesa-dri")
 set(CPACK_DEBIAN_VELKOR-PLAYER_DESCRIPTION
 "media player with a French user interface
@@ -84,32 +85,35 @@ saved and loaded as .lst files, plays it in order or at random, seeks, sets
 volume and left/right balance, sizes the video, and remembers the playlist and
 its options between runs. The desktop's media keys and MPRIS clients drive it.")
 
-set(CPACK_DEBIAN_LIBSARV1_PACKAGE_NAME libsarv1)
-set(CPACK_DEBIAN_LIBSARV1_PACKAGE_SECTION libs)
-# The shlibs file lets programs built against libsarv depend on libsarv1 at
-# least at the version they were built with (only libsarv1 holds a library with
+get_target_property(sarvDescription sarv SARV_DESCRIPTION)
+set(CPACK_DEBIAN_LIBSARV2_PACKAGE_NAME libsarv2)
+set(CPACK_DEBIAN_LIBSARV2_PACKAGE_SECTION libs)
+# The shlibs file lets programs built against libsarv depend on libsarv2 at
+# least at the version they were built with (only libsarv2 holds a library with
 # a SONAME). The linker cache is refreshed through dpkg's ldconfig trigger.
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
-set(CPACK_DEBIAN_LIBSARV1_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/libsarv1/triggers)
-set(CPACK_DEBIAN_LIBSARV1_DESCRIPTION
+set(CPACK_DEBIAN_LIBSARV2_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/libsarv2/triggers)
+set(CPACK_DEBIAN_LIBSARV2_DESCRIPTION
 "Sarv slider control library for Qt 6 Widgets
-Sarv provides Variateur, a horizontal slider whose gradient face follows its
-value, with an optional 3-D border and a shaded thumb, and Gestion, its
-property page. Any Qt 6 Widgets application can create it by class name
-(Sarv.Variateur) through the library's control factory.
+${sarvDescription}: Sarv provides Variateur, a horizontal slider whose
+gradient face follows its value, with an optional 3-D border and a shaded
+thumb, and Gestion, its property page. Any Qt 6 Widgets application can create
+both by class name (Sarv.Variateur, Sarv.Gestion) through the library's
+control factory.
 .
 This package contains the shared library.")
 
 set(CPACK_DEBIAN_LIBSARV-DEV_PACKAGE_NAME libsarv-dev)
 set(CPACK_DEBIAN_LIBSARV-DEV_PACKAGE_SECTION libdevel)
-set(CPACK_DEBIAN_LIBSARV-DEV_PACKAGE_DEPENDS "libsarv1 ${exactVersion}, qt6-base-dev")
+set(CPACK_DEBIAN_LIBSARV-DEV_PACKAGE_DEPENDS "libsarv2 ${exactVersion}, qt6-base-dev")
 set(CPACK_DEBIAN_LIBSARV-DEV_DESCRIPTION
 "Sarv slider control library for Qt 6 Widgets - development files
-Sarv provides Variateur, a horizontal slider whose gradient face follows its
-value, and Gestion, its property page.
+${sarvDescription}: Sarv provides Variateur, a horizontal slider whose
+gradient face follows its value, and Gestion, its property page.
 .
-This package contains the headers and the CMake package Sarv:
-find_package(Sarv) gives the target Sarv::sarv.")
+This package contains the headers, the CMake package Sarv
+(find_package(Sarv) gives the target Sarv::sarv) and the Qt Designer plugin
+that puts the slider in Designer's widget box.")
 
 include(CPack)

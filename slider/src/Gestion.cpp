@@ -15,6 +15,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <utility>
 
 namespace sarv {
 
@@ -101,6 +102,16 @@ Gestion::Gestion(QWidget* parent)
     d->CbDegradeMode = place(new QComboBox(this), 3045, 420, 2220, 315);
     d->Label2 = place(new QLabel(QStringLiteral("Epaisseur du bouton"), this), 3045, 945, 2115, 225);
     d->CbEB = place(new QComboBox(this), 3045, 1200, 2220, 315);
+
+    // Hosts find the controls by their published names.
+    const std::pair<QWidget*, const char*> named[] = {
+        { d->lblMin, "lblMin" }, { d->txtMin, "txtMin" },       { d->lblMax, "lblMax" },
+        { d->txtMax, "txtMax" }, { d->lblValue, "lblValue" },   { d->txtValue, "txtValue" },
+        { d->chkBorder, "chkBorder" }, { d->Label1, "Label1" }, { d->CbDegradeMode, "CbDegradeMode" },
+        { d->Label2, "Label2" }, { d->CbEB, "CbEB" },
+    };
+    for (const auto& [widget, name] : named)
+        widget->setObjectName(QLatin1String(name));
 
     d->CbDegradeMode->addItem(QString::number(Variateur::horizontal) + QStringLiteral(" - Horizontal"));
     d->CbDegradeMode->addItem(QString::number(Variateur::vertical) + QStringLiteral(" - Vertical"));

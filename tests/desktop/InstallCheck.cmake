@@ -18,6 +18,9 @@ set(expected
   bin/velkor-player
   include/sarv/Variateur.h
   include/sarv/ControlFactory.h
+  include/sarv/Gestion.h
+  include/sarv/Library.h
+  ${DESIGNER_PLUGIN_DIR}/libsarv-designer.so
   include/sarv/sarv_export.h
   share/applications/velkor-player.desktop
   share/icons/hicolor/scalable/apps/velkor-player.svg
@@ -27,7 +30,7 @@ foreach(f ${expected})
     message(FATAL_ERROR "missing after install: ${f}")
   endif()
 endforeach()
-file(GLOB_RECURSE libs ${prefix}/libsarv.so.1*)
+file(GLOB_RECURSE libs ${prefix}/libsarv.so.2*)
 file(GLOB_RECURSE config ${prefix}/SarvConfig.cmake)
 file(GLOB_RECURSE configVersion ${prefix}/SarvConfigVersion.cmake)
 file(GLOB_RECURSE targets ${prefix}/SarvTargets.cmake)
@@ -48,9 +51,11 @@ endif()
 # The installed program answers --version without a display.
 run(${prefix}/bin/velkor-player --version)
 
-# A project of its own finds Sarv::sarv and runs with the installed library.
+# A project of its own finds Sarv::sarv and runs with the installed library,
+# and loads the installed Designer plugin, which finds that library too.
 run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/consumer -G ${GENERATOR}
     -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release)
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/consumer)
-run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${WORK_DIR}/consumer/sarv-consumer)
+run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${WORK_DIR}/consumer/sarv-consumer
+    ${prefix}/${DESIGNER_PLUGIN_DIR}/libsarv-designer.so)
 message(STATUS "installation complete and usable")

@@ -3,7 +3,7 @@
 #   - the packages together hold exactly the files `cmake --install` puts, plus
 #     each package's copyright and changelog, so no install rule falls out of
 #     the packages or lands elsewhere in them;
-#   - dependencies were read from the binaries, and libsarv1 declares its
+#   - dependencies were read from the binaries, and libsarv2 declares its
 #     library for the programs built against it.
 # Run by CTest with -DBUILD_DIR, -DWORK_DIR and -DVERSION.
 file(REMOVE_RECURSE ${WORK_DIR})
@@ -21,7 +21,7 @@ run(out cpack --config ${BUILD_DIR}/CPackConfig.cmake -B ${debs})
 run(arch dpkg --print-architecture)
 string(STRIP "${arch}" arch)
 
-set(packages velkor-player libsarv1 libsarv-dev)
+set(packages velkor-player libsarv2 libsarv-dev)
 file(GLOB built RELATIVE ${debs} ${debs}/*.deb)
 list(SORT built)
 set(expected)
@@ -74,12 +74,12 @@ endif()
 
 # Fields read from the binaries, one row per package and dependency.
 set(dependsRows
-  "velkor-player|libsarv1 (= ${VERSION})"
+  "velkor-player|libsarv2 (= ${VERSION})"
   "velkor-player|libmpv2"
   "velkor-player|libqt6widgets6"
   "velkor-player|libqt6dbus6"
-  "libsarv1|libqt6widgets6"
-  "libsarv-dev|libsarv1 (= ${VERSION})")
+  "libsarv2|libqt6widgets6"
+  "libsarv-dev|libsarv2 (= ${VERSION})")
 foreach(row ${dependsRows})
   string(REPLACE "|" ";" row "${row}")
   list(GET row 0 p)
@@ -91,14 +91,14 @@ foreach(row ${dependsRows})
   endif()
 endforeach()
 
-set(control ${WORK_DIR}/libsarv1-control)
-run(out dpkg-deb --control ${debs}/libsarv1_${VERSION}_${arch}.deb ${control})
+set(control ${WORK_DIR}/libsarv2-control)
+run(out dpkg-deb --control ${debs}/libsarv2_${VERSION}_${arch}.deb ${control})
 file(READ ${control}/shlibs shlibs)
-if(NOT shlibs MATCHES "^libsarv 1 libsarv1 \\(>= ${VERSION}\\)")
-  message(FATAL_ERROR "libsarv1 shlibs: ${shlibs}")
+if(NOT shlibs MATCHES "^libsarv 2 libsarv2 \\(>= ${VERSION}\\)")
+  message(FATAL_ERROR "libsarv2 shlibs: ${shlibs}")
 endif()
 file(READ ${control}/triggers triggers)
 if(NOT triggers MATCHES "activate-noawait ldconfig")
-  message(FATAL_ERROR "libsarv1 triggers: ${triggers}")
+  message(FATAL_ERROR "libsarv2 triggers: ${triggers}")
 endif()
 message(STATUS "packages built and complete: ${built}")

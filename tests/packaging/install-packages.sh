@@ -11,7 +11,7 @@ debs=$1
 work=$2
 version=$3
 libdir=$4
-packages="velkor-player libsarv1 libsarv-dev"
+packages="velkor-player libsarv2 libsarv-dev"
 
 fail() {
     echo "install-packages: $*" >&2
@@ -71,7 +71,7 @@ desktop-file-validate /usr/share/applications/velkor-player.desktop \
 [ "$(man -w velkor-player)" = /usr/share/man/man1/velkor-player.1.gz ] \
     || fail "man does not find velkor-player(1)"
 # The ldconfig trigger ran: the dynamic linker knows libsarv.
-ldconfig -p | grep -q 'libsarv\.so\.1 ' || fail "libsarv.so.1 is not in the linker cache"
+ldconfig -p | grep -q 'libsarv\.so\.2 ' || fail "libsarv.so.2 is not in the linker cache"
 [ -f "/usr/$libdir/cmake/Sarv/SarvConfig.cmake" ] || fail "no CMake package Sarv"
 
 apt purge $packages || fail "apt-get purge failed"
@@ -79,7 +79,7 @@ for p in $packages; do
     ! installed "$p" || fail "$p is still installed"
     [ ! -e "/usr/share/doc/$p" ] || fail "/usr/share/doc/$p is left behind"
 done
-for f in /usr/bin/velkor-player "/usr/$libdir/libsarv.so.1" /usr/include/sarv "/usr/$libdir/cmake/Sarv" \
+for f in /usr/bin/velkor-player "/usr/$libdir/libsarv.so.2" /usr/include/sarv "/usr/$libdir/cmake/Sarv" \
          /usr/share/applications/velkor-player.desktop; do
     [ ! -e "$f" ] || fail "$f is left behind"
 done

@@ -104,7 +104,8 @@ TEST(HostByName, PropertyPagesArePublishedAndTheFirstOneOpens)
     // Everything through the meta-object, as a host without the page's header.
     ASSERT_TRUE(QMetaObject::invokeMethod(page.get(), "SelectionChanged",
                                           Q_ARG(QList<sarv::Variateur*>, { slider.get() })));
-    auto* txtMax = page->findChildren<QLineEdit*>().at(1);
+    auto* txtMax = page->findChild<QLineEdit*>(QStringLiteral("txtMax"));
+    ASSERT_NE(txtMax, nullptr);
     EXPECT_EQ(txtMax->text(), QStringLiteral("10"));
     txtMax->setText(QStringLiteral("40"));
     Q_EMIT txtMax->textEdited(txtMax->text());

@@ -122,6 +122,32 @@ TEST(PointerMapping, ClickComesAfterChangeAndOnlyOnTheControl)
     EXPECT_EQ(log, QStringList {});
 }
 
+// A double-click is two presses and releases on the control; each release
+// is a click and each press runs the mouse-down handler, so both raise their
+// events (in the end zone every press stores Max again).
+TEST(PointerMapping, DoubleClickIsTwoClicks)
+{
+    const struct {
+        double x;
+        QStringList expected;
+    } cases[] = {
+        { 42, { "Change 5", "Click", "Click" } },
+        { 95, { "Change 10", "Click", "Change 10", "Click" } },
+    };
+    for (const auto& c : cases) {
+        auto slider = placedSlider();
+        QStringList log;
+        QObject::connect(slider.get(), &Variateur::Change,
+                         [&] { log << QStringLiteral("Change %1").arg(slider->Value()); });
+        QObject::connect(slider.get(), &Variateur::Click, [&] { log << QStringLiteral("Click"); });
+        sendMouse(*slider, QEvent::MouseButtonPress, c.x, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(*slider, QEvent::MouseButtonRelease, c.x, Qt::LeftButton, Qt::NoButton);
+        sendMouse(*slider, QEvent::MouseButtonDblClick, c.x, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(*slider, QEvent::MouseButtonRelease, c.x, Qt::LeftButton, Qt::NoButton);
+        EXPECT_EQ(log, c.expected) << c.x;
+    }
+}
+
 TEST(PointerMapping, FailedRedrawStillRaisesChange)
 {
     auto slider = placedSlider();
