@@ -29,9 +29,9 @@
 namespace {
 
 // Watches for modal windows while the code under test waits on one: each one
-// that opens is handed to the handler once, which must close it. A window still
-// open a while after its turn is rejected, so that a test fails instead of
-// waiting forever.
+// that opens is handed to the handler once, which should close it. A window
+// still open after its handler has run is rejected, so that a test fails
+// instead of waiting forever.
 class ModalWatcher {
 public:
     explicit ModalWatcher(std::function<void(QWidget*)> handler)
@@ -50,13 +50,15 @@ private:
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal)
             return;
-        if (modal != m_current) {
-            m_current = modal;
-            m_ticks = 0;
+        if (!m_handed.contains(modal)) {
+            m_handed << modal;
             seen << QString::fromLatin1(modal->metaObject()->className());
             // Run outside the timer's slot: the handler may open a nested loop.
-            QTimer::singleShot(0, modal, [this, modal] { m_handler(modal); });
-        } else if (++m_ticks > 250) {
+            QTimer::singleShot(0, modal, [this, modal] {
+                m_handler(modal);
+                m_done << modal;
+            });
+        } else if (m_done.contains(modal)) {
             if (auto* dialog = qobject_cast<QDialog*>(modal))
                 dialog->reject();
         }
@@ -64,8 +66,8 @@ private:
 
     std::function<void(QWidget*)> m_handler;
     QTimer m_timer;
-    QPointer<QWidget> m_current;
-    int m_ticks = 0;
+    QList<QPointer<QWidget>> m_handed;
+    QList<QPointer<QWidget>> m_done;
 };
 
 QString textOf(QWidget* dialog, const char* name)
