@@ -15,6 +15,8 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -163,6 +165,15 @@ TEST_F(QtPromptsTest, FileAndFolderDialogsSpeakFrench)
         expected.sort();
         EXPECT_EQ(buttons, expected);
     }
+}
+
+TEST_F(QtPromptsTest, FolderTypeInTheDialogsListSpeaksFrench)
+{
+    // The "Type" column of the file list; a file's type comes from the MIME
+    // database in the default locale's language instead.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    EXPECT_EQ(QFileIconProvider().type(QFileInfo(dir.path())), QStringLiteral("Dossier"));
 }
 
 TEST_F(QtPromptsTest, MessageBoxButtonsSpeakFrench)
