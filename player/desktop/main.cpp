@@ -6,6 +6,7 @@
 #include "core/PlayerCore.h"
 #include "desktop/CommandLine.h"
 #include "desktop/DesktopIntegration.h"
+#include "desktop/QtFrench.h"
 #include "gui/Launcher.h"
 #include "engine/EngineFactory.h"
 #include "gui/frmMain.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     if (const auto exitCode = CommandLine::answerInfoRequest(argc, argv))
         return *exitCode;
     QApplication app(argc, argv);
+    QtFrench::install(app);
     // libmpv needs the C numeric locale; the user's other categories stay.
     std::setlocale(LC_NUMERIC, "C");
     // Between the splash and the main window no window is open: the program

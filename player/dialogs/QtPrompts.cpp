@@ -69,6 +69,9 @@ std::optional<Prompts::FileResult> QtPrompts::fileDialog(const FileRequest& requ
     QFileDialog dialog(ownerOr(request.owner), request.title, request.initialDir);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Saving onto an existing file replaces it without a question; the write
+    // itself is atomic, so the old file stays whole until the new one is.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, request.save);
     if (!request.defaultSuffix.isEmpty())
         dialog.setDefaultSuffix(request.defaultSuffix);
     QStringList filters;

@@ -1,32 +1,24 @@
 #include "gui/AddMenuIcons.h"
 
+#include "gui/MenuIcons.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 
 namespace {
 
-const QColor kOutline(40, 60, 90);
+// A reference, so it is never read before the other file has made the colour.
+const QColor& kOutline = MenuIcons::kOutline;
 
-// Paints on a transparent square whose coordinates run from 0 to 16 whatever
-// its size, so each picture is written once for every size.
-template <typename Draw> QImage paint(int side, Draw draw)
+QImage paint(int side, const std::function<void(QPainter&)>& draw)
 {
-    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(side / 16.0, side / 16.0);
-    draw(p);
-    return image;
+    return MenuIcons::paint(side, draw);
 }
 
 QIcon iconOf(QImage (*draw)(int))
 {
-    QIcon icon;
-    for (const int side : { 16, 24, 32, 48 })
-        icon.addPixmap(QPixmap::fromImage(draw(side)));
-    return icon;
+    return MenuIcons::iconOf(draw);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "gui/frmAbout.h"
 
+#include "gui/Logo.h"
 #include "gui/Twips.h"
 #include "gui/WindowShape.h"
 #include "gui/WindowSystem.h"
@@ -12,7 +13,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QStyle>
+#include <QPixmap>
 
 #include <algorithm>
 
@@ -102,10 +103,14 @@ void frmAbout::createControls()
                                          "border-radius: 8px; background: transparent; }"));
 
     imgIcon = place(new QLabel(VelkorFrm1), 240, 420, 480, 480);
-    const QIcon icon = QApplication::windowIcon().isNull()
-        ? style()->standardIcon(QStyle::SP_MediaPlay)
-        : QApplication::windowIcon();
-    imgIcon->setPixmap(icon.pixmap(imgIcon->size()));
+    // The splash's logo, drawn at the picture's size in device pixels.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap logo = QPixmap::fromImage(
+        Logo::image(qRound(std::min(imgIcon->width(), imgIcon->height()) * ratio)));
+    logo.setDevicePixelRatio(ratio);
+    imgIcon->setPixmap(logo);
+    imgIcon->setAlignment(Qt::AlignCenter);
+    setWindowIcon(QIcon(QPixmap::fromImage(Logo::image(64))));
 
     auto* name
         = place(verdanaLabel(QStringLiteral("Velkor Player"), VelkorFrm1), 1300, 480, 4300, 420);

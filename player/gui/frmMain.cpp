@@ -20,6 +20,7 @@
 #include "gui/VideoSizes.h"
 #include "gui/Wiring.h"
 #include "gui/frmPlayer.h"
+#include "gui/MenuIcons.h"
 #include "gui/RoundedMask.h"
 #include "gui/VelkorCheck.h"
 #include "gui/VelkorCmd.h"
@@ -103,9 +104,16 @@ void frmMain::createControls()
     Closed->setToolTip(QStringLiteral("Fermer"));
     txtTitle = place(new QLineEdit(this), 1545, 270, 3345, 210);
     txtTitle->setReadOnly(true);
+    // The scrolling title is only shown: no edit menu opens over it.
+    txtTitle->setContextMenuPolicy(Qt::NoContextMenu);
     lblpls = place(new QLabel(QStringLiteral("+"), this), 75, 450, 105, 195);
     Shape1 = place(new QFrame(this), 60, 480, 1410, 495);
     lblTime = place(new QLabel(QStringLiteral("00:00:00"), this), 120, 525, 1335, 330);
+    // The elapsed/remaining sign overlaps the frame's edge: it goes above the
+    // frame, under the time text, so it shows. It only shows: the mouse goes
+    // through it to the frame and the time text as if it were not there.
+    lblpls->stackUnder(lblTime);
+    lblpls->setAttribute(Qt::WA_TransparentForMouseEvents);
     LabVol = place(new QLabel(QStringLiteral("Volume : 10"), this), 1800, 540, 930, 180);
     LabBal = place(new QLabel(QStringLiteral("Balance"), this), 3360, 540, 600, 180);
     Check1 = place(new VelkorCmd(QStringLiteral("U"), this), 4200, 600, 330, 330);
@@ -178,23 +186,29 @@ void frmMain::createMenus()
     mnuFit->setCheckable(true);
 
     mnuBar = new QMenu(QStringLiteral("HI"), this);
-    const std::array<std::pair<const char*, const char*>, 6> shortcuts = { {
-        { "Précédent", "Ctrl+B" },
-        { "Lire", "Ctrl+P" },
-        { "Pause", "Ctrl+A" },
-        { "Arrêter", "Ctrl+S" },
-        { "Suivant", "Ctrl+N" },
-        { "Ouvrir", "Ctrl+O" },
+    struct ShortcutItem {
+        const char* caption;
+        const char* keys;
+        QIcon (*picture)();
+    };
+    const std::array<ShortcutItem, 6> shortcuts = { {
+        { "Précédent", "Ctrl+B", &MenuIcons::previous },
+        { "Lire", "Ctrl+P", &MenuIcons::play },
+        { "Pause", "Ctrl+A", &MenuIcons::pause },
+        { "Arrêter", "Ctrl+S", &MenuIcons::stop },
+        { "Suivant", "Ctrl+N", &MenuIcons::next },
+        { "Ouvrir", "Ctrl+O", &MenuIcons::open },
     } };
     for (int i = 0; i < 6; ++i) {
-        mnuShortcut[i] = mnuBar->addAction(QString::fromUtf8(shortcuts[i].first));
-        mnuShortcut[i]->setShortcut(QKeySequence(QString::fromLatin1(shortcuts[i].second)));
+        mnuShortcut[i] = mnuBar->addAction(
+            shortcuts[i].picture(), QString::fromUtf8(shortcuts[i].caption));
+        mnuShortcut[i]->setShortcut(QKeySequence(QString::fromLatin1(shortcuts[i].keys)));
     }
     mnuOnTop = mnuBar->addAction(QStringLiteral("P&remier plan"));
     mnuOnTop->setCheckable(true);
     mnuOnTop->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
     mnuAutoVCD = mnuBar->addAction(QStringLiteral("Lecture auto &VCD"));
-    mnuExit = mnuBar->addAction(QStringLiteral("&Quitter"));
+    mnuExit = mnuBar->addAction(MenuIcons::quit(), QStringLiteral("&Quitter"));
     mnuExit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
 }
 

@@ -30,7 +30,10 @@ frmPlayer::frmPlayer(frmMain& main, MediaEngine& engine)
 {
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(Twips::toPixelsX(1500), Twips::toPixelsY(1000));
+    // Only the margin round the drawing area sets a floor: the half-size item
+    // may take a small video's window down to a quarter and below.
+    setMinimumSize(Twips::toPixelsX(kDrawingMarginTwips) + 1,
+        Twips::toPixelsY(kDrawingMarginTwips) + 1);
     resize(Twips::toPixelsX(4800), Twips::toPixelsY(3600));
     if (QObject* picture = m_engine->picture()) {
         auto* area = new VideoSurface(picture, this);

@@ -1,5 +1,6 @@
 #include "gui/frmSplash.h"
 
+#include "gui/Logo.h"
 #include "gui/RoundedMask.h"
 #include "gui/VelkorPBar.h"
 
@@ -103,21 +104,8 @@ QImage frmSplash::picture(QSize size)
         p.drawEllipse(centre, 26.0 * i, 26.0 * i);
     }
 
-    // The logo: a play triangle inside a bright disc, with a "V" cut into it.
-    QRadialGradient disc(centre - QPointF(12, 12), 60);
-    disc.setColorAt(0, QColor(0x9D, 0xE7, 0x7A));
-    disc.setColorAt(1, QColor(0x24, 0x8A, 0x3E));
-    p.setBrush(disc);
-    p.setPen(QPen(QColor(0xE8, 0xF7, 0xE0), 2));
-    p.drawEllipse(centre, 44, 44);
-    QPainterPath play;
-    play.moveTo(centre + QPointF(-14, -22));
-    play.lineTo(centre + QPointF(24, 0));
-    play.lineTo(centre + QPointF(-14, 22));
-    play.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xF7, 0xFF, 0xF2));
-    p.drawPath(play);
+    // The logo: a play triangle inside a bright disc, its rim included.
+    Logo::paint(p, centre, 45);
 
     QFont title(QStringLiteral("DejaVu Sans"));
     title.setPixelSize(30);

@@ -53,6 +53,23 @@ TEST_F(VideoSizesTest, HalfSizeHalvesTheCurrentWindowEachTime)
     EXPECT_EQ(sizeInTwips(video()), QSizeF(1500, 1125));
 }
 
+TEST_F(VideoSizesTest, TwoHalvingsOfASmallVideoGiveAQuarter)
+{
+    // Window sizes in pixels, as a video's own size sets them.
+    const std::pair<QSize, QSize> cases[] = {
+        { QSize(320, 240), QSize(80, 60) },
+        { QSize(352, 288), QSize(88, 72) },
+        { QSize(160, 120), QSize(40, 30) },
+    };
+    for (const auto& [start, quarter] : cases) {
+        SCOPED_TRACE(start.width());
+        video().resize(start);
+        main->mnuHalf->trigger();
+        main->mnuHalf->trigger();
+        EXPECT_EQ(video().size(), quarter);
+    }
+}
+
 TEST_F(VideoSizesTest, DoubleSizeIsTwiceTheOwnSizeAreaWithItsMargin)
 {
     setVideoSize(1500, 1500);
