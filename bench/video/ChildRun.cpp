@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <vector>
 
 ChildRun runChild(const QString& program, const QStringList& arguments)

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
