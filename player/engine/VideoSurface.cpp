@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 VideoSurface::VideoSurface(QObject* picture, QWidget* parent)
     : QWidget(parent)
     , m_picture(picture)
@@ -15,7 +17,7 @@ VideoSurface::VideoSurface(QObject* picture, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     if (!m_renderer)
         return;
-    connect(m_renderer, &FrameRenderer::frameReady, this, qOverload<>(&QWidget::update));
+    connect(m_renderer, &FrameRenderer::frameReady, this, &VideoSurface::showNewFrame);
     connect(m_renderer, &FrameRenderer::areaSizeChanged, this, [this](QSize size) {
         if (m_followsArea)
             resize(size);
@@ -36,14 +38,30 @@ void VideoSurface::setFollowsArea(bool follows)
         resize(m_renderer->areaSize());
 }
 
+void VideoSurface::showNewFrame()
+{
+    if (!isVisible())
+        return;
+    m_framePending = true;
+    update();
+}
+
 void VideoSurface::paintEvent(QPaintEvent*)
 {
+    // A paint that only a new frame asked for is no exposure; one after a show
+    // or a resize is, even when a new frame came in the meantime.
+    const bool forFrame = std::exchange(m_framePending, false);
+    const bool forExposure = std::exchange(m_exposurePending, false);
+    if (forExposure || !forFrame)
+        emit exposed();
     QPainter painter(this);
     const QImage frame = m_renderer ? m_renderer->frame() : QImage();
     if (frame.isNull()) {
         painter.fillRect(rect(), Qt::black);
         return;
     }
+    // The frame is opaque: its pixels replace what was there, row by row.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
     const QSize pixels = size() * devicePixelRatioF();
     if (frame.size() == pixels) {
         QImage shown = frame;
@@ -58,6 +76,7 @@ void VideoSurface::paintEvent(QPaintEvent*)
 void VideoSurface::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    m_exposurePending = true;
     if (isVisible())
         reportTarget();
 }
@@ -65,6 +84,7 @@ void VideoSurface::resizeEvent(QResizeEvent* event)
 void VideoSurface::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    m_exposurePending = true;
     reportTarget();
 }
 

@@ -8,9 +8,12 @@ class FrameRenderer;
 // A widget that shows an engine's picture (MediaEngine::picture()).
 //
 // It paints the renderer's latest frame, pixel for pixel when the sizes match
-// and scaled otherwise, and asks for a repaint whenever a new frame is ready;
-// painting only copies a finished frame, so it never waits on the engine. A
-// picture it does not know, or none, shows black.
+// and scaled otherwise, and asks for a repaint only when the renderer has a new
+// frame; painting only copies a finished frame, so it never waits on the
+// engine. A picture it does not know, or none, shows black. A paint that no
+// new frame asked for (the window system exposed or resized the surface) is
+// announced by exposed(), so that a window can tell its own repaints from the
+// video's.
 //
 // While shown it reports its size to the renderer as a render target. It
 // takes the drawing area's size the engine announces, unless it is told not
@@ -27,6 +30,9 @@ public:
     bool followsArea() const { return m_followsArea; }
     void setFollowsArea(bool follows);
 
+signals:
+    void exposed();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -36,10 +42,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void showNewFrame();
     void reportTarget();
     void withdrawTarget();
 
     QPointer<QObject> m_picture;
     QPointer<FrameRenderer> m_renderer;
     bool m_followsArea = true;
+    bool m_framePending = false;
+    bool m_exposurePending = false;
 };

@@ -38,9 +38,10 @@ frmPlayer::frmPlayer(frmMain& main, MediaEngine& engine)
     if (QObject* picture = m_engine->picture()) {
         auto* area = new VideoSurface(picture, this);
         area->move(0, 0);
-        // A video at its own size can cover the whole window; its repaints
-        // then stand for the window's.
-        area->installEventFilter(this);
+        // A video at its own size can cover the whole window; the surface's
+        // exposures then stand for the window's repaints. Its new frames do
+        // not: the window has not been repainted for them.
+        connect(area, &VideoSurface::exposed, this, &frmPlayer::queueFormPaint);
         m_area = area;
     }
     m_idle = new IdleBackground(this);
@@ -134,13 +135,6 @@ void frmPlayer::queueFormPaint()
         m_paintQueued = false;
         Form_Paint();
     });
-}
-
-bool frmPlayer::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Paint && m_area && watched == m_area)
-        queueFormPaint();
-    return QWidget::eventFilter(watched, event);
 }
 
 void frmPlayer::resizeEvent(QResizeEvent* event)

@@ -50,6 +50,9 @@ EncoderSettings settingsFor(MediaGenerator::Kind kind)
     case MediaGenerator::Kind::Mpeg1Vga:
         return {"testsrc=duration=%1:size=640x480:rate=25[out0];sine=frequency=440:duration=%1[out1]",
                 "mpeg1video", "mp2", "mpeg"};
+    case MediaGenerator::Kind::H264Hd:
+        return {"testsrc=duration=%1:size=1280x720:rate=25[out0];sine=frequency=440:duration=%1[out1]",
+                "libx264", "libmp3lame", "avi"};
     case MediaGenerator::Kind::Mp3:
         return {"sine=frequency=440:duration=%1", nullptr, "libmp3lame", "mp3"};
     }

@@ -21,10 +21,11 @@
 //   Mpeg1VideoOnly -> MPEG-1 video alone in an MPEG program stream
 //   AviSilent      -> MPEG-4 part 2 video alone in AVI
 //   Mpeg1Vga       -> as Mpeg1, at 640x480
+//   H264Hd         -> H.264 video (libx264) 1280x720 + MP3 audio in AVI
 //   Mp3   -> MP3 audio only
 class MediaGenerator {
 public:
-    enum class Kind { Mpeg1, Avi, Mp3, Mpeg1VideoOnly, AviSilent, Mpeg1Vga };
+    enum class Kind { Mpeg1, Avi, Mp3, Mpeg1VideoOnly, AviSilent, Mpeg1Vga, H264Hd };
 
     struct Probe {
         bool audio = false;

@@ -27,6 +27,7 @@
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -119,6 +120,20 @@ private:
     std::condition_variable m_done;
     bool m_stop = false;
     std::thread m_thread;
+};
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
 };
 
 class VideoWindow : public ::testing::Test {
@@ -263,5 +278,61 @@ TEST_F(VideoWindow, ResizingWhilePlayingKeepsTheGuiThreadAnswering)
     m_engine->setDrawingSize(400, 300);
     EXPECT_TRUE(showsPicture(m_surface));
 }
+
+// Lets frames still in flight land: returns once a pause of 300 ms brought no
+// new paint.
+void settlePaints(const PaintCounter& counter)
+{
+    int seen = -1;
+    waitUntil([&] {
+        const int before = std::exchange(seen, counter.paints);
+        if (before == seen)
+            return true;
+        QTest::qWait(300);
+        return false;
+    }, 8000);
+}
+
+// Paused, at its own size or fitted, the picture stands still and nothing is
+// painted at all; playing, new frames are painted without counting as
+// exposures, and a real exposure (the window shown again) is announced.
+class StillPicture : public VideoWindow, public ::testing::WithParamInterface<int> {};
+
+TEST_P(StillPicture, NothingIsPaintedWhilePausedAndFramesAreNoExposures)
+{
+    m_engine->setDisplaySize(GetParam());
+    int exposures = 0;
+    QObject::connect(m_surface, &VideoSurface::exposed, [&] { ++exposures; });
+    openAndShow();
+    ASSERT_TRUE(showsPicture(m_surface));
+    PaintCounter counter(m_surface);
+    const int exposuresBefore = exposures;
+
+    QTest::qWait(500);
+    const int playingPaints = counter.paints;
+    EXPECT_GT(playingPaints, 3) << "frames are painted while the video plays";
+    const int exposuresWhilePlaying = exposures;
+    // One exposure from the window system may fall in that time; one per
+    // frame would be a fault.
+    EXPECT_LE(exposuresWhilePlaying - exposuresBefore, 1) << "new frames were announced as exposures";
+
+    m_engine->Pause();
+    settlePaints(counter);
+    const int settled = counter.paints;
+    const int frames = qobject_cast<FrameRenderer*>(m_engine->picture())->framesRendered();
+    QTest::qWait(1000);
+    EXPECT_EQ(counter.paints, settled) << "paints while paused";
+    EXPECT_EQ(qobject_cast<FrameRenderer*>(m_engine->picture())->framesRendered(), frames);
+    EXPECT_EQ(exposures, exposuresWhilePlaying) << "new frames were announced as exposures";
+
+    m_host.hide();
+    m_host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_host));
+    EXPECT_TRUE(waitUntil([&] { return exposures > exposuresWhilePlaying; }, 3000));
+    EXPECT_TRUE(showsPicture(m_surface)) << "the paused picture comes back after an exposure";
+}
+
+INSTANTIATE_TEST_SUITE_P(Display, StillPicture, ::testing::Values(int(MediaEngine::Original), int(MediaEngine::Fitted)),
+                         [](const auto& info) { return info.param == MediaEngine::Original ? "OwnSize" : "Fitted"; });
 
 } // namespace

@@ -1,0 +1,102 @@
+#include "PlayerRun.h"
+
+#include "core/PlayerCore.h"
+#include "core/PlaylistModel.h"
+#include "core/Sequencer.h"
+#include "core/TransportController.h"
+#include "engine/FrameRenderer.h"
+#include "engine/MpvEngine.h"
+#include "support/TestMain.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <clocale>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+constexpr int kTimeoutMs = 30000;
+
+double processCpuSeconds()
+{
+    timespec t {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// Lets the event loop run for ms, with no timer of the bench's own meanwhile.
+void idle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+int runPlayer(int argc, char** argv, const QString& file, PlayerRunMode mode, int stillSeconds)
+{
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+
+    MpvEngine* engine = nullptr;
+    TestMain window([&engine] {
+        auto made = std::make_unique<MpvEngine>(MpvEngine::VideoOutput::Surface,
+                                                MpvEngine::Options {{QStringLiteral("ao"), QStringLiteral("null")}});
+        engine = made.get();
+        return made;
+    });
+    window.Form_Load();
+    window.show();
+    window.core().playlist().AppendMany({file});
+    window.core().playlist().setListIndex(0);
+    window.core().sequencer().lstPlay_DblClick();
+    if (!engine || engine->HasError()) {
+        std::fprintf(stderr, "%s\n", engine ? qPrintable(engine->ErrorDescription()) : "no engine");
+        return 1;
+    }
+
+    if (mode != PlayerRunMode::ToTheEnd) {
+        idle(1500);
+        if (mode == PlayerRunMode::Paused)
+            window.core().transport().cmdPause_Click();
+        else
+            window.core().transport().cmdStop_Click();
+        idle(1000); // the last frame and the window's answer to the change
+        const double before = processCpuSeconds();
+        idle(stillSeconds * 1000);
+        std::printf("%.3f\n", (processCpuSeconds() - before) * 1000.0 / stillSeconds);
+        window.Form_Unload();
+        return 0;
+    }
+
+    // To the end: the periodic update would move on to the next entry; there
+    // is none, and the position reaching the duration is the end.
+    // The end is the position reaching the duration, or the periodic update
+    // having rewound it after the end.
+    QDeadlineTimer deadline(kTimeoutMs);
+    double furthest = 0;
+    while (!deadline.hasExpired()) {
+        idle(250);
+        const auto position = engine->CurrentPosition();
+        const auto duration = engine->Duration();
+        if (!position || !duration)
+            break;
+        if (*position >= *duration - 0.05 || (furthest > *duration - 1.0 && *position < furthest - 0.5))
+            break;
+        furthest = std::max(furthest, *position);
+    }
+    if (auto* renderer = qobject_cast<FrameRenderer*>(engine->picture()))
+        std::fprintf(stderr, "player: %d frames rendered\n", renderer->framesRendered());
+    window.Form_Unload();
+    return deadline.hasExpired() ? 1 : 0;
+}

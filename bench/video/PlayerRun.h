@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The player itself in a child process: its core, main window and video window
+// on the real engine, playing one file from the playlist.
+enum class PlayerRunMode {
+    ToTheEnd, // play the file to its end, then quit
+    Paused,   // play a moment, pause, then print the CPU ms per second of stillness
+    Stopped,  // the same after Stop
+};
+
+int runPlayer(int argc, char** argv, const QString& file, PlayerRunMode mode, int stillSeconds);
