@@ -137,3 +137,14 @@ QByteArray FileNameCodec::encode(const QString& text)
     appendEncoded(out, text);
     return out;
 }
+
+QString FileNameCodec::readable(const QString& text)
+{
+    QString shown = text;
+    for (QChar& c : shown) {
+        const char16_t u = c.unicode();
+        if (u >= kEscapeBase + 0x80 && u <= kEscapeBase + 0xFF)
+            c = QChar(char16_t(u - kEscapeBase));
+    }
+    return shown;
+}

@@ -14,4 +14,8 @@ public:
     static QString decode(QByteArrayView bytes);
     static QByteArray encode(const QString& text);
     static void appendEncoded(QByteArray& out, const QString& text);
+    // The name as a person reads it: each byte that is not UTF-8 is shown as
+    // the Latin-1 character of that byte, the usual meaning of such names
+    // ("caf\xe9" reads "café"). Only for showing: it does not encode back.
+    static QString readable(const QString& text);
 };
