@@ -1,5 +1,7 @@
 #include "core/FileNameCodec.h"
 
+#include <QUrl>
+
 #include <algorithm>
 
 namespace {
@@ -147,4 +149,10 @@ QString FileNameCodec::readable(const QString& text)
             c = QChar(char16_t(u - kEscapeBase));
     }
     return shown;
+}
+
+QString FileNameCodec::fromLocalUrl(const QUrl& url)
+{
+    const QByteArray escaped = url.path(QUrl::FullyEncoded).toLatin1();
+    return decode(QByteArray::fromPercentEncoding(escaped));
 }
