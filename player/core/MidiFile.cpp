@@ -245,5 +245,10 @@ qint64 MidiFile::tickAtSeconds(double seconds) const
                                     [](double s, const TempoSegment& t) { return s < t.seconds; });
     --segment;
     const double ticks = (seconds - segment->seconds) / segment->secondsPerTick;
-    return segment->tick + qint64(std::ceil(ticks - 1e-9));
+    qint64 tick = segment->tick + qint64(std::ceil(ticks - 1e-6));
+    // Rounding can put the division one tick late where ticks are short next
+    // to a long song; secondsAtTick decides, so the two agree at every tick.
+    for (int step = 0; step < 4 && tick > segment->tick && secondsAtTick(tick - 1) >= seconds; ++step)
+        --tick;
+    return tick;
 }

@@ -34,6 +34,7 @@ TEST_P(MidiLength, DurationFollowsTheTempoMap)
     ASSERT_TRUE(parsed.file) << parsed.error.toStdString();
     EXPECT_NEAR(parsed.file->durationSeconds(), GetParam().seconds, 1e-6);
     EXPECT_TRUE(parsed.file->standardFile().startsWith("MThd"));
+    EXPECT_EQ(parsed.file->tickAtSeconds(parsed.file->durationSeconds()), parsed.file->lastTick());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -61,6 +62,17 @@ TEST(MidiTicks, SecondsAndTicksMeetAtTempoChanges)
         EXPECT_EQ(file.tickAtSeconds(p.seconds), p.tick) << p.seconds;
     }
     EXPECT_EQ(file.tickAtSeconds(-1.0), 0);
+}
+
+// Very short ticks late in a long song: rounding must not put the end one
+// tick past the last event.
+TEST(MidiTicks, ShortTicksAfterALongStretchStillMeetTheEnd)
+{
+    const auto parsed = MidiFile::parse(MidiGenerator::song(Options{1, 480, 4000, 480, {{1900000, 60000}}}));
+    ASSERT_TRUE(parsed.file);
+    const MidiFile& file = *parsed.file;
+    for (qint64 tick = file.lastTick() - 3; tick <= file.lastTick(); ++tick)
+        EXPECT_EQ(file.tickAtSeconds(file.secondsAtTick(tick)), tick);
 }
 
 struct BrokenCase {
