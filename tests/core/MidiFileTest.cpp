@@ -68,7 +68,7 @@ TEST(MidiTicks, SecondsAndTicksMeetAtTempoChanges)
 // tick past the last event.
 TEST(MidiTicks, ShortTicksAfterALongStretchStillMeetTheEnd)
 {
-    const auto parsed = MidiFile::parse(MidiGenerator::song(Options{1, 480, 4000, 480, {{1900000, 60000}}}));
+    const auto parsed = MidiFile::parse(MidiGenerator::song(Options{1, 480, 4000, 480, {{1900000, 60000000}}}));
     ASSERT_TRUE(parsed.file);
     const MidiFile& file = *parsed.file;
     for (qint64 tick = file.lastTick() - 3; tick <= file.lastTick(); ++tick)
