@@ -1,7 +1,9 @@
 // Times what the player asks of the engine most: opening a file (FileName
 // write) and one poll (CurrentPosition + Duration), for MpvEngine and for bare
 // libmpv doing the same work, so the engine's own overhead shows as a ratio.
+// Then the MIDI figures: open time beside a WAV, and synthesis cost.
 // "bench_engine video" measures the processor time of showing video instead.
+#include "MidiBench.h"
 #include "VideoCpu.h"
 #include "engine/MpvEngine.h"
 #include "support/MediaGenerator.h"
@@ -166,5 +168,6 @@ int main(int argc, char** argv)
     row(qPrintable(QStringLiteral("poll position+duration (x%1)").arg(kPolls)), enginePoll, barePoll);
     if (bare.failures)
         std::printf("(bare libmpv: %d reads failed)\n", bare.failures);
+    benchMidi(dir.path());
     return sink < 0 ? 1 : 0;
 }

@@ -1,6 +1,7 @@
 #include "core/CdDrive.h"
 
-#include <QFile>
+#include "core/FileNameCodec.h"
+
 #include <QList>
 
 #include <utility>
@@ -71,7 +72,7 @@ QString CdDrive::fromMountTable(const QByteArray& table)
             continue;
         if (!isOpticalDisc(decodeField(fields.at(0)), fields.at(2)))
             continue;
-        QString root = QFile::decodeName(mountPoint);
+        QString root = FileNameCodec::decode(mountPoint);
         if (!root.endsWith(QLatin1Char('/')))
             root += QLatin1Char('/');
         return root;

@@ -1,5 +1,7 @@
 #include "core/FileNameCodec.h"
 
+#include <QUrl>
+
 #include <algorithm>
 
 namespace {
@@ -136,4 +138,21 @@ QByteArray FileNameCodec::encode(const QString& text)
     out.reserve(text.size() + 8);
     appendEncoded(out, text);
     return out;
+}
+
+QString FileNameCodec::readable(const QString& text)
+{
+    QString shown = text;
+    for (QChar& c : shown) {
+        const char16_t u = c.unicode();
+        if (u >= kEscapeBase + 0x80 && u <= kEscapeBase + 0xFF)
+            c = QChar(char16_t(u - kEscapeBase));
+    }
+    return shown;
+}
+
+QString FileNameCodec::fromLocalUrl(const QUrl& url)
+{
+    const QByteArray escaped = url.path(QUrl::FullyEncoded).toLatin1();
+    return decode(QByteArray::fromPercentEncoding(escaped));
 }

@@ -1,7 +1,10 @@
 #include "core/FolderScan.h"
 
-#include <QDir>
-#include <QDirIterator>
+#include "core/FileNameCodec.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <utility>
@@ -9,23 +12,34 @@
 
 namespace {
 
-// An empty folder is the current folder; QDir reads "" that way too, but say it.
+// An empty folder is the current folder.
 QString searchPath(const QString& folder)
 {
     return folder.isEmpty() ? QStringLiteral(".") : folder;
 }
 
-QStringList entriesOf(const QString& folder, QDir::Filters filters)
+enum class Kind { Files, Folders };
+
+// The visible entries of one kind, read with the system's own calls: Qt's
+// listing skips names whose bytes are not UTF-8, and FileNameCodec keeps them.
+// A leading dot hides a name; a symbolic link counts as what it points to, so
+// broken links, devices, pipes and sockets are neither files nor folders.
+QStringList entriesOf(const QString& folder, Kind kind)
 {
     QStringList names;
-    // Without QDir::Hidden, names that start with a dot are left out; without
-    // QDir::System, devices, pipes, sockets and broken links are. Names whose
-    // bytes are not UTF-8 are skipped by Qt: no entry could name them.
-    QDirIterator it(searchPath(folder), filters);
-    while (it.hasNext()) {
-        it.next();
-        names.append(it.fileName());
+    DIR* dir = ::opendir(FileNameCodec::encode(searchPath(folder)).constData());
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        struct ::stat st;
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, 0) != 0)
+            continue;
+        if (kind == Kind::Files ? S_ISREG(st.st_mode) : S_ISDIR(st.st_mode))
+            names.append(FileNameCodec::decode(entry->d_name));
     }
+    ::closedir(dir);
     return names;
 }
 
@@ -58,12 +72,12 @@ bool wildcardMatch(QStringView pattern, QStringView name)
 
 QStringList FolderScan::fileNames(const QString& folder)
 {
-    return entriesOf(folder, QDir::Files);
+    return entriesOf(folder, Kind::Files);
 }
 
 QString FolderScan::subFolder(const QString& folder, const QString& name)
 {
-    QStringList folders = entriesOf(folder, QDir::Dirs | QDir::NoDotAndDotDot);
+    QStringList folders = entriesOf(folder, Kind::Folders);
     sortNames(folders);
     for (const QString& candidate : std::as_const(folders)) {
         if (candidate.compare(name, Qt::CaseInsensitive) == 0)

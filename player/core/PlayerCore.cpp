@@ -1,5 +1,7 @@
 #include "core/PlayerCore.h"
 
+#include "core/FileNameCodec.h"
+
 #include "core/Levels.h"
 #include "core/MediaAdder.h"
 #include "core/PlaybackClock.h"
@@ -63,7 +65,7 @@ void PlayerCore::lstPlay_Click()
     if (entry.isEmpty() || entry == kBreakEntry)
         return;
     setSelectionCaption(QStringLiteral(" Chanson selectionnée :    ")
-        + entry.mid(entry.lastIndexOf(QLatin1Char('/')) + 1));
+        + FileNameCodec::readable(entry.mid(entry.lastIndexOf(QLatin1Char('/')) + 1)));
 }
 
 void PlayerCore::setTimeRange(int min, int max)

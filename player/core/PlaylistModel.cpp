@@ -1,5 +1,6 @@
 #include "core/PlaylistModel.h"
 
+#include "core/FileNameCodec.h"
 #include "core/PlaylistFile.h"
 
 #include <algorithm>
@@ -18,7 +19,11 @@ QVariant PlaylistModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= Count())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::EditRole)
+    // The list shows names that are not UTF-8 in a readable form; the entry
+    // itself keeps the name's bytes.
+    if (role == Qt::DisplayRole)
+        return FileNameCodec::readable(m_entries.at(index.row()));
+    if (role == Qt::EditRole)
         return m_entries.at(index.row());
     return {};
 }

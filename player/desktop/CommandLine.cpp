@@ -1,5 +1,7 @@
 #include "desktop/CommandLine.h"
 
+#include "core/FileNameCodec.h"
+
 #include <QDir>
 #include <QRegularExpression>
 #include <QUrl>
@@ -19,7 +21,7 @@ std::optional<QString> localPath(const QString& argument, const QString& working
         if (!url.isValid() || !url.isLocalFile() || url.path().isEmpty()
             || !(host.isEmpty() || host == QLatin1String("localhost")))
             return std::nullopt;
-        return QDir::cleanPath(url.path());
+        return QDir::cleanPath(FileNameCodec::fromLocalUrl(url));
     }
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
     if (scheme.match(argument).hasMatch())
@@ -62,10 +64,7 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QString& work
 
 std::optional<int> CommandLine::answerInfoRequest(int argc, char** argv)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine commandLine = parse(arguments, QDir::currentPath());
+    const CommandLine commandLine = parse(arguments(argc, argv), QDir::currentPath());
     QString text;
     if (commandLine.action == Action::Help)
         text = helpText();
@@ -76,6 +75,14 @@ std::optional<int> CommandLine::answerInfoRequest(int argc, char** argv)
     std::fputs(text.toLocal8Bit().constData(), stdout);
     std::fflush(stdout);
     return 0;
+}
+
+QStringList CommandLine::arguments(int argc, char** argv)
+{
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list << FileNameCodec::decode(argv[i]);
+    return list;
 }
 
 QString CommandLine::helpText()

@@ -2,7 +2,9 @@
 
 #include "core/MediaEngine.h"
 #include "core/PlayerCore.h"
+#include "core/FileNameCodec.h"
 #include "core/FolderScan.h"
+#include "core/LocalFile.h"
 #include "core/MediaFilter.h"
 #include "core/PlaylistModel.h"
 #include "core/Sequencer.h"
@@ -60,7 +62,7 @@ void DesktopIntegration::openCommandLineFiles()
     const QStringList entries = mediaEntries(std::exchange(m_pendingPaths, {}), &skipped);
     for (const QString& path : skipped)
         std::fprintf(stderr, "velkor-player : fichier introuvable, ignoré : %s\n",
-                     path.toLocal8Bit().constData());
+                     FileNameCodec::encode(path).constData());
     m_window.core().sequencer().replaceAndPlay(entries);
 }
 
@@ -68,10 +70,10 @@ QStringList DesktopIntegration::mediaEntries(const QStringList& paths, QStringLi
 {
     QStringList entries;
     for (const QString& path : paths) {
-        const QFileInfo info(path);
-        if (info.isDir())
+        const LocalFile::Info info = LocalFile::stat(path);
+        if (info.isDir)
             entries << folderMediaEntries(path);
-        else if (info.isFile())
+        else if (info.isFile)
             entries << path;
         else if (skipped)
             *skipped << path;

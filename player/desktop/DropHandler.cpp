@@ -1,5 +1,6 @@
 #include "desktop/DropHandler.h"
 
+#include "core/FileNameCodec.h"
 #include "core/PlaylistModel.h"
 #include "desktop/DesktopIntegration.h"
 #include "core/PlayerCore.h"
@@ -30,8 +31,9 @@ QStringList DropHandler::localPaths(const QMimeData* data)
     if (!data || !data->hasUrls())
         return paths;
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
-            paths << url.toLocalFile();
+        // The bytes of the name, also when they are not UTF-8.
+        if (url.isLocalFile() && !url.path().isEmpty())
+            paths << FileNameCodec::fromLocalUrl(url);
     }
     return paths;
 }

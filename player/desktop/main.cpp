@@ -29,7 +29,7 @@ int main(int argc, char** argv)
 
     PlayerCore core(&createMediaEngine);
     frmMain window(core);
-    DesktopIntegration desktop(window, app.arguments());
+    DesktopIntegration desktop(window, CommandLine::arguments(argc, argv));
     Launcher launcher(window);
     launcher.start();
     return app.exec();

@@ -1,5 +1,7 @@
 #include "dialogs/QtPrompts.h"
 
+#include "dialogs/NamePatterns.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -17,7 +19,7 @@ QString nameFilter(const Prompts::FileFilter& filter)
         if (open >= 0)
             description = description.left(open).trimmed();
     }
-    const QString patterns = filter.patterns.join(QLatin1Char(' '));
+    const QString patterns = NamePatterns::forQtDialog(filter.patterns).join(QLatin1Char(' '));
     return description.isEmpty() ? QStringLiteral("(%1)").arg(patterns)
                                  : QStringLiteral("%1 (%2)").arg(description, patterns);
 }

@@ -2,10 +2,12 @@
 
 #include "engine/FrameRenderer.h"
 #include "engine/FullScreenWindow.h"
+#include "engine/SoundFontPath.h"
+#include "core/FileNameCodec.h"
+#include "core/LocalFile.h"
+#include "core/MidiFile.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
-#include <QFileInfo>
 
 #include <mpv/client.h>
 
@@ -102,6 +104,15 @@ TrackSummary summariseTracks(mpv_handle* mpv)
     return summary;
 }
 
+bool isMidiName(const QString& path)
+{
+    for (const char* suffix : {".mid", ".midi", ".rmi", ".kar"}) {
+        if (path.endsWith(QLatin1String(suffix), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
 // Per-file options. VCD tracks (.dat) are MPEG program streams whose probe score
 // sits at the edge of libmpv's threshold, so they are opened with that demuxer.
 // Every file starts playing: the pause at the end of the previous file (or the
@@ -178,6 +189,8 @@ MpvEngine::MpvEngine(VideoOutput output, const Options& extra)
         return;
     }
     mpv_set_wakeup_callback(m_mpv, &MpvEngine::onWakeup, this);
+    if (!m_midi.install(m_mpv))
+        qWarning("MpvEngine: libmpv refused the MIDI stream");
 
     if (output == VideoOutput::Surface) {
         // Before any file: libmpv's video output needs the render context to
@@ -312,22 +325,33 @@ void MpvEngine::setFileName(const QString& path)
 
 void MpvEngine::openFile(const QString& path)
 {
-    const QFileInfo info(path);
+    // Names go to the system as the entry's bytes (LocalFile), so a name that
+    // is not UTF-8 opens.
+    const LocalFile::Info info = LocalFile::stat(path);
     if (!m_mpv)
         return fail(path, tr("moteur multimédia indisponible"));
-    if (!info.exists())
+    if (!info.exists)
         return fail(path, tr("fichier introuvable"));
-    if (!info.isFile())
+    if (!info.isFile)
         return fail(path, tr("ce n'est pas un fichier"));
-    if (!info.isReadable())
+    if (!info.isReadable)
         return fail(path, tr("lecture refusée"));
-    if (info.size() == 0)
+    if (info.size == 0)
         return fail(path, tr("fichier vide"));
 
     // An absolute path starts with "/", which libmpv never reads as a protocol:
     // "http://x" or "av://lavfi:..." stay names of files in the current folder.
-    const QByteArray file = QFile::encodeName(info.absoluteFilePath());
-    const QByteArray options = fileOptions(path);
+    QByteArray file = LocalFile::absoluteName(path);
+    QByteArray options = fileOptions(path);
+    m_midiAddress.clear();
+    const std::optional<QByteArray> head = isMidiName(path) ? std::nullopt : LocalFile::read(path, 12);
+    if (isMidiName(path) || (head && MidiFile::looksLikeMidi(*head))) {
+        const std::optional<QByteArray> address = prepareMidi(path);
+        if (!address)
+            return;
+        file = *address;
+        options = "pause=no,demuxer-lavf-format=wav";
+    }
 
     const char* args[] = {"loadfile", file.constData(), "replace", options.constData(), nullptr};
     mpv_node result;
@@ -345,7 +369,9 @@ void MpvEngine::openFile(const QString& path)
         for (mpv_event* event = mpv_wait_event(m_mpv, 0.05); event->event_id != MPV_EVENT_NONE;
              event = mpv_wait_event(m_mpv, 0.01))
             handleEvent(*event);
-        const QString detail = m_log.isEmpty() ? QString::fromUtf8(mpv_error_string(m_endError)) : m_log.last();
+        QString detail = m_log.isEmpty() ? QString::fromUtf8(mpv_error_string(m_endError)) : m_log.last();
+        if (!m_midiAddress.isEmpty() && !m_midi.openError(m_midiAddress).isEmpty())
+            detail = m_midi.openError(m_midiAddress);
         if (m_phase != OpenPhase::Failed)
             command(m_mpv, {"stop"});
         m_phase = OpenPhase::Idle;
@@ -360,6 +386,31 @@ void MpvEngine::openFile(const QString& path)
     }
     m_open = true;
     m_videoSize = tracks.firstVideoSize;
+}
+
+std::optional<QByteArray> MpvEngine::prepareMidi(const QString& path)
+{
+    const std::optional<QByteArray> bytes = LocalFile::read(path, MidiFile::kMaxBytes + 1);
+    if (!bytes) {
+        fail(path, tr("lecture refusée"));
+        return std::nullopt;
+    }
+    MidiFile::Parsed parsed = MidiFile::parse(*bytes);
+    if (!parsed.file) {
+        fail(path, tr("fichier MIDI illisible"), parsed.error);
+        return std::nullopt;
+    }
+    const QByteArray soundFont = SoundFontPath::find();
+    if (soundFont.isEmpty()) {
+        fail(path,
+             tr("aucune banque de sons General MIDI (fichier SoundFont .sf2) n'est installée"),
+             tr("installez le paquet fluid-soundfont-gm, ou placez un fichier .sf2 dans %1")
+                 .arg(SoundFontPath::folders().constFirst()));
+        return std::nullopt;
+    }
+    auto song = std::make_shared<MidiSong>(MidiSong{std::move(*parsed.file), soundFont});
+    m_midiAddress = m_midi.publish(std::move(song));
+    return m_midiAddress;
 }
 
 // Waits on libmpv's events for the START_FILE of the requested entry, then its
@@ -391,7 +442,8 @@ void MpvEngine::fail(const QString& path, const QString& cause, const QString& d
 {
     closeMedia();
     m_hasError = true;
-    m_errorDescription = tr("Impossible d'ouvrir %1 : %2").arg(QFileInfo(path).fileName(), cause);
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    m_errorDescription = tr("Impossible d'ouvrir %1 : %2").arg(FileNameCodec::readable(name), cause);
     if (!detail.isEmpty())
         m_errorDescription += QStringLiteral(" (%1)").arg(detail);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/MediaEngine.h"
+#include "engine/MidiStream.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -25,8 +26,11 @@ class FullScreenWindow;
 // state as it stands (a read right after a seek gives the new position), and at
 // the end of a file the media stays open with CurrentPosition equal to Duration.
 //
+// MIDI files (.mid, .rmi, or any file that starts as one) are synthesised by
+// FluidSynth into a stream that libmpv plays like a WAV file (MidiStream).
+//
 // Only local files are played: every name is opened as a path, never as a
-// protocol, and libmpv runs without config files, scripts, key bindings, its
+// protocol (MIDI streams aside, which only the engine names), and libmpv runs without config files, scripts, key bindings, its
 // on-screen controller or network helpers.
 //
 // The process must have LC_NUMERIC set to "C" before the engine is made.
@@ -91,6 +95,9 @@ private:
     enum class OpenPhase { Idle, Requested, Started, Loaded, Failed };
 
     void openFile(const QString& path);
+    // Makes the song of a MIDI file ready for libmpv; the address to open, or
+    // nullopt after fail().
+    std::optional<QByteArray> prepareMidi(const QString& path);
     void closeMedia();
     void fail(const QString& path, const QString& cause, const QString& detail = {});
     bool waitForOpen();
@@ -115,6 +122,9 @@ private:
     std::atomic<bool> m_drainQueued{false};
     std::atomic<bool> m_eventsPending{true};
     std::unique_ptr<FrameRenderer> m_renderer;
+    // Outlives m_mpv: libmpv closes its streams as it goes.
+    MidiStream::Library m_midi;
+    QByteArray m_midiAddress;
     std::unique_ptr<FullScreenWindow> m_fullScreenWindow;
 
     QString m_fileName;

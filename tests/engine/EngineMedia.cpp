@@ -5,6 +5,10 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QTest>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
 
 const EngineMedia& EngineMedia::get()
 {
@@ -40,4 +44,72 @@ bool EngineMedia::waitUntil(const std::function<bool()>& done, int timeoutMs)
         QTest::qWait(10);
     }
     return true;
+}
+
+namespace {
+
+std::vector<double> readLevels(const QString& path, qint64* frameCount)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray data = file.readAll();
+    int channels = 0;
+    int format = 0;
+    int bits = 0;
+    qsizetype pos = 12;
+    while (pos + 8 <= data.size()) {
+        const QByteArray id = data.mid(pos, 4);
+        quint32 size = qFromLittleEndian<quint32>(data.constData() + pos + 4);
+        const char* body = data.constData() + pos + 8;
+        if (id == "fmt ") {
+            format = qFromLittleEndian<quint16>(body);
+            channels = qFromLittleEndian<quint16>(body + 2);
+            bits = qFromLittleEndian<quint16>(body + 14);
+            if (format == 0xFFFE) // extensible: the sub-format follows
+                format = qFromLittleEndian<quint16>(body + 24);
+        } else if (id == "data") {
+            // A stream written to its end may leave the size unset.
+            size = quint32(std::min<qsizetype>(data.size() - pos - 8, size ? size : data.size()));
+            const int bytes = bits / 8;
+            if (channels <= 0 || bytes <= 0)
+                return {};
+            std::vector<double> sums(channels, 0.0);
+            const quint32 frames = size / quint32(bytes * channels);
+            if (frameCount)
+                *frameCount = frames;
+            for (quint32 f = 0; f < frames; ++f) {
+                for (int c = 0; c < channels; ++c) {
+                    const char* at = body + (qsizetype(f) * channels + c) * bytes;
+                    double v = 0;
+                    if (format == 3 && bits == 32)
+                        v = qFromLittleEndian<float>(at);
+                    else if (format == 1 && bits == 16)
+                        v = qFromLittleEndian<qint16>(at) / 32768.0;
+                    else
+                        return {};
+                    sums[c] += v * v;
+                }
+            }
+            for (double& sum : sums)
+                sum = frames ? std::sqrt(sum / frames) : 0.0;
+            return sums;
+        }
+        pos += 8 + size + (size & 1);
+    }
+    return {};
+}
+
+} // namespace
+
+std::vector<double> EngineMedia::channelLevels(const QString& path)
+{
+    return readLevels(path, nullptr);
+}
+
+qint64 EngineMedia::frameCount(const QString& path)
+{
+    qint64 frames = -1;
+    readLevels(path, &frames);
+    return frames;
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 // The media every engine test uses, generated once per test program into a
 // temporary folder.
@@ -19,6 +20,11 @@ struct EngineMedia {
     static MpvEngine::Options silent(double speed = 1.0);
     // Lets events run until done() is true or timeoutMs has passed.
     static bool waitUntil(const std::function<bool()>& done, int timeoutMs);
+    // Root-mean-square level of each channel of a WAV libmpv wrote (16-bit
+    // integer or 32-bit float samples); empty when it cannot be read.
+    static std::vector<double> channelLevels(const QString& path);
+    // The number of sample frames in the same kind of file.
+    static qint64 frameCount(const QString& path);
 
     std::unique_ptr<QTemporaryDir> dir;
     bool ok = false;

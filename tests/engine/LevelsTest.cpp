@@ -76,58 +76,6 @@ TEST(EngineLevels, MuteAndLevelsHoldAcrossFiles)
     EXPECT_FALSE(engine.Mute());
 }
 
-// Root-mean-square level of each channel of a WAV libmpv wrote (16-bit integer
-// or 32-bit float samples).
-std::vector<double> channelLevels(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray data = file.readAll();
-    int channels = 0;
-    int format = 0;
-    int bits = 0;
-    qsizetype pos = 12;
-    while (pos + 8 <= data.size()) {
-        const QByteArray id = data.mid(pos, 4);
-        quint32 size = qFromLittleEndian<quint32>(data.constData() + pos + 4);
-        const char* body = data.constData() + pos + 8;
-        if (id == "fmt ") {
-            format = qFromLittleEndian<quint16>(body);
-            channels = qFromLittleEndian<quint16>(body + 2);
-            bits = qFromLittleEndian<quint16>(body + 14);
-            if (format == 0xFFFE) // extensible: the sub-format follows
-                format = qFromLittleEndian<quint16>(body + 24);
-        } else if (id == "data") {
-            // A stream written to its end may leave the size unset.
-            size = quint32(std::min<qsizetype>(data.size() - pos - 8, size ? size : data.size()));
-            const int bytes = bits / 8;
-            if (channels <= 0 || bytes <= 0)
-                return {};
-            std::vector<double> sums(channels, 0.0);
-            const quint32 frames = size / quint32(bytes * channels);
-            for (quint32 f = 0; f < frames; ++f) {
-                for (int c = 0; c < channels; ++c) {
-                    const char* at = body + (qsizetype(f) * channels + c) * bytes;
-                    double v = 0;
-                    if (format == 3 && bits == 32)
-                        v = qFromLittleEndian<float>(at);
-                    else if (format == 1 && bits == 16)
-                        v = qFromLittleEndian<qint16>(at) / 32768.0;
-                    else
-                        return {};
-                    sums[c] += v * v;
-                }
-            }
-            for (double& sum : sums)
-                sum = frames ? std::sqrt(sum / frames) : 0.0;
-            return sums;
-        }
-        pos += 8 + size + (size & 1);
-    }
-    return {};
-}
-
 struct SoundCase {
     const char* file;
     int volume;
@@ -164,7 +112,7 @@ TEST_P(EngineSound, CarriesVolumeAndBalanceAsGains)
         EXPECT_FALSE(engine.HasError());
         EXPECT_TRUE(EngineMedia::waitUntil(
             [&] { return engine.CurrentPosition().value_or(0) >= engine.Duration().value_or(1e9); }, 8000));
-        return channelLevels(out);
+        return EngineMedia::channelLevels(out);
     };
     const std::vector<double> reference = play(media.path("reference.wav"), 0, 0);
     const std::vector<double> levels = play(media.path("levels.wav"), c.volume, c.balance);
@@ -198,7 +146,7 @@ TEST(EngineSound, MonoPlaysOnBothChannelsWithBalance)
         ASSERT_TRUE(EngineMedia::waitUntil(
             [&] { return engine.CurrentPosition().value_or(0) >= engine.Duration().value_or(1e9); }, 8000));
     }
-    const std::vector<double> levels = channelLevels(out);
+    const std::vector<double> levels = EngineMedia::channelLevels(out);
     ASSERT_EQ(levels.size(), 2u);
     EXPECT_GT(levels[0], 0.05);
     EXPECT_NEAR(20.0 * std::log10(levels[1] / levels[0]), -6.0, 0.6);
