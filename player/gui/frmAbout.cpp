@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -129,6 +130,11 @@ void frmAbout::createControls()
 
 void frmAbout::Form_Load()
 {
+    // A transient of the main window: the window manager keeps it above the
+    // main window, also once the main window has left the top-most layer.
+    winId();
+    if (QWindow* owner = m_main.windowHandle())
+        windowHandle()->setTransientParent(owner);
     show();
     WindowShape::apply(this);
 }
