@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QStyle>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -62,7 +61,10 @@ const char* const kCredits = "Conception et programmation : l'équipe Velkor Des
 } // namespace
 
 frmAbout::frmAbout(frmMain& main)
-    : QWidget(&main, Qt::Window | Qt::FramelessWindowHint)
+    // A dialog-type window of the main window: Qt makes it a transient of the
+    // main window, which the window manager keeps above the main window, also
+    // while that has left the top-most layer. It is never modal.
+    : QWidget(&main, Qt::Dialog | Qt::FramelessWindowHint)
     , m_main(main)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -130,11 +132,6 @@ void frmAbout::createControls()
 
 void frmAbout::Form_Load()
 {
-    // A transient of the main window: the window manager keeps it above the
-    // main window, also once the main window has left the top-most layer.
-    winId();
-    if (QWindow* owner = m_main.windowHandle())
-        windowHandle()->setTransientParent(owner);
     show();
     WindowShape::apply(this);
 }
