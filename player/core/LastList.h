@@ -21,8 +21,11 @@ public:
     static QString path();
 
     // Empties the playlist and fills it from the file; unquoted numeric fields
-    // come back as their number's text.
+    // come back as their number's text. Only a regular file is read (a FIFO, a
+    // device, a folder or a link to nothing is Unreadable), without waiting on
+    // its open, and no further than a bounded number of bytes actually read.
     static Restore restore(PlaylistModel& playlist);
-    // Atomic: on any failure the old file stays exactly as it was.
+    // Atomic: on any failure the old file stays exactly as it was. Refuses to
+    // replace anything at the file's place that is not a regular file.
     static bool save(const QStringList& entries);
 };

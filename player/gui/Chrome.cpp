@@ -4,6 +4,7 @@
 #include "core/PlayerCore.h"
 #include "core/TransportController.h"
 #include "core/Sequencer.h"
+#include "gui/OnTop.h"
 #include "gui/Twips.h"
 #include "gui/WindowShape.h"
 #include "gui/WindowSystem.h"
@@ -212,6 +213,9 @@ void Chrome::cmdAbt_Click()
     if (m_main.core().OnTopWanted) {
         m_main.core().OnTopWanted = false;
         m_main.core().OnTopSuspended = true;
+        // The main window leaves the top-most layer before the About window
+        // maps, so that About comes up over it rather than under it.
+        OnTop::applyPeriodicRule(m_main);
     }
     if (m_about) {
         m_about->show();
@@ -252,24 +256,12 @@ void Chrome::mnuShortcut_Click(int index)
 
 bool Chrome::isTopMost() const
 {
-    return m_main.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    return OnTop::isTopMost(m_main);
 }
 
 void Chrome::applyTopMost(bool onTop)
 {
-    if (isTopMost() == onTop)
-        return;
-    // Changing a window flag recreates the native window and hides it; it
-    // comes back in the same place, size and state.
-    const bool wasVisible = m_main.isVisible();
-    const Qt::WindowStates state = m_main.windowState();
-    const QPoint position = m_main.pos();
-    m_main.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (wasVisible && !m_main.isVisible()) {
-        m_main.move(position);
-        m_main.setWindowState(state);
-        m_main.show();
-    }
+    OnTop::setTopMost(m_main, onTop);
 }
 
 void Chrome::shapeWindow()

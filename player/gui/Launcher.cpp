@@ -12,7 +12,13 @@ Launcher::Launcher(frmMain& window, QObject* parent)
     , m_signals(new TerminationSignals(this))
 {
     connect(m_signals, &TerminationSignals::received, this, &Launcher::terminate);
-    connect(&m_window, &frmMain::unloaded, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    // The unload has saved everything and closed the player's windows, so the
+    // program leaves its event loops directly. QCoreApplication::quit() would
+    // first ask every window to close, and gives up when one refuses (the
+    // full-screen window only leaves full screen) or, for a widget marked
+    // visible without a native window, asks again for ever.
+    connect(&m_window, &frmMain::unloaded, qApp, [] { QCoreApplication::exit(0); },
+        Qt::QueuedConnection);
 }
 
 Launcher::~Launcher()
@@ -26,7 +32,7 @@ void Launcher::start()
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
     // Queued: the splash is gone before the main window shows.
     connect(m_splash, &frmSplash::finished, &m_window, &frmMain::Form_Load, Qt::QueuedConnection);
-    connect(m_splash, &frmSplash::aborted, qApp, &QCoreApplication::quit);
+    connect(m_splash, &frmSplash::aborted, qApp, [] { QCoreApplication::exit(0); });
     m_splash->Form_Load();
 }
 
@@ -47,5 +53,5 @@ void Launcher::terminate()
         m_splash->disconnect(&m_window); // no hand-over any more
         m_splash->close();
     }
-    QCoreApplication::quit();
+    QCoreApplication::exit(0);
 }

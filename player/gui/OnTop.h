@@ -1,5 +1,6 @@
 #pragma once
 
+class QWidget;
 class frmMain;
 
 // Keeping the main window above the others.
@@ -10,5 +11,12 @@ namespace OnTop {
 // leaves the top-most layer, also while minimised. OnTopApplied records what
 // was done, so each change happens once.
 void applyPeriodicRule(frmMain& main);
+
+// Puts window in the top-most layer or takes it out by changing the hint on
+// its existing native window: the window keeps its id, stays mapped where it
+// is, at its size, and keeps the focus. A window without a native window yet
+// gets the hint when it is created.
+void setTopMost(QWidget& window, bool onTop);
+bool isTopMost(const QWidget& window);
 
 } // namespace OnTop

@@ -1,5 +1,7 @@
 #include "gui/WindowSystem.h"
 
+#include "gui/PointerFollower.h"
+
 #include <QCursor>
 #include <QMenu>
 #include <QWidget>
@@ -24,10 +26,12 @@ public:
         if (!window)
             return;
         // The window system takes the pointer over from the widget that holds
-        // the implicit grab of the press; a platform without system moves
-        // (offscreen) refuses and nothing moves.
-        if (QWindow* handle = window->window()->windowHandle())
-            handle->startSystemMove();
+        // the implicit grab of the press. Where it refuses (a window manager
+        // without _NET_WM_MOVERESIZE, a platform without system moves), the
+        // window follows the pointer itself until the button is released.
+        QWindow* handle = window->window()->windowHandle();
+        if (!handle || !handle->startSystemMove())
+            PointerFollower::start(window, QCursor::pos());
     }
 };
 

@@ -62,7 +62,10 @@ const char* const kCredits = "Conception et programmation : l'équipe Velkor Des
 } // namespace
 
 frmAbout::frmAbout(frmMain& main)
-    : QWidget(&main, Qt::Window | Qt::FramelessWindowHint)
+    // A dialog-type window of the main window: Qt makes it a transient of the
+    // main window, which the window manager keeps above the main window, also
+    // while that has left the top-most layer. It is never modal.
+    : QWidget(&main, Qt::Dialog | Qt::FramelessWindowHint)
     , m_main(main)
 {
     setAttribute(Qt::WA_DeleteOnClose);

@@ -8,6 +8,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include "support/Unprivileged.h"
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -194,15 +196,17 @@ TEST(PlaylistFile, FilesOnDisk)
 
 TEST(PlaylistFile, FailedWriteLeavesTheOldFile)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP()
-            << "permissions do not bind root; tests/x11_startup checks this as another user";
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("list.lst"));
     ASSERT_TRUE(PlaylistFile::write(path, { u("/old.mp3") }));
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    EXPECT_FALSE(PlaylistFile::write(path, { u("/new.mp3") }));
-    QFile::setPermissions(
-        dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // Readable and searchable by everyone, writable by nobody.
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+        | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    QFile::setPermissions(dir.path(), readOnly);
+    EXPECT_TRUE(runUnprivileged([&] {
+        return !PlaylistFile::write(path, { u("/new.mp3") })
+            && PlaylistFile::read(path) == QStringList { u("/old.mp3") };
+    }));
+    QFile::setPermissions(dir.path(), readOnly | QFileDevice::WriteOwner);
     EXPECT_EQ(PlaylistFile::read(path), QStringList { u("/old.mp3") });
 }

@@ -29,6 +29,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "support/Unprivileged.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -130,6 +132,7 @@ protected:
 
     static QString twipsX(int px) { return SettingValue::fromCoordinate(Twips::fromPixelsX(px)); }
     static QString twipsY(int px) { return SettingValue::fromCoordinate(Twips::fromPixelsY(px)); }
+    QString configRoot() const { return m_config.path(); }
 
 private:
     QTemporaryDir m_config;
@@ -340,15 +343,22 @@ TEST_F(SettingsTest, UnwritableFolderLeavesTheOldFileWhole)
 {
     writeStore(QStringLiteral("Vol=-1390\nsuff=1\n"));
     const QString folder = QFileInfo(Settings::storePath()).absolutePath();
+    // Readable and searchable by everyone on the way, writable by nobody.
+    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+        | QFile::ReadOther | QFile::ExeOther;
+    for (QString dir = QFileInfo(folder).absolutePath(); dir.startsWith(configRoot());
+         dir = QFileInfo(dir).absolutePath())
+        QFile::setPermissions(dir, readOnly | QFile::WriteOwner);
     {
         const Session s = start();
         s.fake->setVolume(-600);
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        s.window->settings().SaveSettings();
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(folder, readOnly);
+        EXPECT_TRUE(runUnprivileged([&] {
+            s.window->settings().SaveSettings();
+            return true;
+        }));
+        QFile::setPermissions(folder, readOnly | QFile::WriteOwner);
     }
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
     // The file itself, not what this process still holds of it.
     QFile file(Settings::storePath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

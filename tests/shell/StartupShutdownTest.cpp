@@ -25,6 +25,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <sys/stat.h>
+
 namespace {
 
 class StartupTest : public ::testing::Test {
@@ -221,4 +224,74 @@ TEST_F(StartupTest, ActivationEmptiesTheCaption)
     window->setWindowTitle(QStringLiteral("a song"));
     window->Form_Activate();
     EXPECT_TRUE(window->windowTitle().isEmpty());
+}
+
+namespace {
+
+// What may stand at the place of lastlist.lst besides a regular file, and what
+// the player must leave there.
+struct Occupant {
+    const char* name;
+    std::function<bool(const QString& path)> make;
+};
+
+QString describe(const QString& path)
+{
+    struct stat st { };
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return QStringLiteral("nothing");
+    if (S_ISLNK(st.st_mode))
+        return QStringLiteral("link to ") + QFileInfo(path).symLinkTarget();
+    return QStringLiteral("mode %1").arg(st.st_mode & S_IFMT, 0, 8);
+}
+
+class LastListOccupantTest : public StartupTest, public ::testing::WithParamInterface<Occupant> { };
+
+} // namespace
+
+TEST_P(LastListOccupantTest, StartsEmptyAndLeavesItAsItWas)
+{
+    QDir().mkpath(QFileInfo(lastList()).path());
+    ASSERT_TRUE(GetParam().make(lastList()));
+    const QString before = describe(lastList());
+    // A blocking open or an endless read would hang here, on the UI thread.
+    window->Form_Load();
+    EXPECT_TRUE(window->isLoaded());
+    EXPECT_EQ(window->core().playlist().Count(), 0);
+    window->core().playlist().Append(QStringLiteral("/m/a.mp3"));
+    window->Form_Unload();
+    EXPECT_EQ(describe(lastList()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(NotARegularFile, LastListOccupantTest,
+    ::testing::Values(
+        Occupant { "Fifo",
+            [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0644) == 0; } },
+        Occupant { "LinkToDevZero",
+            [](const QString& p) { return QFile::link(QStringLiteral("/dev/zero"), p); } },
+        Occupant { "DanglingLink",
+            [](const QString& p) { return QFile::link(QStringLiteral("/nonexistent/list.lst"), p); } },
+        Occupant { "Folder", [](const QString& p) { return QDir().mkpath(p); } }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StartupTest, LinkToARegularFileIsReadByWhatItGives)
+{
+    // A file that reports a size of zero and still has bytes to read: the read
+    // goes by what arrives, not by the size.
+    QDir().mkpath(QFileInfo(lastList()).path());
+    const QString source = home.filePath(QStringLiteral("list.lst"));
+    QFile file(source);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"/m/a.mp3\"\r\n/m/b.mp3\r\n");
+    file.close();
+    ASSERT_TRUE(QFile::link(source, lastList()));
+    window->Form_Load();
+    EXPECT_EQ(window->core().playlist().Entries(), QStringList({ "/m/a.mp3", "/m/b.mp3" }));
+
+    QFile::remove(lastList());
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/cmdline"), lastList()));
+    ASSERT_EQ(QFileInfo(lastList()).size(), 0);
+    TestMain second([] { return std::make_unique<FakeEngine>(); });
+    second.Form_Load();
+    EXPECT_GE(second.core().playlist().Count(), 1);
 }

@@ -1,0 +1,140 @@
+#include "X11Desktop.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace X11Desktop {
+
+namespace {
+
+QList<Id> windowIds(const QString& text)
+{
+    QList<Id> ids;
+    static const QRegularExpression hex(QStringLiteral("0x[0-9a-fA-F]+"));
+    for (const QRegularExpressionMatch& m : hex.globalMatch(text))
+        ids.append(m.captured().toULong(nullptr, 16));
+    return ids;
+}
+
+QString hexId(Id window)
+{
+    return QStringLiteral("0x") + QString::number(window, 16);
+}
+
+int field(const QString& info, const char* label)
+{
+    const QRegularExpression re(QString::fromLatin1(label) + QStringLiteral(":\\s*(-?\\d+)"));
+    return re.match(info).captured(1).toInt();
+}
+
+} // namespace
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.start(program, arguments);
+    // The tools only talk to the X server, which never waits on this process.
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return {};
+    }
+    QCoreApplication::processEvents();
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+void xdotool(const QStringList& arguments)
+{
+    run(QStringLiteral("xdotool"), arguments);
+}
+
+QStringList netWmState(Id window)
+{
+    const QString out = run(QStringLiteral("xprop"), { QStringLiteral("-id"), hexId(window),
+                                                         QStringLiteral("_NET_WM_STATE") });
+    const qsizetype eq = out.indexOf(QLatin1Char('='));
+    if (eq < 0)
+        return {};
+    QStringList atoms = out.mid(eq + 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (QString& atom : atoms)
+        atom = atom.trimmed();
+    atoms.removeAll(QString());
+    return atoms;
+}
+
+QList<Id> stacking()
+{
+    return windowIds(run(QStringLiteral("xprop"),
+        { QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING") }));
+}
+
+Id activeWindow()
+{
+    const QList<Id> ids = windowIds(run(
+        QStringLiteral("xprop"), { QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW") }));
+    return ids.isEmpty() ? 0 : ids.first();
+}
+
+bool isViewable(Id window)
+{
+    return run(QStringLiteral("xwininfo"), { QStringLiteral("-id"), hexId(window) })
+        .contains(QStringLiteral("IsViewable"));
+}
+
+QRect geometry(Id window)
+{
+    const QString info = run(QStringLiteral("xwininfo"), { QStringLiteral("-id"), hexId(window) });
+    return QRect(field(info, "Absolute upper-left X"), field(info, "Absolute upper-left Y"),
+        field(info, "Width"), field(info, "Height"));
+}
+
+QString name(Id window)
+{
+    return run(QStringLiteral("xdotool"), { QStringLiteral("getwindowname"), QString::number(window) })
+        .trimmed();
+}
+
+QList<Id> visibleWindowsOf(qint64 pid)
+{
+    QList<Id> ids;
+    const QString out = run(QStringLiteral("xdotool"),
+        { QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+            QString::number(pid) });
+    for (const QString& line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        ids.append(line.trimmed().toULong());
+    return ids;
+}
+
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(20);
+    }
+    return true;
+}
+
+void drag(QPoint from, QPoint delta)
+{
+    xdotool({ QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y()) });
+    QTest::qWait(100);
+    xdotool({ QStringLiteral("mousedown"), QStringLiteral("1") });
+    QTest::qWait(200);
+    constexpr int kSteps = 4;
+    for (int i = 1; i <= kSteps; ++i) {
+        const QPoint at = from + delta * i / kSteps;
+        xdotool({ QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()) });
+        QTest::qWait(60);
+    }
+    xdotool({ QStringLiteral("mouseup"), QStringLiteral("1") });
+    QTest::qWait(200);
+}
+
+} // namespace X11Desktop

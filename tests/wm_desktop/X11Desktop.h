@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// What the window manager and the X server say about windows, read with the
+// standard X tools (xprop, xwininfo, xdotool) on the test's display, and the
+// person's mouse and keys played through xdotool. Every wait keeps this
+// process's event loop running, so its own windows answer the window manager
+// meanwhile.
+namespace X11Desktop {
+
+using Id = unsigned long;
+
+// The tool's standard output; empty when it failed or took longer than 20 s.
+QString run(const QString& program, const QStringList& arguments);
+void xdotool(const QStringList& arguments);
+
+QStringList netWmState(Id window); // the atoms of _NET_WM_STATE
+QList<Id> stacking(); // managed windows, bottom to top
+Id activeWindow();
+bool isViewable(Id window);
+QRect geometry(Id window); // on the root, without the manager's frame
+QString name(Id window);
+QList<Id> visibleWindowsOf(qint64 pid);
+
+// Polls condition every 20 ms until it holds or timeoutMs has passed.
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
+
+// Presses the left button at a point of the screen, drags it by delta in a few
+// steps and releases it.
+void drag(QPoint from, QPoint delta);
+
+} // namespace X11Desktop
