@@ -346,8 +346,7 @@ TEST_F(MprisTest, RaiseShowsAndQuitClosesTheWindow)
 TEST_F(MprisTest, PlayerctlDrivesThePlayer)
 {
     const QString playerctl = QStandardPaths::findExecutable(QStringLiteral("playerctl"));
-    if (playerctl.isEmpty())
-        GTEST_SKIP() << "playerctl is not installed";
+    ASSERT_FALSE(playerctl.isEmpty()) << "scripts/install-deps installs playerctl";
     const auto run = [&](const QStringList& arguments) {
         QProcess process;
         process.start(playerctl, arguments);
