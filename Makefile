@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps build run test bench install package clean
+.PHONY: all deps build run test test-sanitize bench install package clean
 
 all: build
 
@@ -18,6 +18,14 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure
+
+# The sanitizer build (CMake preset "sanitize", in build-sanitize): the library,
+# the player and every test with AddressSanitizer and UndefinedBehaviorSanitizer,
+# plus the fuzz targets when the compiler is clang. Runs the whole CTest suite.
+test-sanitize: deps
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done

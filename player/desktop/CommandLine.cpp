@@ -18,7 +18,9 @@ std::optional<QString> localPath(const QString& argument, const QString& working
         // Only this machine's files: no host, or "localhost".
         const QUrl url(argument);
         const QString host = url.host();
-        if (!url.isValid() || !url.isLocalFile() || url.path().isEmpty()
+        // "file:name" has a relative path, which would be resolved against the
+        // player's own folder rather than the caller's: refused like other URIs.
+        if (!url.isValid() || !url.isLocalFile() || !url.path().startsWith(QLatin1Char('/'))
             || !(host.isEmpty() || host == QLatin1String("localhost")))
             return std::nullopt;
         return QDir::cleanPath(FileNameCodec::fromLocalUrl(url));
@@ -26,7 +28,11 @@ std::optional<QString> localPath(const QString& argument, const QString& working
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
     if (scheme.match(argument).hasMatch())
         return std::nullopt;
-    return QDir::cleanPath(QDir(workingFolder).absoluteFilePath(argument));
+    // Joined by hand: QDir takes a name that starts with ":" for one of the
+    // program's own resources and would leave it relative.
+    if (argument.startsWith(QLatin1Char('/')))
+        return QDir::cleanPath(argument);
+    return QDir::cleanPath(workingFolder + QLatin1Char('/') + argument);
 }
 
 } // namespace
