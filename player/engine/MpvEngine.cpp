@@ -22,6 +22,9 @@ constexpr int kOpenTimeoutMs = 10000;
 // A seek target is answered until libmpv reports the restart; a seek that never
 // restarts (it should not happen) stops masking the position after this.
 constexpr int kSeekAnswerMs = 5000;
+// How long a written position may go unanswered at the end of the file before
+// it is written again.
+constexpr int kSeekRetryMs = 200;
 constexpr int kLogLines = 6;
 
 void setOption(mpv_handle* mpv, const char* name, const char* value)
@@ -453,6 +456,7 @@ std::optional<double> MpvEngine::CurrentPosition() const
     sync();
     if (!m_open)
         return std::nullopt;
+    const_cast<MpvEngine*>(this)->retryLostSeek();
     if (m_seekTarget && m_seekClock.elapsed() < kSeekAnswerMs)
         return m_seekTarget;
     // With keep-open a video's last frame can start short of the duration:
@@ -467,6 +471,24 @@ std::optional<double> MpvEngine::CurrentPosition() const
     return std::max(0.0, *position);
 }
 
+// A position written just as libmpv reaches the end of the file can be lost:
+// libmpv then stays at the end, idle, and never restarts at the target. Seen
+// that way a while after the write, the write is made once more.
+void MpvEngine::retryLostSeek()
+{
+    if (!m_seekTarget || m_seekRetried || m_seekClock.elapsed() < kSeekRetryMs)
+        return;
+    if (!flagProperty(m_mpv, "eof-reached") || flagProperty(m_mpv, "seeking"))
+        return;
+    const auto position = doubleProperty(m_mpv, "time-pos");
+    if (!position || std::abs(*position - *m_seekTarget) < 0.25)
+        return;
+    double target = *m_seekTarget;
+    m_seekRetried = true;
+    if (mpv_set_property(m_mpv, "time-pos", MPV_FORMAT_DOUBLE, &target) >= 0)
+        m_seekClock.start();
+}
+
 bool MpvEngine::setCurrentPosition(double seconds)
 {
     sync();
@@ -478,6 +500,7 @@ bool MpvEngine::setCurrentPosition(double seconds)
     if (mpv_set_property(m_mpv, "time-pos", MPV_FORMAT_DOUBLE, &target) < 0)
         return false;
     m_seekTarget = target;
+    m_seekRetried = false;
     m_seekClock.start();
     return true;
 }

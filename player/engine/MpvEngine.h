@@ -102,6 +102,7 @@ private:
     void fail(const QString& path, const QString& cause, const QString& detail = {});
     bool waitForOpen();
     void drainEvents();
+    void retryLostSeek();
     // Handles the events libmpv has announced, if any: asking libmpv for events
     // costs far more than a property read, so reads only do it when told to.
     void sync() const
@@ -138,6 +139,7 @@ private:
     QStringList m_log;
 
     std::optional<double> m_seekTarget;
+    bool m_seekRetried = false;
     QElapsedTimer m_seekClock;
 
     int m_volume = 0;

@@ -52,16 +52,7 @@ QImage AddMenuIcons::drawFolder(int side)
 {
     return paint(side, [](QPainter& p) {
         p.setPen(QPen(kOutline, 0.8));
-        p.setBrush(QColor(230, 180, 60));
-        QPainterPath back;
-        back.moveTo(1, 3);
-        back.lineTo(6, 3);
-        back.lineTo(7.5, 4.5);
-        back.lineTo(15, 4.5);
-        back.lineTo(15, 13.5);
-        back.lineTo(1, 13.5);
-        back.closeSubpath();
-        p.drawPath(back);
+        MenuIcons::folderBack(p);
         p.setBrush(QColor(250, 210, 100));
         p.drawPolygon(
             QPolygonF({ QPointF(1, 13.5), QPointF(3, 6.5), QPointF(16, 6.5), QPointF(15, 13.5) }));

@@ -30,6 +30,20 @@ void skipMark(QPainter& p)
 
 } // namespace
 
+void MenuIcons::folderBack(QPainter& p)
+{
+    p.setBrush(QColor(230, 180, 60));
+    QPainterPath back;
+    back.moveTo(1, 3);
+    back.lineTo(6, 3);
+    back.lineTo(7.5, 4.5);
+    back.lineTo(15, 4.5);
+    back.lineTo(15, 13.5);
+    back.lineTo(1, 13.5);
+    back.closeSubpath();
+    p.drawPath(back);
+}
+
 QImage MenuIcons::paint(int side, const std::function<void(QPainter&)>& draw)
 {
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
@@ -98,17 +112,7 @@ QImage MenuIcons::drawOpen(int side)
 {
     return paint(side, [](QPainter& p) {
         p.setPen(QPen(kOutline, 0.8));
-        // The folder's back, as in the add menu's folder.
-        p.setBrush(QColor(230, 180, 60));
-        QPainterPath back;
-        back.moveTo(1, 3);
-        back.lineTo(6, 3);
-        back.lineTo(7.5, 4.5);
-        back.lineTo(15, 4.5);
-        back.lineTo(15, 13.5);
-        back.lineTo(1, 13.5);
-        back.closeSubpath();
-        p.drawPath(back);
+        folderBack(p);
         // A sheet coming out of it: the folder is open.
         p.setBrush(QColor(250, 250, 245));
         p.drawRect(QRectF(4, 1.5, 8.5, 8));

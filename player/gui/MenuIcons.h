@@ -37,6 +37,9 @@ public:
     // A transparent square, side pixels wide, whose coordinates run from 0 to
     // 16 whatever its size, so each picture is written once for every size.
     static QImage paint(int side, const std::function<void(QPainter&)>& draw);
+    // The back of a folder with its tab, on the 16-unit canvas, in the pen
+    // already set: the add menu's folder and "Ouvrir" both start from it.
+    static void folderBack(QPainter& p);
     // An icon holding the picture at the sizes menus ask for.
     static QIcon iconOf(QImage (*draw)(int));
 };
