@@ -19,7 +19,7 @@ TEST(ByteNamePlay, EntryFromAPlaylistFileOpensTheOriginalBytes)
     const EngineMedia& media = EngineMedia::get();
     ASSERT_TRUE(media.ok);
     const QByteArray source = QFile::encodeName(media.path("stereo.wav"));
-    for (const QByteArray name : {QByteArray("caf\xe9.wav"), QByteArray("\xff\xfe mix.wav")}) {
+    for (const QByteArray& name : {QByteArray("caf\xe9.wav"), QByteArray("\xff\xfe mix.wav")}) {
         const QByteArray target = QFile::encodeName(media.dir->path()) + "/" + name;
         ASSERT_EQ(std::rename(source.constData(), target.constData()), 0);
         const QByteArray list = "\"" + target + "\"\r\n";
