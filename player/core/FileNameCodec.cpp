@@ -156,3 +156,8 @@ QString FileNameCodec::fromLocalUrl(const QUrl& url)
     const QByteArray escaped = url.path(QUrl::FullyEncoded).toLatin1();
     return decode(QByteArray::fromPercentEncoding(escaped));
 }
+
+QByteArray FileNameCodec::toLocalUrl(const QString& entry)
+{
+    return QByteArrayLiteral("file://") + encode(entry).toPercentEncoding("/");
+}

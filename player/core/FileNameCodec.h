@@ -24,4 +24,7 @@ public:
     // name's bytes, whatever their encoding. (QUrl's own decoding replaces
     // bytes that are not UTF-8.)
     static QString fromLocalUrl(const QUrl& url);
+    // The file:// URL of an absolute entry, its bytes percent-escaped, so that
+    // fromLocalUrl gives the entry back (for MPRIS and other desktop peers).
+    static QByteArray toLocalUrl(const QString& entry);
 };

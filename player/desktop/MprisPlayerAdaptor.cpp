@@ -1,5 +1,6 @@
 #include "desktop/MprisPlayerAdaptor.h"
 
+#include "core/FileNameCodec.h"
 #include "core/Levels.h"
 #include "core/MediaEngine.h"
 #include "core/PlayerCore.h"
@@ -72,9 +73,9 @@ QVariantMap MprisPlayerAdaptor::Metadata() const
         return metadata;
     if (const auto duration = m_service.duration(); duration && *duration > 0)
         metadata.insert(QStringLiteral("mpris:length"), toMicroseconds(*duration));
-    metadata.insert(QStringLiteral("xesam:url"),
-                    QString::fromLatin1(QUrl::fromLocalFile(fileName).toEncoded()));
-    metadata.insert(QStringLiteral("xesam:title"), fileName.mid(fileName.lastIndexOf(u'/') + 1));
+    metadata.insert(QStringLiteral("xesam:url"), QString::fromLatin1(FileNameCodec::toLocalUrl(fileName)));
+    metadata.insert(QStringLiteral("xesam:title"),
+                    FileNameCodec::readable(fileName.mid(fileName.lastIndexOf(u'/') + 1)));
     return metadata;
 }
 

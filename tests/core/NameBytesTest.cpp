@@ -27,6 +27,10 @@ TEST_P(NameFromUrl, KeepsTheBytesAndReadsWell)
     const QString entry = FileNameCodec::fromLocalUrl(QUrl(QString::fromLatin1(GetParam().url)));
     EXPECT_EQ(FileNameCodec::encode(entry), GetParam().bytes);
     EXPECT_EQ(FileNameCodec::readable(entry).toUtf8(), QByteArray(GetParam().shown));
+    // Written back as a URL, the entry comes back with the same bytes.
+    const QByteArray url = FileNameCodec::toLocalUrl(entry);
+    EXPECT_EQ(FileNameCodec::encode(FileNameCodec::fromLocalUrl(QUrl::fromEncoded(url))), GetParam().bytes)
+        << url.constData();
 }
 
 INSTANTIATE_TEST_SUITE_P(
