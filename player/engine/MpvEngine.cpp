@@ -472,8 +472,8 @@ std::optional<double> MpvEngine::CurrentPosition() const
 }
 
 // A position written just as libmpv reaches the end of the file can be lost:
-// libmpv then stays at the end, idle, and never restarts at the target. Seen
-// that way a while after the write, the write is made once more.
+// libmpv then stays at the end, idle, at the very position it had before the
+// write. Seen that way a while after the write, the write is made once more.
 void MpvEngine::retryLostSeek()
 {
     if (!m_seekTarget || m_seekRetried || m_seekClock.elapsed() < kSeekRetryMs)
@@ -481,7 +481,8 @@ void MpvEngine::retryLostSeek()
     if (!flagProperty(m_mpv, "eof-reached") || flagProperty(m_mpv, "seeking"))
         return;
     const auto position = doubleProperty(m_mpv, "time-pos");
-    if (!position || std::abs(*position - *m_seekTarget) < 0.25)
+    if (!position || !m_positionBeforeSeek || std::abs(*position - *m_positionBeforeSeek) > 1e-6
+        || std::abs(*position - *m_seekTarget) < 0.25)
         return;
     double target = *m_seekTarget;
     m_seekRetried = true;
@@ -497,6 +498,7 @@ bool MpvEngine::setCurrentPosition(double seconds)
     double target = std::max(0.0, seconds);
     if (const auto duration = doubleProperty(m_mpv, "duration"))
         target = std::min(target, *duration);
+    m_positionBeforeSeek = doubleProperty(m_mpv, "time-pos");
     if (mpv_set_property(m_mpv, "time-pos", MPV_FORMAT_DOUBLE, &target) < 0)
         return false;
     m_seekTarget = target;

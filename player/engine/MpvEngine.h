@@ -140,6 +140,7 @@ private:
 
     std::optional<double> m_seekTarget;
     bool m_seekRetried = false;
+    std::optional<double> m_positionBeforeSeek;
     QElapsedTimer m_seekClock;
 
     int m_volume = 0;
