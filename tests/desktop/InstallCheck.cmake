@@ -1,7 +1,8 @@
 # Installs the build into a scratch prefix, checks that every file is in its
 # standard place, then builds and runs a small project against the installed
 # Sarv package. Run by CTest with -DBUILD_DIR, -DWORK_DIR, -DCONSUMER_DIR and
-# -DGENERATOR.
+# -DGENERATOR, and builds the consumer with -DCONSUMER_COMPILER and
+# -DCONSUMER_LINK_FLAGS.
 file(REMOVE_RECURSE ${WORK_DIR})
 set(prefix ${WORK_DIR}/prefix)
 
@@ -54,7 +55,8 @@ run(${prefix}/bin/velkor-player --version)
 # A project of its own finds Sarv::sarv and runs with the installed library,
 # and loads the installed Designer plugin, which finds that library too.
 run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/consumer -G ${GENERATOR}
-    -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release)
+    -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release
+    -DCMAKE_CXX_COMPILER=${CONSUMER_COMPILER} "-DCMAKE_EXE_LINKER_FLAGS=${CONSUMER_LINK_FLAGS}")
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/consumer)
 run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${WORK_DIR}/consumer/sarv-consumer
     ${prefix}/${DESIGNER_PLUGIN_DIR}/libsarv-designer.so)
