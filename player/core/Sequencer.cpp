@@ -9,20 +9,28 @@
 #include "dialogs/Prompts.h"
 
 #include <QDateTime>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 // Counts how deep Next, Previous and Start run inside one another. The record
 // of entries tried without a successful start belongs to one such chain and is
-// dropped when the outermost handler begins.
+// dropped when the outermost handler begins, unless that handler resumes a
+// chain that gave the event loop its turn.
 class Sequencer::ChainScope {
 public:
     explicit ChainScope(Sequencer& owner)
         : m_owner(owner)
     {
-        if (m_owner.m_depth++ == 0)
-            m_owner.m_triedWithoutStart.clear();
+        if (m_owner.m_depth++ == 0) {
+            if (!std::exchange(m_owner.m_resuming, false)) {
+                m_owner.m_triedWithoutStart.clear();
+                m_owner.cancelMoveOn();
+            }
+            m_owner.m_sliceClock.start();
+        }
     }
     // The outermost handler tells the core an entry may have started.
     ~ChainScope()
@@ -40,6 +48,8 @@ private:
 namespace {
 
 const QString kBreakEntry = QStringLiteral("-");
+// How long a chain of failing entries runs before the event loop gets a turn.
+constexpr qint64 kChainSliceMs = 50;
 const QString kTitlePrefix = QStringLiteral("- Velkor Player 2.0 -   ");
 constexpr int kTitleTrailingSpaces = 49;
 
@@ -225,6 +235,11 @@ void Sequencer::select(int index)
 // Next in a loop, and failures inside that loop only ask for another round, so
 // a long run of entries that do not open (a playlist of a drive that is gone)
 // does not nest one Start inside the other until the stack runs out.
+//
+// Each failed open can cost the engine tens of milliseconds, so a chain that
+// has run for a slice hands the rest to the event loop: the windows repaint
+// and the desktop's requests are answered between the entries. The entries
+// tried, and their order, are the same either way.
 void Sequencer::moveOnAfterFailure()
 {
     if (m_movingOn) {
@@ -234,9 +249,33 @@ void Sequencer::moveOnAfterFailure()
     m_movingOn = true;
     do {
         m_nextRequested = false;
+        if (m_sliceClock.elapsed() >= kChainSliceMs) {
+            resumeLater();
+            break;
+        }
         cmdForward_Click();
     } while (m_nextRequested);
     m_movingOn = false;
+}
+
+void Sequencer::resumeLater()
+{
+    const quint64 chain = ++m_chain;
+    m_resumePending = true;
+    QTimer::singleShot(0, this, [this, chain] {
+        if (!m_resumePending || chain != m_chain)
+            return;
+        m_resumePending = false;
+        m_resuming = true;
+        cmdForward_Click();
+        m_resuming = false;
+    });
+}
+
+void Sequencer::cancelMoveOn()
+{
+    m_resumePending = false;
+    ++m_chain;
 }
 
 bool Sequencer::passExhausted(int index)

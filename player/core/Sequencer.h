@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QRandomGenerator>
 #include <QSet>
@@ -33,6 +34,11 @@ public:
     void Randomize();
     void Randomize(quint32 seed);
 
+    // True while a chain of failing entries waits for the event loop to go on
+    // with the next entry; Stop and every new start cancel it.
+    bool isMovingOn() const { return m_resumePending; }
+    void cancelMoveOn();
+
 Q_SIGNALS:
     void shuffleChanged(bool on);
     void repeatChanged(bool on);
@@ -47,6 +53,7 @@ private:
     // successful start, as at the end of the list.
     bool passExhausted(int index);
     void moveOnAfterFailure();
+    void resumeLater();
     void endPlayback();
 
     PlayerCore& m_core;
@@ -55,4 +62,10 @@ private:
     int m_depth = 0;
     bool m_movingOn = false;
     bool m_nextRequested = false;
+    // A chain that gave the event loop its turn: the clock of its current
+    // slice, whether it still waits to go on, and which chain that is.
+    QElapsedTimer m_sliceClock;
+    bool m_resumePending = false;
+    bool m_resuming = false;
+    quint64 m_chain = 0;
 };

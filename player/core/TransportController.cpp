@@ -57,6 +57,8 @@ void TransportController::cmdPause_Click()
 // follow at the next periodic update.
 void TransportController::cmdStop_Click()
 {
+    // Stop also ends a run of failing entries that is still being tried.
+    m_core.sequencer().cancelMoveOn();
     MediaEngine& engine = m_core.engine();
     if (engine.FileName().isEmpty())
         return;
@@ -74,6 +76,7 @@ void TransportController::cmdOpen_Click()
 // either way, so the player then moves on in the old playlist.
 void TransportController::OpenFile()
 {
+    m_core.sequencer().cancelMoveOn();
     m_core.engine().Stop();
     const QString chosen = chooseMediaFile(nullptr);
     if (!chosen.isEmpty()) {

@@ -26,6 +26,7 @@ constexpr int kSeekAnswerMs = 5000;
 // it is written again.
 constexpr int kSeekRetryMs = 200;
 constexpr int kLogLines = 6;
+constexpr double kTrailingLogSeconds = 0.005;
 
 void setOption(mpv_handle* mpv, const char* name, const char* value)
 {
@@ -368,9 +369,12 @@ void MpvEngine::openFile(const QString& path)
     m_endError = 0;
 
     if (!waitForOpen()) {
-        // The log lines that explain a failure can trail its END_FILE.
-        for (mpv_event* event = mpv_wait_event(m_mpv, 0.05); event->event_id != MPV_EVENT_NONE;
-             event = mpv_wait_event(m_mpv, 0.01))
+        // The log lines that explain a failure can trail its END_FILE: those
+        // already queued are read, and libmpv gets one short moment for the
+        // rest. A list of broken entries is tried one after the other on the
+        // GUI thread, so this wait is paid once per entry.
+        for (mpv_event* event = mpv_wait_event(m_mpv, kTrailingLogSeconds); event->event_id != MPV_EVENT_NONE;
+             event = mpv_wait_event(m_mpv, 0))
             handleEvent(*event);
         QString detail = m_log.isEmpty() ? QString::fromUtf8(mpv_error_string(m_endError)) : m_log.last();
         if (!m_midiAddress.isEmpty() && !m_midi.openError(m_midiAddress).isEmpty())

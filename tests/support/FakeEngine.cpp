@@ -4,6 +4,7 @@
 #include "engine/VideoSurface.h"
 
 #include <QApplication>
+#include <QThread>
 
 FakeEngine::FakeEngine()
     : m_picture(std::make_unique<FrameRenderer>(nullptr))
@@ -25,6 +26,7 @@ void FakeEngine::setFileName(const QString& path)
         return;
     }
     if (failing.contains(path)) {
+        QThread::msleep(ulong(failDelayMs));
         hasError = true;
         errorDescription = QStringLiteral("Impossible d'ouvrir %1").arg(path);
         position.reset();

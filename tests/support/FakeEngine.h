@@ -12,8 +12,9 @@ class QWidget;
 
 // A media engine for tests: it records every call in `calls` ("Play",
 // "setFileName:/a.mp3", "setVolume:-600", ...) and answers from a script.
-// A path listed in `failing` fails to open; `durations` gives each path's
-// length (default 100 s). Position and duration reads fail while nothing is open.
+// A path listed in `failing` fails to open, after `failDelayMs` as a real
+// engine's probe would take; `durations` gives each path's length (default
+// 100 s). Position and duration reads fail while nothing is open.
 class FakeEngine : public MediaEngine {
 public:
     FakeEngine();
@@ -21,6 +22,7 @@ public:
 
     QStringList calls;
     QStringList failing;
+    int failDelayMs = 0;
     QMap<QString, double> durations;
     double defaultDuration = 100.0;
     bool refuseVolume = false; // setVolume refuses every level

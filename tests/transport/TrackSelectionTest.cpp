@@ -15,6 +15,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -217,7 +219,62 @@ TEST(TrackSelection, LongFailingPlaylistEnds)
     h.fake->failing = names;
     h.main.core().RepeatOn = true;
     h.start(0);
+    // A run this long hands its rest to the event loop in slices.
+    ASSERT_TRUE(waitFor([&] { return !h.tracks().isMovingOn(); }, 60000));
     EXPECT_EQ(h.opened().size(), 32767);
+}
+
+// Failing entries that each take the engine a while: the run gives the event
+// loop its turns, still tries each entry once in order, and ends early only
+// when the user stops it or starts something else.
+TEST(TrackSelection, SlowFailingRunLetsTheEventLoopIn)
+{
+    enum class Then { Wait, Stop, StartAnother };
+    struct Case {
+        const char* name;
+        Then then;
+    };
+    const Case cases[] = {
+        { "left alone", Then::Wait },
+        { "Stop pressed", Then::Stop },
+        { "another entry started", Then::StartAnother },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList names;
+        for (int i = 0; i < 12; ++i)
+            names << QStringLiteral("/m/slow%1.avi").arg(i);
+        Harness h(names + QStringList { QStringLiteral("/m/ok.avi") });
+        h.fake->failing = names;
+        h.fake->failDelayMs = 20;
+        bool eventLoopRan = false;
+        QTimer::singleShot(0, [&] { eventLoopRan = true; });
+        h.start(0);
+        EXPECT_TRUE(h.tracks().isMovingOn());
+        EXPECT_LT(h.opened().size(), names.size());
+        if (c.then == Then::Stop)
+            h.transport().cmdStop_Click();
+        if (c.then == Then::StartAnother) {
+            h.fake->calls.clear();
+            h.start(12);
+        }
+        ASSERT_TRUE(waitFor([&] { return !h.tracks().isMovingOn(); }, 10000));
+        QTest::qWait(50);
+        switch (c.then) {
+        case Then::Wait:
+            EXPECT_TRUE(eventLoopRan);
+            EXPECT_EQ(h.opened(), names + QStringList { QStringLiteral("/m/ok.avi") });
+            EXPECT_EQ(h.playlist().CurrentTrack(), 12);
+            break;
+        case Then::Stop:
+            EXPECT_LT(h.opened().size(), names.size());
+            EXPECT_FALSE(h.opened().contains(QStringLiteral("/m/ok.avi")));
+            break;
+        case Then::StartAnother:
+            EXPECT_EQ(h.opened(), QStringList { QStringLiteral("/m/ok.avi") });
+            break;
+        }
+    }
 }
 
 TEST(TrackSelection, StartSetsTheSliderAndTheTitle)
