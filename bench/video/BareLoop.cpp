@@ -1,4 +1,5 @@
 #include "BareLoop.h"
+#include "ThreadCpu.h"
 
 #include <QBackingStore>
 #include <QEvent>
@@ -163,6 +164,7 @@ int runBareLoop(int argc, char** argv, const QString& file)
         });
         app.exec();
         std::fprintf(stderr, "bare: %d frames rendered\n", window.frames);
+        printThreadCpu("bare");
         mpv_set_wakeup_callback(mpv, nullptr, nullptr);
     }
     mpv_terminate_destroy(mpv);

@@ -1,4 +1,5 @@
 #include "PlayerRun.h"
+#include "ThreadCpu.h"
 
 #include "core/PlayerCore.h"
 #include "core/PlaylistModel.h"
@@ -97,6 +98,7 @@ int runPlayer(int argc, char** argv, const QString& file, PlayerRunMode mode, in
     }
     if (auto* renderer = qobject_cast<FrameRenderer*>(engine->picture()))
         std::fprintf(stderr, "player: %d frames rendered\n", renderer->framesRendered());
+    printThreadCpu("player");
     window.Form_Unload();
     return deadline.hasExpired() ? 1 : 0;
 }

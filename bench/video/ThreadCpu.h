@@ -1,0 +1,6 @@
+#pragma once
+
+// With VELKOR_BENCH_THREADS set, prints to stderr the CPU seconds each thread
+// of this process has used so far, by the thread's name, largest first: the
+// way to see which part of a run costs what.
+void printThreadCpu(const char* who);
