@@ -76,6 +76,7 @@ int runPlayer(int argc, char** argv, const QString& file, PlayerRunMode mode, in
         const double before = processCpuSeconds();
         idle(stillSeconds * 1000);
         std::printf("%.3f\n", (processCpuSeconds() - before) * 1000.0 / stillSeconds);
+        printThreadCpu("still");
         window.Form_Unload();
         return 0;
     }
