@@ -1,5 +1,6 @@
 #include "gui/Wiring.h"
 
+#include "core/FileNameCodec.h"
 #include "core/Levels.h"
 #include "core/MediaAdder.h"
 #include "core/PlaybackClock.h"
@@ -109,8 +110,10 @@ void connectTexts(PlayerCore& core, frmMain& main)
     QObject::connect(&core, &PlayerCore::titleChanged, main.txtTitle, &QLineEdit::setText);
     QObject::connect(&core, &PlayerCore::selectionCaptionChanged, main.txtFN, [&core, &main](const QString& text) {
         main.txtFN->setText(text);
-        main.txtFN->setToolTip(
-            text.isEmpty() ? QString() : core.playlist().Entry(core.playlist().ListIndex()));
+        // The whole name, readable also when its bytes are not UTF-8.
+        main.txtFN->setToolTip(text.isEmpty()
+                ? QString()
+                : FileNameCodec::readable(core.playlist().Entry(core.playlist().ListIndex())));
     });
     QObject::connect(&clock, &PlaybackClock::timeTextChanged, main.lblTime, &QLabel::setText);
     QObject::connect(&clock, &PlaybackClock::durationTextChanged, main.lblDuration, &QLabel::setText);

@@ -1,5 +1,6 @@
 // The playlist panel inside a real main window: its buttons, keys, the
 // selection label, and Save and Load through scripted file dialogs.
+#include "core/FileNameCodec.h"
 #include "core/Levels.h"
 #include "core/PlaybackClock.h"
 #include "core/PlayerCore.h"
@@ -58,7 +59,8 @@ const QString kCaption = QStringLiteral(" Chanson selectionnée :    ");
 
 TEST_F(PlaylistPanelTest, SelectionShowsTheFileName)
 {
-    fill({ "/music/song.mp3", "song.mp3", "-", "", "/music/dir/other.ogg" });
+    fill({ "/music/song.mp3", "song.mp3", "-", "", "/music/dir/other.ogg",
+        FileNameCodec::decode("/music/caf\xe9.mp3") });
     PlaylistModel& list = window.core().playlist();
     struct Case {
         int index;
@@ -71,6 +73,8 @@ TEST_F(PlaylistPanelTest, SelectionShowsTheFileName)
         { 2, kCaption + "song.mp3", "song.mp3" }, // a break entry changes nothing
         { 3, kCaption + "song.mp3", "song.mp3" }, // nor does an empty entry
         { 4, kCaption + "other.ogg", "/music/dir/other.ogg" },
+        // A latin-1 name from an old disc reads as its characters.
+        { 5, kCaption + QStringLiteral("café.mp3"), QStringLiteral("/music/café.mp3") },
     };
     for (const Case& c : cases) {
         list.setListIndex(c.index);
