@@ -25,6 +25,7 @@ using X11Desktop::Id;
 namespace {
 
 const QString kAbove = QStringLiteral("_NET_WM_STATE_ABOVE");
+const QString kHidden = QStringLiteral("_NET_WM_STATE_HIDDEN");
 
 // Writes the header of a 8 kHz, 8-bit mono WAV of the given length and extends
 // the file to its full size without writing the samples: a sparse file of
@@ -401,6 +402,45 @@ TEST(OnTopProgram, RestoredOnTopTogglesOnTheSameWindowAndAboutStaysOverIt)
         + QPoint(Twips::toPixelsX(2760 + 600), Twips::toPixelsY(3240 + 187)));
     EXPECT_TRUE(X11Desktop::waitUntil([&] { return program.mainAbove(); }, 3000));
     EXPECT_TRUE(program.waitForWindows([](const QList<Id>& w) { return w.size() == 1; }));
+    EXPECT_TRUE(program.windows().contains(main));
+    EXPECT_GE(program.quit(Program::Quit::Sigterm), 0);
+}
+
+// Minimised by its orange dot, the main window shows the scrolling title as
+// its task-bar caption; brought back, it is on top again with an empty
+// caption, the same window throughout. Dragged by its title, it follows the
+// pointer.
+TEST(MinimiseProgram, CaptionScrollsWhileMinimisedAndRestoringGivesOnTopBack)
+{
+    ASSERT_TRUE(media().ready);
+    Program program(true, {});
+    ASSERT_TRUE(program.start(video()));
+    const Id main = program.mainWindow;
+    ASSERT_TRUE(X11Desktop::waitUntil([&] { return program.mainAbove(); }));
+
+    // An empty caption reads as the program's name on the X server.
+    const QString emptyCaption = X11Desktop::name(main);
+    program.click(program.at(4680 + 67, 75 + 67));
+    ASSERT_TRUE(X11Desktop::waitUntil([&] { return X11Desktop::netWmState(main).contains(kHidden); }, 3000));
+    const QString caption = X11Desktop::name(main);
+    EXPECT_TRUE(caption.contains(QStringLiteral("clip.mpg"))) << caption.toStdString();
+    EXPECT_TRUE(X11Desktop::waitUntil([&] { return X11Desktop::name(main) != caption; }, 3000))
+        << "the caption stays " << caption.toStdString();
+
+    X11Desktop::xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(main) });
+    EXPECT_TRUE(X11Desktop::waitUntil(
+        [&] { return X11Desktop::isViewable(main) && !X11Desktop::netWmState(main).contains(kHidden); }, 3000));
+    EXPECT_TRUE(X11Desktop::waitUntil([&] { return program.mainAbove(); }, 3000));
+    EXPECT_TRUE(X11Desktop::waitUntil([&] { return X11Desktop::name(main) == emptyCaption; }, 3000))
+        << X11Desktop::name(main).toStdString();
+
+    const QPoint before = X11Desktop::geometry(main).topLeft();
+    const QPoint delta(120, 90);
+    X11Desktop::drag(program.at(900 + 1800, 45 + 90), delta);
+    EXPECT_TRUE(X11Desktop::waitUntil([&] {
+        return (X11Desktop::geometry(main).topLeft() - before - delta).manhattanLength() <= 4;
+    }, 3000)) << "moved by " << (X11Desktop::geometry(main).topLeft() - before).x() << ","
+              << (X11Desktop::geometry(main).topLeft() - before).y();
     EXPECT_TRUE(program.windows().contains(main));
     EXPECT_GE(program.quit(Program::Quit::Sigterm), 0);
 }
