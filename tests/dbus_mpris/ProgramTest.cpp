@@ -1,9 +1,11 @@
 // The program itself, started as a file manager starts it: two files on the
 // command line replace the playlist and the first plays after the start-up;
-// the desktop sees it over MPRIS and can close it.
+// the desktop sees it over MPRIS and can close it. And started from its menu
+// entry, as the desktop's launcher runs it.
 #include "MprisClient.h"
 
 #include <QCoreApplication>
+#include <QDBusConnectionInterface>
 #include <QDBusArgument>
 #include <QFile>
 #include <QProcess>
@@ -13,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include <signal.h>
 
 namespace {
 
@@ -95,4 +99,53 @@ TEST(Program, FilesOnTheCommandLineReplaceThePlaylistAndTheFirstPlays)
     EXPECT_GE(at1, 0);
     EXPECT_GT(at2, at1);
     EXPECT_EQ(text.count('\n'), 2);
+}
+
+// The menu entry, run by GLib's launcher as a desktop runs it, with a file
+// from an old disc whose name is latin-1: the file plays, the desktop reads
+// its name, and SIGTERM (a logout) ends the program with the name's bytes
+// written back as they were.
+TEST(Program, MenuEntryPlaysAFileWhoseNameIsNotUtf8)
+{
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/../player");
+    QTemporaryDir home;
+    // Qt names files in UTF-8: the file is written under another name and
+    // given its latin-1 one by the system.
+    const QByteArray name = QFile::encodeName(home.path()) + "/caf\xe9 noir.wav";
+    ASSERT_TRUE(writeWav(home.filePath(QStringLiteral("written.wav")), 30));
+    ASSERT_EQ(::rename(QFile::encodeName(home.filePath(QStringLiteral("written.wav"))).constData(), name.constData()), 0);
+
+    QProcess launcher;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("PATH"), folder + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
+    launcher.setProcessEnvironment(environment);
+    launcher.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Arguments reach a program as text: the shell's printf makes the byte.
+    launcher.start(QStringLiteral("sh"),
+        { QStringLiteral("-c"), QStringLiteral("exec gio launch \"$0\" \"$(printf \"$1\")\""),
+            QStringLiteral(VELKOR_DESKTOP_ENTRY), home.path() + QStringLiteral("/caf\\351 noir.wav") });
+    ASSERT_TRUE(launcher.waitForFinished(10000));
+    ASSERT_EQ(launcher.exitCode(), 0);
+
+    const QString service = QStringLiteral("org.mpris.MediaPlayer2.velkorplayer");
+    MprisClient client(service);
+    EXPECT_TRUE(waitFor([&] {
+        return client.get(QStringLiteral("PlaybackStatus")).toString() == QLatin1String("Playing");
+    }, 20000));
+    const QVariantMap metadata = client.metadata();
+    EXPECT_EQ(metadata.value(QStringLiteral("xesam:url")).toString(),
+        QUrl::fromLocalFile(home.path()).toString(QUrl::FullyEncoded) + QStringLiteral("/caf%E9%20noir.wav"));
+    EXPECT_EQ(metadata.value(QStringLiteral("xesam:title")).toString(), QStringLiteral("café noir.wav"));
+
+    const uint pid = client.bus().interface()->servicePid(service).value();
+    ASSERT_GT(pid, 0u);
+    ::kill(pid_t(pid), SIGTERM);
+    EXPECT_TRUE(waitFor([&] { return !client.bus().interface()->isServiceRegistered(service).value(); }, 10000));
+    EXPECT_TRUE(waitFor([&] { return ::kill(pid_t(pid), 0) != 0; }, 10000)) << "still running";
+
+    QFile lastList(home.filePath(QStringLiteral("data/velkor-player/lastlist.lst")));
+    ASSERT_TRUE(lastList.open(QIODevice::ReadOnly));
+    EXPECT_EQ(lastList.readAll(), '"' + name + "\"\r\n");
 }
