@@ -72,7 +72,8 @@ set(exactVersion "(= ${PROJECT_VERSION})")
 
 # The player: libsarv at its own version; Qt's X11 platform plugin and Qt's
 # French texts, which no library link reveals; a General MIDI SoundFont for the
-# MIDI synthesiser; Mesa for software OpenGL where no driver is installed.
+# MIDI synthesiser. Mesa is only recommended: the video is drawn by libmpv's
+# software renderer, and Qt's X11 plugin opens OpenGL only when a window asks.
 set(CPACK_DEBIAN_VELKOR-PLAYER_PACKAGE_NAME velkor-player)
 set(CPACK_DEBIAN_VELKOR-PLAYER_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_VELKOR-PLAYER_PACKAGE_DEPENDS

@@ -13,11 +13,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#if __has_include("engine/FrameRenderer.h")
 #include "engine/FrameRenderer.h"
 #include "engine/VideoSurface.h"
-#define VELKOR_PICTURE 1
-#endif
 
 #include <clocale>
 #include <cstdio>
@@ -64,13 +61,8 @@ int benchVideoCpu(int argc, char** argv)
     MpvEngine engine(MpvEngine::VideoOutput::Surface, {{QStringLiteral("ao"), QStringLiteral("null")}});
     QWidget window;
     window.resize(660, 500);
-#ifdef VELKOR_PICTURE
     QWidget* surface = new VideoSurface(engine.picture(), &window);
     auto* renderer = qobject_cast<FrameRenderer*>(engine.picture());
-#else
-    QWidget* surface = engine.drawingArea();
-    surface->setParent(&window);
-#endif
     engine.setDisplaySize(MediaEngine::Original);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
@@ -84,28 +76,19 @@ int benchVideoCpu(int argc, char** argv)
     }
     QTest::qWait(1000); // past the start
     const double start = engine.CurrentPosition().value_or(0);
-#ifdef VELKOR_PICTURE
     const int framesBefore = renderer->framesRendered();
-#endif
     const double playing = cpuPerSecond(kPlayMs);
     const double advanced = engine.CurrentPosition().value_or(0) - start;
     engine.Pause();
     QTest::qWait(500);
     const double paused = cpuPerSecond(kPausedMs);
 
-    std::printf("640x480 MPEG-1, surface %dx%d shown, %s\n", surface->width(), surface->height(),
-#ifdef VELKOR_PICTURE
-                "software renderer on its own thread"
-#else
-                "OpenGL render API on the GUI thread"
-#endif
-    );
+    std::printf("640x480 MPEG-1, surface %dx%d shown, software renderer on its own thread\n",
+                surface->width(), surface->height());
     std::printf("%-40s %8.3f\n", "CPU s per s, playing", playing);
     std::printf("%-40s %8.3f\n", "CPU s per s, paused", paused);
     std::printf("%-40s %8.2f s in %.2f s\n", "position advanced", advanced, kPlayMs / 1000.0);
-#ifdef VELKOR_PICTURE
     std::printf("%-40s %8d\n", "frames rendered while playing",
                 renderer->framesRendered() - framesBefore);
-#endif
     return 0;
 }
