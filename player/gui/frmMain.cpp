@@ -392,9 +392,11 @@ void frmMain::Form_Unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    // No update may run once the unload has begun: a tick after the video
-    // window is gone would create a new engine.
+    // No update may run once the unload has begun: a tick, or the next step
+    // of a run of failing entries, after the video window is gone would
+    // create a new engine.
     m_core.clock().stop();
+    m_core.sequencer().cancelMoveOn();
     StepRunner step(QStringLiteral("Form_Unload"));
     // A window that was never loaded holds nothing of the user's: writing it
     // out would replace the stored playlist and settings with empty ones.

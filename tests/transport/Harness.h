@@ -22,9 +22,11 @@
 struct Harness {
     ScriptedPrompts prompts;
     FakeEngine* fake = nullptr;
+    int enginesMade = 0;
     TestMain main{[this] {
         auto engine = std::make_unique<FakeEngine>();
         fake = engine.get();
+        ++enginesMade;
         return engine;
     } };
 
