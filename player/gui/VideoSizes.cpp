@@ -2,6 +2,7 @@
 
 #include "core/MediaEngine.h"
 #include "core/PlayerCore.h"
+#include "core/StepRunner.h"
 #include "gui/frmPlayer.h"
 #include "gui/Twips.h"
 #include "gui/WindowSystem.h"
@@ -12,19 +13,8 @@
 #include <QMenu>
 
 #include <cmath>
-#include <exception>
 
 namespace {
-
-// The size items run their steps one after the other; a step that fails is
-// skipped and the next one runs.
-template <typename Step> void skipOnError(Step&& step)
-{
-    try {
-        step();
-    } catch (const std::exception&) {
-    }
-}
 
 // The video window's width and height in twips, and setting them one at a time.
 double widthOf(const QWidget& window)
@@ -82,41 +72,47 @@ void VideoSizes::cmdFull_Click()
 void VideoSizes::mnuHalf_Click()
 {
     frmPlayer& video = m_main.videoWindow();
-    skipOnError([&] { video.hide(); });
-    skipOnError([&] { setWidth(video, half(widthOf(video))); });
-    skipOnError([&] { setHeight(video, half(heightOf(video))); });
-    skipOnError([&] { m_main.engine().setDisplaySize(4); });
-    skipOnError([&] { video.show(); });
+    // A step that fails is skipped and the next one runs.
+    StepRunner step(QStringLiteral("mnuHalf_Click"));
+    step("hide the video window", [&] { video.hide(); });
+    step("halve the width", [&] { setWidth(video, half(widthOf(video))); });
+    step("halve the height", [&] { setHeight(video, half(heightOf(video))); });
+    step("fit the picture", [&] { m_main.engine().setDisplaySize(4); });
+    step("show the video window", [&] { video.show(); });
 }
 
 void VideoSizes::mnuOriginal_Click()
 {
     frmPlayer& video = m_main.videoWindow();
-    skipOnError([&] { m_main.engine().setDisplaySize(0); });
-    skipOnError([&] { video.hide(); });
-    skipOnError([&] { video.show(); });
+    // A step that fails is skipped and the next one runs.
+    StepRunner step(QStringLiteral("mnuOriginal_Click"));
+    step("the video's own size", [&] { m_main.engine().setDisplaySize(0); });
+    step("hide the video window", [&] { video.hide(); });
+    step("show the video window", [&] { video.show(); });
 }
 
 void VideoSizes::mnuDouble_Click()
 {
     frmPlayer& video = m_main.videoWindow();
     MediaEngine& engine = m_main.engine();
-    skipOnError([&] { video.hide(); });
+    // A step that fails is skipped and the next one runs.
+    StepRunner step(QStringLiteral("mnuDouble_Click"));
+    step("hide the video window", [&] { video.hide(); });
     // At the video's own size the engine sizes its drawing area to the video,
     // which is the base of the doubling.
-    skipOnError([&] { engine.setDisplaySize(0); });
+    step("the video's own size", [&] { engine.setDisplaySize(0); });
     // Both lengths of the area are taken before the window changes: a new
     // width makes the window resize the area, which would otherwise leave the
     // height based on the old window instead of on the video.
     const double areaWidth = Twips::fromPixelsX(engine.drawingWidth());
     const double areaHeight = Twips::fromPixelsY(engine.drawingHeight());
-    skipOnError([&] { setWidth(video, areaWidth + kMargin); });
-    skipOnError([&] { setHeight(video, areaHeight + kMargin); });
-    skipOnError([&] { setWidth(video, widthOf(video) * 2); });
-    skipOnError([&] { setHeight(video, heightOf(video) * 2); });
-    skipOnError([&] { engine.setDisplaySize(4); });
-    skipOnError([&] { video.update(); });
-    skipOnError([&] { video.show(); });
+    step("width of the area and margin", [&] { setWidth(video, areaWidth + kMargin); });
+    step("height of the area and margin", [&] { setHeight(video, areaHeight + kMargin); });
+    step("double the width", [&] { setWidth(video, widthOf(video) * 2); });
+    step("double the height", [&] { setHeight(video, heightOf(video) * 2); });
+    step("fit the picture", [&] { engine.setDisplaySize(4); });
+    step("redraw the video window", [&] { video.update(); });
+    step("show the video window", [&] { video.show(); });
 }
 
 void VideoSizes::mnuFullCtrl_Click()
