@@ -7,12 +7,14 @@
 #include "core/PlaylistModel.h"
 #include "gui/Twips.h"
 #include "gui/frmMain.h"
+#include "engine/FrameRenderer.h"
 #include "engine/VideoSurface.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -34,7 +36,9 @@ frmPlayer::frmPlayer(frmMain& main, MediaEngine& engine)
     // may take a small video's window down to a quarter and below.
     setMinimumSize(Twips::toPixelsX(kDrawingMarginTwips) + 1,
         Twips::toPixelsY(kDrawingMarginTwips) + 1);
-    resize(Twips::toPixelsX(4800), Twips::toPixelsY(3600));
+    resize(initialSize());
+    if (auto* renderer = qobject_cast<FrameRenderer*>(m_engine->picture()))
+        connect(renderer, &FrameRenderer::areaSizeChanged, this, &frmPlayer::takeFirstVideoSize);
     if (QObject* picture = m_engine->picture()) {
         auto* area = new VideoSurface(picture, this);
         area->move(0, 0);
@@ -137,9 +141,39 @@ void frmPlayer::queueFormPaint()
     });
 }
 
+QSize frmPlayer::initialSize()
+{
+    return QSize(Twips::toPixelsX(4800), Twips::toPixelsY(3600));
+}
+
+// The window's first size is the first video's own: a video shown at its own
+// size then shows whole instead of its top-left corner. Once a size is the
+// user's or a size item's, or a video has set it, the window keeps its size as
+// the size items and the resize handling say; so does a video larger than the
+// screen, or one fitted to the window.
+void frmPlayer::takeFirstVideoSize(QSize area)
+{
+    if (m_sizeChosen || area.isEmpty() || m_engine->DisplaySize() != MediaEngine::Original)
+        return;
+    const QSize wanted(Twips::toPixelsX(Twips::fromPixelsX(area.width()) + kDrawingMarginTwips),
+        Twips::toPixelsY(Twips::fromPixelsY(area.height()) + kDrawingMarginTwips));
+    // The area the window gives (no video size known yet) changes nothing.
+    if (wanted == size())
+        return;
+    if (const QScreen* shown = screen()) {
+        const QSize room = shown->availableGeometry().size();
+        if (wanted.width() > room.width() || wanted.height() > room.height())
+            return;
+    }
+    m_sizeChosen = true;
+    resize(wanted);
+}
+
 void frmPlayer::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    if (event->size() != initialSize())
+        m_sizeChosen = true;
     m_idle->setGeometry(rect());
     Form_Resize();
 }

@@ -36,6 +36,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    static QSize initialSize();
+    void takeFirstVideoSize(QSize area);
     void Form_Initialize();
     // The background lies over the drawing area unless a video is open.
     void syncIdleBackground();
@@ -47,4 +49,6 @@ private:
     QWidget* m_area = nullptr;
     IdleBackground* m_idle = nullptr;
     bool m_paintQueued = false;
+    // The window has a size other than its first one.
+    bool m_sizeChosen = false;
 };

@@ -2,9 +2,11 @@
 #include "support/TestMain.h"
 #include "Harness.h"
 
+#include "engine/FrameRenderer.h"
 #include "gui/Twips.h"
 
 #include <QAction>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -98,6 +100,54 @@ TEST(frmPlayer, ResizeFitsTheDrawingAreaAndTheDisplaySize)
         EXPECT_NEAR(h.fake->width, 400 - 20 / Twips::perPixelX(), 0.5);
         EXPECT_NEAR(h.fake->height, 300 - 20 / Twips::perPixelY(), 0.5);
         EXPECT_EQ(h.fake->drawingArea()->size(), QSize(h.fake->width, h.fake->height));
+    }
+}
+
+// The engine announcing a video's own size, as the real one does once the
+// video is open.
+void announceOwnSize(Harness& h, QSize size)
+{
+    qobject_cast<FrameRenderer*>(h.fake->picture())->setAreaSize(size);
+}
+
+TEST(frmPlayer, FirstVideoAtItsOwnSizeSizesTheWindow)
+{
+    enum class Before { Nothing, AnotherVideo, UserResize, FitToWindow };
+    struct Case {
+        const char* name;
+        Before before;
+        QSize video;
+        bool windowFollows;
+    };
+    const Case cases[] = {
+        { "first video", Before::Nothing, QSize(640, 480), true },
+        { "a video after the first", Before::AnotherVideo, QSize(640, 480), false },
+        { "a size the user gave", Before::UserResize, QSize(640, 480), false },
+        { "fitted to the window", Before::FitToWindow, QSize(640, 480), false },
+        { "larger than the screen", Before::Nothing, QSize(20000, 15000), false },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Harness h({ QStringLiteral("/m/clip.avi") });
+        h.start(0);
+        ASSERT_TRUE(waitFor([&] { return h.video().isVisible(); }));
+        if (c.before == Before::AnotherVideo)
+            announceOwnSize(h, QSize(352, 288));
+        if (c.before == Before::UserResize)
+            h.video().resize(500, 400);
+        if (c.before == Before::FitToWindow)
+            h.fake->displaySize = 4;
+        const QSize before = h.video().size();
+        announceOwnSize(h, c.video);
+        QTest::qWait(50);
+        if (c.windowFollows) {
+            // The video's own size and the 20-twip margin, to the pixel.
+            EXPECT_NEAR(h.video().width(), c.video.width() + 20 / Twips::perPixelX(), 1.0);
+            EXPECT_NEAR(h.video().height(), c.video.height() + 20 / Twips::perPixelY(), 1.0);
+            EXPECT_EQ(h.fake->drawingArea()->size(), c.video);
+        } else {
+            EXPECT_EQ(h.video().size(), before);
+        }
     }
 }
 
