@@ -148,7 +148,10 @@ int main(int argc, char** argv)
             player.add(runChild(self, {QStringLiteral("--player"), file}));
             bare.add(runChild(self, {QStringLiteral("--bare"), file}));
             if (!mpv.isEmpty())
+                // --gpu-sw: mpv refuses a software OpenGL such as Xvfb's
+                // llvmpipe unless told to take it.
                 reference.add(runChild(mpv, {QStringLiteral("--no-config"), QStringLiteral("--vo=gpu"),
+                                             QStringLiteral("--gpu-sw"),
                                              QStringLiteral("--ao=null"), QStringLiteral("--really-quiet"),
                                              file}));
         }
