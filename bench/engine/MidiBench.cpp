@@ -4,6 +4,8 @@
 #include "support/MediaGenerator.h"
 #include "support/MidiGenerator.h"
 
+#include "../ProcessCpu.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,13 +18,6 @@
 namespace {
 
 constexpr int kOpens = 20;
-
-double processCpuSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
 
 double medianOpenMs(MpvEngine& engine, const QString& file)
 {

@@ -5,6 +5,8 @@
 #include "engine/MpvEngine.h"
 #include "support/MediaGenerator.h"
 
+#include "../ProcessCpu.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -24,13 +26,6 @@ namespace {
 
 constexpr int kPlayMs = 6000;
 constexpr int kPausedMs = 3000;
-
-double processCpuSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
 
 // CPU seconds per wall second while events run for ms. A plain event loop:
 // QTest::qWait wakes up every few milliseconds and would count its own work.

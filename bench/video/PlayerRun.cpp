@@ -9,6 +9,8 @@
 #include "engine/MpvEngine.h"
 #include "support/TestMain.h"
 
+#include "../ProcessCpu.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -23,13 +25,6 @@
 namespace {
 
 constexpr int kTimeoutMs = 30000;
-
-double processCpuSeconds()
-{
-    timespec t {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
 
 // Lets the event loop run for ms, with no timer of the bench's own meanwhile.
 void idle(int ms)

@@ -67,7 +67,7 @@ void drive(PlayerRun& player, Listener& listener, int rounds)
 {
     for (int i = 0; i < rounds && player.running(); ++i) {
         player.mpris().player(i % 3 == 0 ? QStringLiteral("Play") : QStringLiteral("Next"));
-        waitFor([] { return false; }, 250);
+        waitInEventLoop([] { return false; }, 250);
         EXPECT_TRUE(player.answersQuickly()) << "no answer within 2 s after step " << i;
         const QStringList sockets = player.networkSockets();
         EXPECT_TRUE(sockets.isEmpty()) << sockets.join(u' ').toStdString();
@@ -121,7 +121,7 @@ TEST_P(Corpus, ThePlayerHoldsUpAndKeepsTheList)
     player.start(arguments, media.path());
     ASSERT_TRUE(player.waitForService(60000)) << "no MPRIS service";
     // The list is in once the splash has made way for the main window.
-    EXPECT_TRUE(waitFor([&] {
+    EXPECT_TRUE(waitInEventLoop([&] {
         return player.mpris().get(QStringLiteral("CanGoNext")).toBool() || !player.running();
     }, 60000));
     if (c.repeatAndShuffle) {
@@ -178,7 +178,7 @@ TEST_P(OddLastList, ThePlayerStartsAndLeavesItAlone)
     ASSERT_TRUE(MediaGenerator::wav(song, 5));
     player.start({ song }, player.home());
     ASSERT_TRUE(player.waitForService(60000)) << "no MPRIS service";
-    EXPECT_TRUE(waitFor([&] {
+    EXPECT_TRUE(waitInEventLoop([&] {
         const QString url = player.mpris().metadata().value(QStringLiteral("xesam:url")).toString();
         return QUrl(url).toLocalFile() == song || !player.running();
     }, 30000)) << "start-up blocked on lastlist.lst";

@@ -64,7 +64,7 @@ void PlayerRun::start(const QStringList& arguments, const QString& workingFolder
 
 bool PlayerRun::waitForService(int ms)
 {
-    return waitFor([this] {
+    return waitInEventLoop([this] {
         return !running() || m_client->get(QStringLiteral("PlaybackStatus")).isValid();
     }, ms) && running();
 }
@@ -82,7 +82,7 @@ int PlayerRun::terminate(int ms)
     if (!running())
         return -1;
     ::kill(pid_t(m_process.processId()), SIGTERM);
-    if (!waitFor([this] { return !running(); }, ms))
+    if (!waitInEventLoop([this] { return !running(); }, ms))
         return -1;
     return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
 }

@@ -19,7 +19,7 @@ QDBusMessage MprisClient::call(const QString& interface, const QString& method,
         m_service, QStringLiteral("/org/mpris/MediaPlayer2"), interface, method);
     message.setArguments(arguments);
     QDBusPendingCall pending = m_bus.asyncCall(message, 5000);
-    waitFor([&] { return pending.isFinished(); }, 6000);
+    waitInEventLoop([&] { return pending.isFinished(); }, 6000);
     return pending.isFinished() ? pending.reply() : QDBusMessage();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/WaitFor.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
@@ -8,21 +10,6 @@
 #include <QVariantMap>
 
 #include <functional>
-
-// Runs a real event loop until `done` holds or `ms` milliseconds have passed.
-inline bool waitFor(const std::function<bool()>& done, int ms = 3000)
-{
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    poll.start(10);
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-    return done();
-}
 
 // A desktop client of the player on a connection of its own, so every call
 // goes through the bus daemon and its wire format, as playerctl's do. Calls

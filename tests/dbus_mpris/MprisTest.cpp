@@ -228,7 +228,7 @@ TEST_F(MprisTest, SeekAndSetPositionMoveTheEngine)
                 << c.name;
             EXPECT_EQ(client->get(QStringLiteral("Position")).toLongLong(),
                       qlonglong(*c.to * 1e6)) << c.name;
-            EXPECT_TRUE(waitFor([&] { return busSignals->seeks.size() > seeks; })) << c.name;
+            EXPECT_TRUE(waitInEventLoop([&] { return busSignals->seeks.size() > seeks; })) << c.name;
             if (busSignals->seeks.size() > seeks) {
                 EXPECT_EQ(busSignals->seeks.last(), qlonglong(*c.to * 1e6)) << c.name;
             }
@@ -294,13 +294,13 @@ TEST_F(MprisTest, ChangesAreSignalledAtTheHalfSecondUpdate)
 {
     window->core().clock().start();
     window->chkRepeat->setChecked(true);
-    EXPECT_TRUE(waitFor([&] { return busSignals->lastChanged(QStringLiteral("LoopStatus")).isValid(); }));
+    EXPECT_TRUE(waitInEventLoop([&] { return busSignals->lastChanged(QStringLiteral("LoopStatus")).isValid(); }));
     EXPECT_EQ(busSignals->lastChanged(QStringLiteral("LoopStatus")).toString(), QStringLiteral("Playlist"));
 
     // A track started behind MPRIS's back (as the end of a track does).
     window->core().playlist().AppendMany({ kA, kB });
     fake->setFileName(kB);
-    EXPECT_TRUE(waitFor([&] { return busSignals->lastChanged(QStringLiteral("Metadata")).isValid(); }));
+    EXPECT_TRUE(waitInEventLoop([&] { return busSignals->lastChanged(QStringLiteral("Metadata")).isValid(); }));
     const QVariantMap metadata = qdbus_cast<QVariantMap>(
         busSignals->lastChanged(QStringLiteral("Metadata")).value<QDBusArgument>());
     EXPECT_EQ(metadata.value(QStringLiteral("xesam:title")).toString(), QStringLiteral("b.avi"));
@@ -310,7 +310,7 @@ TEST_F(MprisTest, ChangesAreSignalledAtTheHalfSecondUpdate)
 
     // Nothing changes: nothing is signalled.
     const qsizetype count = busSignals->changes.size();
-    waitFor([] { return false; }, 1200);
+    waitInEventLoop([] { return false; }, 1200);
     EXPECT_EQ(busSignals->changes.size(), count);
 }
 
@@ -337,7 +337,7 @@ TEST_F(MprisTest, RaiseShowsAndQuitClosesTheWindow)
     client->call(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Raise"));
     EXPECT_TRUE(window->isVisible());
     client->call(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Quit"));
-    EXPECT_TRUE(waitFor([&] { return !window->isVisible(); }));
+    EXPECT_TRUE(waitInEventLoop([&] { return !window->isVisible(); }));
     EXPECT_FALSE(window->hasVideoWindow());
 }
 
@@ -350,7 +350,7 @@ TEST_F(MprisTest, PlayerctlDrivesThePlayer)
     const auto run = [&](const QStringList& arguments) {
         QProcess process;
         process.start(playerctl, arguments);
-        waitFor([&] { return process.state() == QProcess::NotRunning; }, 8000);
+        waitInEventLoop([&] { return process.state() == QProcess::NotRunning; }, 8000);
         if (process.state() != QProcess::NotRunning) {
             process.kill();
             process.waitForFinished(1000);

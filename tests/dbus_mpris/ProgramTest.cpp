@@ -76,14 +76,14 @@ TEST(Program, FilesOnTheCommandLineReplaceThePlaylistAndTheFirstPlays)
         return QUrl(client.metadata().value(QStringLiteral("xesam:url")).toString()).toLocalFile();
     };
     // The splash takes about three seconds before the main window loads.
-    EXPECT_TRUE(waitFor([&] { return url() == first; }, 20000)) << url().toStdString();
-    EXPECT_TRUE(waitFor([&] {
+    EXPECT_TRUE(waitInEventLoop([&] { return url() == first; }, 20000)) << url().toStdString();
+    EXPECT_TRUE(waitInEventLoop([&] {
         return client.get(QStringLiteral("PlaybackStatus")).toString() == QLatin1String("Playing");
     }, 5000));
-    EXPECT_TRUE(waitFor([&] { return client.get(QStringLiteral("Position")).toLongLong() > 0; }, 5000));
+    EXPECT_TRUE(waitInEventLoop([&] { return client.get(QStringLiteral("Position")).toLongLong() > 0; }, 5000));
 
     client.call(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Quit"));
-    EXPECT_TRUE(waitFor([&] { return player.state() == QProcess::NotRunning; }, 10000));
+    EXPECT_TRUE(waitInEventLoop([&] { return player.state() == QProcess::NotRunning; }, 10000));
     if (player.state() != QProcess::NotRunning) {
         player.kill();
         player.waitForFinished(2000);
@@ -131,7 +131,7 @@ TEST(Program, MenuEntryPlaysAFileWhoseNameIsNotUtf8)
 
     const QString service = QStringLiteral("org.mpris.MediaPlayer2.velkorplayer");
     MprisClient client(service);
-    EXPECT_TRUE(waitFor([&] {
+    EXPECT_TRUE(waitInEventLoop([&] {
         return client.get(QStringLiteral("PlaybackStatus")).toString() == QLatin1String("Playing");
     }, 20000));
     const QVariantMap metadata = client.metadata();
@@ -142,8 +142,8 @@ TEST(Program, MenuEntryPlaysAFileWhoseNameIsNotUtf8)
     const uint pid = client.bus().interface()->servicePid(service).value();
     ASSERT_GT(pid, 0u);
     ::kill(pid_t(pid), SIGTERM);
-    EXPECT_TRUE(waitFor([&] { return !client.bus().interface()->isServiceRegistered(service).value(); }, 10000));
-    EXPECT_TRUE(waitFor([&] { return ::kill(pid_t(pid), 0) != 0; }, 10000)) << "still running";
+    EXPECT_TRUE(waitInEventLoop([&] { return !client.bus().interface()->isServiceRegistered(service).value(); }, 10000));
+    EXPECT_TRUE(waitInEventLoop([&] { return ::kill(pid_t(pid), 0) != 0; }, 10000)) << "still running";
 
     QFile lastList(home.filePath(QStringLiteral("data/velkor-player/lastlist.lst")));
     ASSERT_TRUE(lastList.open(QIODevice::ReadOnly));

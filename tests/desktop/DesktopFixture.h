@@ -4,6 +4,8 @@
 #include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 
+#include "support/WaitFor.h"
+
 #include <QDir>
 #include <QFile>
 #include <QEventLoop>
@@ -17,22 +19,6 @@
 inline void PrintTo(const QString& text, std::ostream* os)
 {
     *os << '"' << text.toStdString() << '"';
-}
-
-// Runs a real event loop (one that sleeps when idle, as the program's does)
-// until `done` holds or `ms` milliseconds have passed; returns whether it holds.
-inline bool waitFor(const std::function<bool()>& done, int ms = 2000)
-{
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    poll.start(10);
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-    return done();
 }
 
 // A main window on the fake engine, and a scratch folder to make media files in.

@@ -64,7 +64,7 @@ TEST_F(CommandLineFiles, ReplaceTheRestoredPlaylistInOrderAndStartTheFirst)
     auto desktop = startWith({ b, QUrl::fromLocalFile(a).toString(),
                                scratch.filePath(QStringLiteral("dossier")) });
 
-    EXPECT_TRUE(waitFor([&] { return window->core().playlist().Count() == 3; }));
+    EXPECT_TRUE(waitInEventLoop([&] { return window->core().playlist().Count() == 3; }));
     EXPECT_EQ(window->core().playlist().Entries(), QStringList({ b, a, folderFile }));
     EXPECT_EQ(window->core().playlist().ListIndex(), 0);
     // Start hands the first entry to the engine.
@@ -83,7 +83,7 @@ TEST_F(CommandLineFiles, WithoutFilesNothingChangesAndNothingPlays)
         });
         fake = nullptr;
         auto desktop = startWith(arguments);
-        waitFor([] { return false; }, 200);
+        waitInEventLoop([] { return false; }, 200);
         EXPECT_EQ(window->core().playlist().Entries(),
                   QStringList({ QStringLiteral("/restauré/1.mp3"), QStringLiteral("/restauré/2.mp3") }))
             << arguments.join(u' ').toStdString();

@@ -35,17 +35,6 @@ MpvEngine::Options EngineMedia::silent(double speed)
             {QStringLiteral("speed"), QString::number(speed)}};
 }
 
-bool EngineMedia::waitUntil(const std::function<bool()>& done, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
-
 namespace {
 
 std::vector<double> readLevels(const QString& path, qint64* frameCount)

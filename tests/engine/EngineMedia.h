@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/MpvEngine.h"
+#include "support/WaitFor.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -18,8 +19,6 @@ struct EngineMedia {
     QString path(const QString& name) const { return dir->filePath(name); }
     // Engine options for tests: no sound device at all, optionally faster.
     static MpvEngine::Options silent(double speed = 1.0);
-    // Lets events run until done() is true or timeoutMs has passed.
-    static bool waitUntil(const std::function<bool()>& done, int timeoutMs);
     // Root-mean-square level of each channel of a WAV libmpv wrote (16-bit
     // integer or 32-bit float samples); empty when it cannot be read.
     static std::vector<double> channelLevels(const QString& path);

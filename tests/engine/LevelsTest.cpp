@@ -110,7 +110,7 @@ TEST_P(EngineSound, CarriesVolumeAndBalanceAsGains)
         EXPECT_TRUE(engine.setBalance(balance));
         engine.setFileName(media.path(QString::fromLatin1(c.file)));
         EXPECT_FALSE(engine.HasError());
-        EXPECT_TRUE(EngineMedia::waitUntil(
+        EXPECT_TRUE(waitFor(
             [&] { return engine.CurrentPosition().value_or(0) >= engine.Duration().value_or(1e9); }, 8000));
         return EngineMedia::channelLevels(out);
     };
@@ -143,7 +143,7 @@ TEST(EngineSound, MonoPlaysOnBothChannelsWithBalance)
         ASSERT_TRUE(engine.setBalance(-600));
         engine.setFileName(media.path("mono.wav"));
         ASSERT_FALSE(engine.HasError());
-        ASSERT_TRUE(EngineMedia::waitUntil(
+        ASSERT_TRUE(waitFor(
             [&] { return engine.CurrentPosition().value_or(0) >= engine.Duration().value_or(1e9); }, 8000));
     }
     const std::vector<double> levels = EngineMedia::channelLevels(out);

@@ -57,7 +57,7 @@ MpvEngine::Options pcmTo(const QString& out)
 
 bool playToEnd(MpvEngine& engine)
 {
-    return EngineMedia::waitUntil(
+    return waitFor(
         [&] { return engine.CurrentPosition().value_or(0) >= engine.Duration().value_or(1e9); }, 30000);
 }
 
@@ -84,7 +84,7 @@ TEST_P(MidiOpen, OpensWithTheDurationOfItsNotes)
     EXPECT_NEAR(*engine.Duration(), GetParam().seconds, 0.5);
     const double start = engine.CurrentPosition().value_or(-1);
     EXPECT_GE(start, 0.0);
-    EXPECT_TRUE(EngineMedia::waitUntil([&] { return engine.CurrentPosition().value_or(0) > start + 0.2; }, 5000))
+    EXPECT_TRUE(waitFor([&] { return engine.CurrentPosition().value_or(0) > start + 0.2; }, 5000))
         << "the position advances";
 }
 

@@ -99,7 +99,7 @@ TEST_P(EngineWithoutWindow, OpensVideoAndThePositionAdvances)
     ASSERT_TRUE(engine.Duration().has_value());
     EXPECT_NEAR(*engine.Duration(), EngineMedia::kSeconds, 0.25);
     EXPECT_EQ(engine.videoSize(), QSize(320, 240));
-    EXPECT_TRUE(EngineMedia::waitUntil([&] { return position(engine) > 0.5; }, kWaitMs))
+    EXPECT_TRUE(waitFor([&] { return position(engine) > 0.5; }, kWaitMs))
         << "position " << position(engine);
 }
 
@@ -125,14 +125,14 @@ TEST_P(LateSurface, GetsAFrameThatIsNotBlack)
     engine.setDisplaySize(MediaEngine::Original);
     engine.setFileName(media.path("mute.mpg"));
     ASSERT_FALSE(engine.HasError()) << engine.ErrorDescription().toStdString();
-    ASSERT_TRUE(EngineMedia::waitUntil([&] { return position(engine) > 0.3; }, kWaitMs));
+    ASSERT_TRUE(waitFor([&] { return position(engine) > 0.3; }, kWaitMs));
     if (paused)
         engine.Pause();
 
     VideoSurface surface(engine.picture());
     EXPECT_EQ(surface.size(), QSize(320, 240)); // the video's own size
     surface.show();
-    EXPECT_TRUE(EngineMedia::waitUntil([&] { return litShare(surface.grab().toImage()) > 0.5; }, kWaitMs))
+    EXPECT_TRUE(waitFor([&] { return litShare(surface.grab().toImage()) > 0.5; }, kWaitMs))
         << "lit share " << litShare(surface.grab().toImage());
     const QImage frame = qobject_cast<FrameRenderer*>(engine.picture())->frame();
     EXPECT_EQ(frame.size(), QSize(320, 240));
@@ -158,13 +158,13 @@ TEST(EnginePicture, RendersOnlyWhileSomethingMoves)
     surface.show();
     engine.setFileName(media.path("mute.avi"));
     ASSERT_FALSE(engine.HasError()) << engine.ErrorDescription().toStdString();
-    EXPECT_TRUE(EngineMedia::waitUntil([&] { return renderer->framesRendered() > 5; }, kWaitMs));
+    EXPECT_TRUE(waitFor([&] { return renderer->framesRendered() > 5; }, kWaitMs));
 
     engine.Pause();
     // Settle: the frame in flight when the pause came, and the redraw of the
     // paused picture, may still land.
     int count = -1;
-    EngineMedia::waitUntil([&] {
+    waitFor([&] {
         const int before = std::exchange(count, renderer->framesRendered());
         if (before == count)
             return true;
@@ -175,12 +175,12 @@ TEST(EnginePicture, RendersOnlyWhileSomethingMoves)
     EXPECT_EQ(renderer->framesRendered(), count);
 
     surface.resize(300, 200);
-    EXPECT_TRUE(EngineMedia::waitUntil([&] { return renderer->frame().size() == QSize(300, 200); }, kWaitMs));
+    EXPECT_TRUE(waitFor([&] { return renderer->frame().size() == QSize(300, 200); }, kWaitMs));
     const int afterResize = renderer->framesRendered();
     EXPECT_GT(afterResize, count);
 
     engine.Play();
-    EXPECT_TRUE(EngineMedia::waitUntil([&] { return renderer->framesRendered() > afterResize + 3; }, kWaitMs));
+    EXPECT_TRUE(waitFor([&] { return renderer->framesRendered() > afterResize + 3; }, kWaitMs));
 }
 
 } // namespace

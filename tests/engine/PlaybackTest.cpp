@@ -34,7 +34,7 @@ TEST_P(EngineEnd, StaysOpenWithThePositionAtTheDuration)
         const auto pos = engine.CurrentPosition();
         return duration && pos && *duration <= *pos;
     };
-    ASSERT_TRUE(EngineMedia::waitUntil(atEnd, 5000)) << "position " << position(engine);
+    ASSERT_TRUE(waitFor(atEnd, 5000)) << "position " << position(engine);
     QTest::qWait(200);
     EXPECT_TRUE(atEnd());
     EXPECT_EQ(engine.FileName(), path);
@@ -43,7 +43,7 @@ TEST_P(EngineEnd, StaysOpenWithThePositionAtTheDuration)
     // Opening again after the end starts playing again (the end's pause does
     // not carry over).
     engine.setFileName(path);
-    EXPECT_TRUE(EngineMedia::waitUntil([&] { return position(engine) > 0.2; }, 3000));
+    EXPECT_TRUE(waitFor([&] { return position(engine) > 0.2; }, 3000));
     EXPECT_FALSE(atEnd());
 }
 
@@ -86,7 +86,7 @@ TEST_P(EngineSeek, ReadRightAfterTheWriteAnswersTheNewPosition)
         const double reported = position(engine);
         return reported <= expected + 0.1 && reported >= expected - kOutputBuffer - 0.05;
     };
-    EXPECT_TRUE(EngineMedia::waitUntil(agrees, 5000)) << "position " << position(engine);
+    EXPECT_TRUE(waitFor(agrees, 5000)) << "position " << position(engine);
     QTest::qWait(100);
     EXPECT_TRUE(agrees()) << "position " << position(engine) << ", target " << expected;
 }
@@ -113,14 +113,14 @@ TEST(EngineSeek, RewindAfterTheEndPlaysAgain)
     const EngineMedia& media = EngineMedia::get();
     MpvEngine engine(MpvEngine::VideoOutput::None, EngineMedia::silent(4.0));
     engine.setFileName(media.path("stereo.wav"));
-    ASSERT_TRUE(EngineMedia::waitUntil([&] { return position(engine) >= engine.Duration().value_or(1e9); }, 5000));
+    ASSERT_TRUE(waitFor([&] { return position(engine) >= engine.Duration().value_or(1e9); }, 5000));
 
     // What the player does at the end: Stop, rewind, and later Play.
     engine.Stop();
     ASSERT_TRUE(engine.setCurrentPosition(0.0));
     EXPECT_EQ(position(engine), 0.0);
     engine.Play();
-    EXPECT_TRUE(EngineMedia::waitUntil([&] { return position(engine) > 0.3; }, 3000));
+    EXPECT_TRUE(waitFor([&] { return position(engine) > 0.3; }, 3000));
     EXPECT_LT(position(engine), engine.Duration().value_or(0.0));
 }
 
@@ -130,7 +130,7 @@ TEST(EngineTransport, StopAndPauseKeepThePosition)
     const EngineMedia& media = EngineMedia::get();
     MpvEngine engine(MpvEngine::VideoOutput::None, EngineMedia::silent());
     engine.setFileName(media.path("stereo.wav"));
-    ASSERT_TRUE(EngineMedia::waitUntil([&] { return position(engine) > 0.3; }, 3000));
+    ASSERT_TRUE(waitFor([&] { return position(engine) > 0.3; }, 3000));
 
     for (auto halt : {&MpvEngine::Stop, &MpvEngine::Pause}) {
         (engine.*halt)();
@@ -142,7 +142,7 @@ TEST(EngineTransport, StopAndPauseKeepThePosition)
         EXPECT_EQ(engine.FileName(), media.path("stereo.wav"));
 
         engine.Play();
-        EXPECT_TRUE(EngineMedia::waitUntil([&] { return position(engine) > halted + 0.1; }, 3000));
+        EXPECT_TRUE(waitFor([&] { return position(engine) > halted + 0.1; }, 3000));
     }
 }
 
@@ -155,7 +155,7 @@ TEST(EngineTransport, PlaysWithoutASoundDevice)
                                                      {QStringLiteral("audio-device"), QStringLiteral("alsa/no-such-card")}});
     engine.setFileName(media.path("stereo.wav"));
     ASSERT_FALSE(engine.HasError()) << engine.ErrorDescription().toStdString();
-    EXPECT_TRUE(EngineMedia::waitUntil([&] { return position(engine) > 0.3; }, 3000));
+    EXPECT_TRUE(waitFor([&] { return position(engine) > 0.3; }, 3000));
 }
 
 } // namespace

@@ -13,6 +13,8 @@
 #include "support/ScriptedPrompts.h"
 #include "gui/VelkorCmd.h"
 
+#include "support/WaitFor.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QStringList>
@@ -63,15 +65,3 @@ struct Harness {
     }
 };
 
-// Lets events run until the condition holds or the time is up.
-inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = 3000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}

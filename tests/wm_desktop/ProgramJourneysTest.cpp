@@ -122,7 +122,7 @@ public:
         if (!m_process.waitForStarted(5000))
             return false;
         const int width = Twips::toPixelsX(5145);
-        const bool shown = X11Desktop::waitUntil(
+        const bool shown = waitFor(
             [&] {
                 for (Id w : windows())
                     if (X11Desktop::geometry(w).width() == width) {
@@ -141,7 +141,7 @@ public:
     QList<Id> windows() const { return X11Desktop::visibleWindowsOf(m_process.processId()); }
     bool waitForWindows(const std::function<bool(const QList<Id>&)>& condition)
     {
-        return X11Desktop::waitUntil([&] { return condition(windows()); }, 10000);
+        return waitFor([&] { return condition(windows()); }, 10000);
     }
 
     // A point of the main window, given in twips from its top left corner.
@@ -370,14 +370,14 @@ TEST(OnTopProgram, RestoredOnTopTogglesOnTheSameWindowAndAboutStaysOverIt)
     Program program(true, {});
     ASSERT_TRUE(program.start({}));
     const Id main = program.mainWindow;
-    ASSERT_TRUE(X11Desktop::waitUntil([&] { return program.mainAbove(); }));
+    ASSERT_TRUE(waitFor([&] { return program.mainAbove(); }));
 
     // Ctrl+L ("P&remier plan") twice: off, then on again, always on the same
     // mapped window, which keeps the focus.
     for (bool wanted : { false, true }) {
         SCOPED_TRACE(wanted);
         program.key(QStringLiteral("ctrl+l"));
-        EXPECT_TRUE(X11Desktop::waitUntil([&] { return program.mainAbove() == wanted; }, 3000));
+        EXPECT_TRUE(waitFor([&] { return program.mainAbove() == wanted; }, 3000));
         EXPECT_TRUE(X11Desktop::isViewable(main));
         EXPECT_EQ(X11Desktop::activeWindow(), main);
         EXPECT_TRUE(program.windows().contains(main));
@@ -400,7 +400,7 @@ TEST(OnTopProgram, RestoredOnTopTogglesOnTheSameWindowAndAboutStaysOverIt)
     const QRect g = X11Desktop::geometry(about);
     program.click(g.topLeft()
         + QPoint(Twips::toPixelsX(2760 + 600), Twips::toPixelsY(3240 + 187)));
-    EXPECT_TRUE(X11Desktop::waitUntil([&] { return program.mainAbove(); }, 3000));
+    EXPECT_TRUE(waitFor([&] { return program.mainAbove(); }, 3000));
     EXPECT_TRUE(program.waitForWindows([](const QList<Id>& w) { return w.size() == 1; }));
     EXPECT_TRUE(program.windows().contains(main));
     EXPECT_GE(program.quit(Program::Quit::Sigterm), 0);
@@ -416,28 +416,28 @@ TEST(MinimiseProgram, CaptionScrollsWhileMinimisedAndRestoringGivesOnTopBack)
     Program program(true, {});
     ASSERT_TRUE(program.start(video()));
     const Id main = program.mainWindow;
-    ASSERT_TRUE(X11Desktop::waitUntil([&] { return program.mainAbove(); }));
+    ASSERT_TRUE(waitFor([&] { return program.mainAbove(); }));
 
     // An empty caption reads as the program's name on the X server.
     const QString emptyCaption = X11Desktop::name(main);
     program.click(program.at(4680 + 67, 75 + 67));
-    ASSERT_TRUE(X11Desktop::waitUntil([&] { return X11Desktop::netWmState(main).contains(kHidden); }, 3000));
+    ASSERT_TRUE(waitFor([&] { return X11Desktop::netWmState(main).contains(kHidden); }, 3000));
     const QString caption = X11Desktop::name(main);
     EXPECT_TRUE(caption.contains(QStringLiteral("clip.mpg"))) << caption.toStdString();
-    EXPECT_TRUE(X11Desktop::waitUntil([&] { return X11Desktop::name(main) != caption; }, 3000))
+    EXPECT_TRUE(waitFor([&] { return X11Desktop::name(main) != caption; }, 3000))
         << "the caption stays " << caption.toStdString();
 
     X11Desktop::xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(main) });
-    EXPECT_TRUE(X11Desktop::waitUntil(
+    EXPECT_TRUE(waitFor(
         [&] { return X11Desktop::isViewable(main) && !X11Desktop::netWmState(main).contains(kHidden); }, 3000));
-    EXPECT_TRUE(X11Desktop::waitUntil([&] { return program.mainAbove(); }, 3000));
-    EXPECT_TRUE(X11Desktop::waitUntil([&] { return X11Desktop::name(main) == emptyCaption; }, 3000))
+    EXPECT_TRUE(waitFor([&] { return program.mainAbove(); }, 3000));
+    EXPECT_TRUE(waitFor([&] { return X11Desktop::name(main) == emptyCaption; }, 3000))
         << X11Desktop::name(main).toStdString();
 
     const QPoint before = X11Desktop::geometry(main).topLeft();
     const QPoint delta(120, 90);
     X11Desktop::drag(program.at(900 + 1800, 45 + 90), delta);
-    EXPECT_TRUE(X11Desktop::waitUntil([&] {
+    EXPECT_TRUE(waitFor([&] {
         return (X11Desktop::geometry(main).topLeft() - before - delta).manhattanLength() <= 4;
     }, 3000)) << "moved by " << (X11Desktop::geometry(main).topLeft() - before).x() << ","
               << (X11Desktop::geometry(main).topLeft() - before).y();

@@ -109,18 +109,6 @@ QList<Id> visibleWindowsOf(qint64 pid)
     return ids;
 }
 
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
-
 void drag(QPoint from, QPoint delta)
 {
     xdotool({ QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y()) });

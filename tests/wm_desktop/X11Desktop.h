@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/WaitFor.h"
+
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -27,9 +29,6 @@ bool isViewable(Id window);
 QRect geometry(Id window); // on the root, without the manager's frame
 QString name(Id window);
 QList<Id> visibleWindowsOf(qint64 pid);
-
-// Polls condition every 20 ms until it holds or timeoutMs has passed.
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
 
 // Presses the left button at a point of the screen, drags it by delta in a few
 // steps and releases it.

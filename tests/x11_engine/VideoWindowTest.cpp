@@ -7,6 +7,8 @@
 #include "engine/VideoSurface.h"
 #include "support/MediaGenerator.h"
 
+#include "support/WaitFor.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
@@ -30,17 +32,6 @@
 #include <utility>
 
 namespace {
-
-bool waitUntil(const std::function<bool()>& done, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
 
 // Share of pixels that are clearly not black.
 double litShare(const QImage& image)
@@ -68,7 +59,7 @@ QImage onScreen(QWidget* widget)
 
 bool showsPicture(QWidget* widget)
 {
-    return waitUntil([&] { return litShare(onScreen(widget)) > 0.5; }, 8000);
+    return waitFor([&] { return litShare(onScreen(widget)) > 0.5; }, 8000);
 }
 
 // The engine's full-screen window while it is shown.
@@ -203,7 +194,7 @@ TEST_F(VideoWindow, FullScreenAndBackWithEscapeKeepsThePicture)
     FullScreenWindow* full = shownFullScreenWindow();
     ASSERT_NE(full, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(full));
-    EXPECT_TRUE(waitUntil([&] { return full->isFullScreen(); }, 3000));
+    EXPECT_TRUE(waitFor([&] { return full->isFullScreen(); }, 3000));
     EXPECT_TRUE(showsPicture(full->surface()));
     // The drawing size keeps the fitted size for when full screen ends, and
     // the video window's surface stays where it was.
@@ -217,7 +208,7 @@ TEST_F(VideoWindow, FullScreenAndBackWithEscapeKeepsThePicture)
     EXPECT_TRUE(showsPicture(m_surface));
     // Rendered for the video window again, not for the screen.
     auto* renderer = qobject_cast<FrameRenderer*>(m_engine->picture());
-    EXPECT_TRUE(waitUntil([&] { return renderer->frame().size() == QSize(400, 300); }, 8000));
+    EXPECT_TRUE(waitFor([&] { return renderer->frame().size() == QSize(400, 300); }, 8000));
 }
 
 // FullScreenEnabled gates the double-click on the picture; setting FullScreen
@@ -268,12 +259,12 @@ TEST_F(VideoWindow, ResizingWhilePlayingKeepsTheGuiThreadAnswering)
             // A timer queued now fires once the GUI thread is free again.
             bool answered = false;
             QTimer::singleShot(0, &m_host, [&] { answered = true; });
-            ASSERT_TRUE(waitUntil([&] { return answered; }, 10000)) << "round " << round;
+            ASSERT_TRUE(waitFor([&] { return answered; }, 10000)) << "round " << round;
             EXPECT_EQ(m_surface->size(), size);
         }
     }
     EXPECT_GT(watchdog.beats(), 0);
-    EXPECT_TRUE(waitUntil([&] { return m_engine->CurrentPosition().value_or(0) > start + 0.5; }, 8000));
+    EXPECT_TRUE(waitFor([&] { return m_engine->CurrentPosition().value_or(0) > start + 0.5; }, 8000));
     m_host.resize(480, 360);
     m_engine->setDrawingSize(400, 300);
     EXPECT_TRUE(showsPicture(m_surface));
@@ -284,7 +275,7 @@ TEST_F(VideoWindow, ResizingWhilePlayingKeepsTheGuiThreadAnswering)
 void settlePaints(const PaintCounter& counter)
 {
     int seen = -1;
-    waitUntil([&] {
+    waitFor([&] {
         const int before = std::exchange(seen, counter.paints);
         if (before == seen)
             return true;
@@ -328,7 +319,7 @@ TEST_P(StillPicture, NothingIsPaintedWhilePausedAndFramesAreNoExposures)
     m_host.hide();
     m_host.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_host));
-    EXPECT_TRUE(waitUntil([&] { return exposures > exposuresWhilePlaying; }, 3000));
+    EXPECT_TRUE(waitFor([&] { return exposures > exposuresWhilePlaying; }, 3000));
     EXPECT_TRUE(showsPicture(m_surface)) << "the paused picture comes back after an exposure";
 }
 

@@ -18,6 +18,8 @@
 #include "gui/frmSplash.h"
 #include "support/FakeEngine.h"
 
+#include "support/WaitFor.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -36,18 +38,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
 
 // A temporary home for the user's folders; lastlist.lst in its data folder.
 class UserFolders {

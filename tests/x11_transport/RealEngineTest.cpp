@@ -13,6 +13,8 @@
 #include "gui/VelkorCmd.h"
 #include "engine/VideoSurface.h"
 
+#include "support/WaitFor.h"
+
 #include <QColor>
 #include <QDeadlineTimer>
 #include <QImage>
@@ -24,17 +26,6 @@
 #include <functional>
 
 namespace {
-
-bool waitUntil(const std::function<bool()>& done, int timeoutMs = 10000)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
 
 // Share of the picture in strong colours: the generated video is a colour
 // test picture, the window's own background is a dark blue-grey.
@@ -73,11 +64,11 @@ void playClipThenSong(frmMain& main, const GeneratedMedia& media)
     // It stays up through its repaints, with the engine's picture in it.
     auto* area = video.findChild<VideoSurface*>();
     ASSERT_NE(area, nullptr);
-    EXPECT_TRUE(waitUntil([&] { return !video.showsIdleBackground(); }));
-    EXPECT_TRUE(waitUntil([&] { return colourfulShare(area->grab().toImage()) > 0.3; }))
+    EXPECT_TRUE(waitFor([&] { return !video.showsIdleBackground(); }));
+    EXPECT_TRUE(waitFor([&] { return colourfulShare(area->grab().toImage()) > 0.3; }))
         << "share of strong colours: " << colourfulShare(area->grab().toImage());
     EXPECT_TRUE(video.isVisible());
-    EXPECT_TRUE(waitUntil([&] { return video.windowTitle() == media.clip; }))
+    EXPECT_TRUE(waitFor([&] { return video.windowTitle() == media.clip; }))
         << qPrintable(video.windowTitle());
 
     QTest::mouseClick(main.cmdForward, Qt::LeftButton);
@@ -90,7 +81,7 @@ void playClipThenSong(frmMain& main, const GeneratedMedia& media)
     QTest::mouseClick(main.cmdBack, Qt::LeftButton);
     EXPECT_EQ(main.engine().FileName(), media.clip);
     EXPECT_EQ(main.core().playlist().CurrentTrack(), 0);
-    EXPECT_TRUE(waitUntil([&] { return video.isVisible(); }));
+    EXPECT_TRUE(waitFor([&] { return video.isVisible(); }));
     QTest::qWait(300);
     EXPECT_TRUE(video.isVisible());
 }
@@ -108,7 +99,7 @@ TEST(RealEngine, VideoShowsTheWindowAudioHidesIt)
     main.show();
     main.core().playlist().AppendMany({ media.clip, media.song });
     main.videoWindow().show();
-    ASSERT_TRUE(waitUntil([&] { return !main.videoWindow().isVisible(); })); // nothing open
+    ASSERT_TRUE(waitFor([&] { return !main.videoWindow().isVisible(); })); // nothing open
 
     playClipThenSong(main, media);
     main.Form_Unload();

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <ctime>
+
+// CPU seconds this process has used so far, all its threads together.
+inline double processCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
