@@ -24,6 +24,5 @@ void EngineHost::release()
 {
     if (!m_engine)
         return;
-    Q_EMIT engineReleasing();
     m_engine.reset();
 }

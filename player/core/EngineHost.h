@@ -28,8 +28,6 @@ public:
 Q_SIGNALS:
     // A new engine was made; views that show its picture attach to it.
     void engineCreated(MediaEngine& engine);
-    // The engine is about to go; views let go of its picture first.
-    void engineReleasing();
 
 private:
     Factory m_factory;

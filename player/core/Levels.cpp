@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <cmath>
 
 Levels::Levels(PlayerCore& core)
     : m_core(core)
@@ -22,10 +23,35 @@ void Levels::scrlVol_Change(int index)
     m_core.engine().setVolume(*level);
     m_volumeText = QStringLiteral("Volume : %1").arg(index);
     Q_EMIT volumeTextChanged(m_volumeText);
-    if (m_volumeIndex != index) {
-        m_volumeIndex = index;
-        Q_EMIT volumeIndexChanged(index);
-    }
+    m_volumeIndex = index;
+}
+
+void Levels::requestVolume(double fraction)
+{
+    if (std::isnan(fraction))
+        return;
+    requestVolumeIndex(int(std::lround(std::clamp(fraction, 0.0, 1.0) * kVolumeSteps)));
+}
+
+void Levels::restoreVolume(int level)
+{
+    MediaEngine& engine = m_core.engine();
+    if (!engine.setVolume(level))
+        engine.setVolume(0);
+    if (const std::optional<int> index = LevelTable::indexOf(engine.Volume(), LevelTable::kVolumeTop))
+        requestVolumeIndex(*index);
+}
+
+void Levels::showEngineBalance()
+{
+    if (const std::optional<int> index
+        = LevelTable::indexOf(m_core.engine().Balance(), LevelTable::kBalanceTop))
+        Q_EMIT balanceIndexRequested(*index);
+}
+
+int Levels::engineVolume()
+{
+    return m_core.engine().Volume();
 }
 
 void Levels::requestVolumeIndex(int index)

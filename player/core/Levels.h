@@ -20,9 +20,20 @@ public:
     void scrlBal_Change(int index);
 
     int volumeIndex() const { return m_volumeIndex; }
-    // Asks the volume slider to move (MPRIS): kept inside 0..10, so that the
-    // slider never refuses it with a message box.
+    // Asks the volume slider to move to a step: kept inside 0..10, so that
+    // the slider never refuses it with a message box.
     void requestVolumeIndex(int index);
+    // The same for a fraction of the full volume (MPRIS), rounded to the
+    // nearest step; a value that is not a number is ignored.
+    void requestVolume(double fraction);
+
+    // The stored volume level given back to the engine (0 where the engine
+    // refuses it), and the volume slider moved to the step it makes.
+    void restoreVolume(int level);
+    // The balance slider moved to the step of the engine's balance.
+    void showEngineBalance();
+    // The engine's volume level, as the settings keep it.
+    int engineVolume();
 
     QString volumeText() const { return m_volumeText; }
     QString balanceText() const { return m_balanceText; }
@@ -32,7 +43,8 @@ Q_SIGNALS:
     void balanceTextChanged(const QString& text);
     // The volume slider should show this step.
     void volumeIndexRequested(int index);
-    void volumeIndexChanged(int index);
+    // The balance slider should show this step.
+    void balanceIndexRequested(int index);
 
 private:
     PlayerCore& m_core;

@@ -56,7 +56,7 @@ QStringList MediaAdder::VcdTracks(const QString& drive)
 
 void MediaAdder::mnuAddVCD_Click()
 {
-    const QStringList tracks = VcdTracks(m_core.VcdDrive.trimmed());
+    const QStringList tracks = VcdTracks(m_core.VcdDrive().trimmed());
     if (!tracks.isEmpty())
         m_core.playlist().AppendMany(tracks);
 }
@@ -65,7 +65,7 @@ void MediaAdder::mnuAddVCD_Click()
 // is told to the user, since this is a request to play that disc now.
 void MediaAdder::mnuAutoVCD_Click()
 {
-    const QStringList tracks = VcdTracks(m_core.VcdDrive.trimmed());
+    const QStringList tracks = VcdTracks(m_core.VcdDrive().trimmed());
     if (tracks.isEmpty())
         return;
     PlaylistModel& playlist = m_core.playlist();

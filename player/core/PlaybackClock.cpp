@@ -10,13 +10,6 @@
 
 #include <algorithm>
 
-namespace {
-
-const QString kGuardOpen = QStringLiteral("True");
-const QString kGuardClosed = QStringLiteral("False");
-
-} // namespace
-
 PlaybackClock::PlaybackClock(PlayerCore& core)
     : m_core(core)
     , m_timer(new QTimer(this))
@@ -44,19 +37,18 @@ bool PlaybackClock::isActive() const
 
 QString PlaybackClock::timeSign() const
 {
-    return m_core.TimeMode ? QStringLiteral("+") : QStringLiteral("-");
+    return m_core.TimeMode() ? QStringLiteral("+") : QStringLiteral("-");
 }
 
 // The periodic update. Each step stands on its own: one that cannot be done
 // (no media open, a value the slider cannot hold) is skipped and the next runs.
 void PlaybackClock::tmrAnimate_Timer()
 {
-    m_core.engine();
     Q_EMIT windowRules();
     endOfTrack();
-    m_core.scrlTimeTag = kGuardClosed;
+    m_core.setSeekGuard(PlayerCore::SeekGuard::Closed);
     followPosition();
-    m_core.scrlTimeTag = kGuardOpen;
+    m_core.setSeekGuard(PlayerCore::SeekGuard::Open);
     scrollTitle();
     showTime();
     // Shuffle play draws from a generator seeded anew from the clock.
@@ -113,7 +105,7 @@ void PlaybackClock::showTime()
     if (!position)
         return;
     qint64 seconds = 0;
-    if (m_core.TimeMode) {
+    if (m_core.TimeMode()) {
         seconds = TimeText::wholeSeconds(*position);
     } else if (*position > 0) {
         const std::optional<double> duration = engine.Duration();
@@ -139,14 +131,14 @@ void PlaybackClock::scrlTime_Change(int value)
     if (value < m_core.timeMin() || value > m_core.timeMax())
         return;
     m_core.takeTimeValue(value);
-    if (m_core.scrlTimeTag != kGuardOpen)
+    if (m_core.scrlTimeTag() != PlayerCore::SeekGuard::Open)
         return;
     m_core.engine().setCurrentPosition(value);
 }
 
 void PlaybackClock::lblTime_Click()
 {
-    m_core.TimeMode = !m_core.TimeMode;
+    m_core.setTimeMode(!m_core.TimeMode());
     Q_EMIT timeSignChanged(timeSign());
 }
 

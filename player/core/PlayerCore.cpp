@@ -1,7 +1,7 @@
 #include "core/PlayerCore.h"
 
 #include "core/FileNameCodec.h"
-
+#include "core/LastList.h"
 #include "core/Levels.h"
 #include "core/MediaAdder.h"
 #include "core/PlaybackClock.h"
@@ -12,12 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-const QString kBreakEntry = QStringLiteral("-");
-
-} // namespace
 
 PlayerCore::PlayerCore(EngineHost::Factory engineFactory, QObject* parent)
     : QObject(parent)
@@ -62,10 +56,15 @@ void PlayerCore::lstPlay_Click()
         return;
     const QString entry = m_playlist->Entry(index);
     // Break entries ("-") and blank entries name no file.
-    if (entry.isEmpty() || entry == kBreakEntry)
+    if (entry.isEmpty() || PlaylistModel::isBreak(entry))
         return;
     setSelectionCaption(QStringLiteral(" Chanson selectionnée :    ")
         + FileNameCodec::readable(entry.mid(entry.lastIndexOf(QLatin1Char('/')) + 1)));
+}
+
+void PlayerCore::selectionBecomesCurrentTrack()
+{
+    m_playlist->setCurrentTrack(short(m_playlist->ListIndex()));
 }
 
 void PlayerCore::setTimeRange(int min, int max)
@@ -102,6 +101,11 @@ bool PlayerCore::openMedia(const QString& path)
     return !media.HasError();
 }
 
+void PlayerCore::seekTo(double seconds)
+{
+    engine().setCurrentPosition(seconds);
+}
+
 QString PlayerCore::openFileName() const
 {
     if (!m_engineHost->hasEngine())
@@ -128,4 +132,144 @@ void PlayerCore::holdForDialog(bool held)
 {
     m_playback.setHeldForDialog(held);
     Q_EMIT playbackChanged();
+}
+
+namespace {
+
+// Sets a flag and tells its listeners when it changed.
+template <typename T, typename Signal>
+void change(PlayerCore* core, T& field, const T& value, Signal signal)
+{
+    if (field == value)
+        return;
+    field = value;
+    Q_EMIT(core->*signal)(value);
+}
+
+} // namespace
+
+void PlayerCore::chkSuffle_Click(bool checked)
+{
+    change(this, m_shuffle, checked, &PlayerCore::shuffleChanged);
+}
+
+void PlayerCore::chkRepeat_Click(bool checked)
+{
+    change(this, m_repeatOn, checked, &PlayerCore::repeatChanged);
+}
+
+void PlayerCore::setTimeMode(bool elapsed)
+{
+    change(this, m_timeMode, elapsed, &PlayerCore::timeModeChanged);
+}
+
+void PlayerCore::setPaused(bool paused)
+{
+    change(this, m_paused, paused, &PlayerCore::pausedChanged);
+}
+
+void PlayerCore::setMute(bool muted)
+{
+    MediaEngine& media = engine();
+    media.setMute(muted);
+    change(this, m_mute, media.Mute(), &PlayerCore::muteChanged);
+}
+
+void PlayerCore::Check1_Click()
+{
+    setMute(!m_mute);
+}
+
+void PlayerCore::setFitToSize(bool fit)
+{
+    change(this, m_fitToSize, fit, &PlayerCore::fitToSizeChanged);
+}
+
+void PlayerCore::mnuFit_Click()
+{
+    setFitToSize(!m_fitToSize);
+}
+
+void PlayerCore::setOnTopWanted(bool wanted)
+{
+    if (m_onTopWanted == wanted)
+        return;
+    m_onTopWanted = wanted;
+    Q_EMIT onTopChanged();
+}
+
+void PlayerCore::setOnTopApplied(bool applied)
+{
+    if (m_onTopApplied == applied)
+        return;
+    m_onTopApplied = applied;
+    Q_EMIT onTopChanged();
+}
+
+void PlayerCore::mnuOnTop_Click()
+{
+    if (m_onTopSuspended) {
+        m_onTopSuspended = false;
+        m_onTopWanted = false;
+        Q_EMIT onTopChanged();
+        return;
+    }
+    setOnTopWanted(!m_onTopWanted);
+}
+
+void PlayerCore::suspendOnTop()
+{
+    if (!m_onTopWanted)
+        return;
+    m_onTopWanted = false;
+    m_onTopSuspended = true;
+    Q_EMIT onTopChanged();
+}
+
+void PlayerCore::resumeOnTop()
+{
+    if (!m_onTopSuspended)
+        return;
+    m_onTopWanted = true;
+    m_onTopSuspended = false;
+    Q_EMIT onTopChanged();
+}
+
+void PlayerCore::setVcdDrive(const QString& drive)
+{
+    change(this, m_vcdDrive, drive, &PlayerCore::vcdDriveChanged);
+}
+
+void PlayerCore::setSeekGuard(SeekGuard guard)
+{
+    change(this, m_seekGuard, guard, &PlayerCore::seekGuardChanged);
+}
+
+void PlayerCore::setWindowPlace(const QPointF& twips)
+{
+    change(this, m_windowPlace, twips, &PlayerCore::windowPlaceChanged);
+}
+
+void PlayerCore::setPanelShown(bool shown)
+{
+    change(this, m_panelShown, shown, &PlayerCore::panelShownChanged);
+}
+
+void PlayerCore::setLoadState(LoadState state)
+{
+    change(this, m_loadState, state, &PlayerCore::loadStateChanged);
+}
+
+bool PlayerCore::restoreLastList()
+{
+    const LastList::Restore result = LastList::restore(*m_playlist);
+    // An unreadable file is kept: writing the (empty) list over it at exit
+    // would lose the person's playlist.
+    m_lastListWritable = result != LastList::Restore::Unreadable;
+    return m_lastListWritable;
+}
+
+bool PlayerCore::saveLastList()
+{
+    return LastList::save(m_playlist->Entries());
 }

@@ -4,6 +4,7 @@
 #include "core/PlaybackState.h"
 
 #include <QObject>
+#include <QPointF>
 #include <QString>
 
 #include <memory>
@@ -23,6 +24,22 @@ class TransportController;
 // the desktop (MPRIS, command line) drives the same handlers.
 class PlayerCore : public QObject {
     Q_OBJECT
+    Q_PROPERTY(bool Shuffle READ Shuffle WRITE chkSuffle_Click NOTIFY shuffleChanged)
+    Q_PROPERTY(bool RepeatOn READ RepeatOn WRITE chkRepeat_Click NOTIFY repeatChanged)
+    Q_PROPERTY(bool TimeMode READ TimeMode WRITE setTimeMode NOTIFY timeModeChanged)
+    Q_PROPERTY(bool Paused READ Paused NOTIFY pausedChanged)
+    Q_PROPERTY(bool Mute READ Mute WRITE setMute NOTIFY muteChanged)
+    Q_PROPERTY(bool FitToSize READ FitToSize WRITE setFitToSize NOTIFY fitToSizeChanged)
+    Q_PROPERTY(bool OnTopWanted READ OnTopWanted WRITE setOnTopWanted NOTIFY onTopChanged)
+    Q_PROPERTY(bool OnTopApplied READ OnTopApplied WRITE setOnTopApplied NOTIFY onTopChanged)
+    Q_PROPERTY(bool OnTopSuspended READ OnTopSuspended NOTIFY onTopChanged)
+    Q_PROPERTY(QString VcdDrive READ VcdDrive WRITE setVcdDrive NOTIFY vcdDriveChanged)
+    Q_PROPERTY(SeekGuard scrlTimeTag READ scrlTimeTag WRITE setSeekGuard NOTIFY seekGuardChanged)
+    Q_PROPERTY(QPointF windowPlace READ windowPlace WRITE setWindowPlace NOTIFY windowPlaceChanged)
+    Q_PROPERTY(bool PanelShown READ PanelShown WRITE setPanelShown NOTIFY panelShownChanged)
+    Q_PROPERTY(QString title READ title WRITE setTitle NOTIFY titleChanged)
+    Q_PROPERTY(QString selectionCaption READ selectionCaption NOTIFY selectionCaptionChanged)
+    Q_PROPERTY(int timeValue READ timeValue NOTIFY timeValueChanged)
 public:
     // What the core asks of the video window.
     enum class VideoRequest { Show, Hide, Repaint, Minimise };
@@ -39,17 +56,31 @@ public:
     Levels& levels() { return *m_levels; }
     MediaAdder& adder() { return *m_adder; }
 
-    // Flags of the player.
-    bool Shuffle = false;
-    bool RepeatOn = false;
-    bool TimeMode = true;
-    bool Paused = false;
-    bool OnTopWanted = false;
-    bool OnTopApplied = false;
-    bool OnTopSuspended = false;
-    QString VcdDrive;
-    // The seek guard of the position slider (its tag text): "", "False", "True".
-    QString scrlTimeTag;
+    // The seek guard of the position slider: until the first update has run
+    // a move of the slider does not seek (None); the update closes it while it
+    // moves the slider itself (Closed) and opens it afterwards (Open).
+    enum class SeekGuard { None, Closed, Open };
+    Q_ENUM(SeekGuard)
+
+    // The player's flags, read by the views, the settings and MPRIS.
+    bool Shuffle() const { return m_shuffle; }
+    bool RepeatOn() const { return m_repeatOn; }
+    bool TimeMode() const { return m_timeMode; }
+    bool Paused() const { return m_paused; }
+    bool Mute() const { return m_mute; }
+    bool FitToSize() const { return m_fitToSize; }
+    // On top: the person's choice, whether the window has it now, and whether
+    // the About window holds it off for a while.
+    bool OnTopWanted() const { return m_onTopWanted; }
+    bool OnTopApplied() const { return m_onTopApplied; }
+    bool OnTopSuspended() const { return m_onTopSuspended; }
+    QString VcdDrive() const { return m_vcdDrive; }
+    SeekGuard scrlTimeTag() const { return m_seekGuard; }
+    // The main window's place, in twips; the view moves the window to it and
+    // reports where the person left it.
+    QPointF windowPlace() const { return m_windowPlace; }
+    // The playlist panel is shown under the main window.
+    bool PanelShown() const { return m_panelShown; }
 
     // The scrolling title (txtTitle) and the selected entry's caption (txtFN).
     QString title() const { return m_title; }
@@ -58,6 +89,8 @@ public:
     void setSelectionCaption(const QString& text);
     // The playlist's selection changed: its caption names the selected file.
     void lstPlay_Click();
+    // The selected entry is the one that plays (the video window's load).
+    void selectionBecomesCurrentTrack();
 
     // The position slider (scrlTime): 16-bit values.
     int timeMin() const { return m_timeMin; }
@@ -70,6 +103,24 @@ public:
     // The slider itself moved (the user): the core follows without telling
     // the slider back.
     void takeTimeValue(int value) { m_timeValue = value; }
+
+    // Where the main window is in its life: the playlist and settings are the
+    // person's only between a load that has begun and the unload.
+    enum class LoadState { NotLoaded, Loading, Loaded, Unloaded };
+    Q_ENUM(LoadState)
+    LoadState loadState() const { return m_loadState; }
+    void setLoadState(LoadState state);
+    // Restores the playlist from lastlist.lst; false when the file could not be
+    // read, in which case the exit keeps it instead of writing over it.
+    bool restoreLastList();
+    // Writes the playlist back to lastlist.lst.
+    bool saveLastList();
+    // The playlist is the person's, to be written back at exit: the load has
+    // restored it, and the file could be read.
+    bool lastListWritable() const { return m_loadState == LoadState::Loaded && m_lastListWritable; }
+
+    // Moves the playback to a position in seconds (the desktop's seeks).
+    void seekTo(double seconds);
 
     // Opens path in the engine and sets the position slider's range to its
     // length (left as it was when the engine cannot tell). False when the
@@ -92,7 +143,44 @@ public:
     // Holds the player paused while a dialog waits for the user.
     void holdForDialog(bool held);
 
+public Q_SLOTS:
+    // Commands that change the flags; each tells its listeners.
+    void chkSuffle_Click(bool checked);
+    void chkRepeat_Click(bool checked);
+    void setTimeMode(bool elapsed);
+    void setPaused(bool paused);
+    // The sound is cut or given back; the engine's answer is what the flag shows.
+    void setMute(bool muted);
+    // The mute button: turns the sound off when on, on when off.
+    void Check1_Click();
+    void setFitToSize(bool fit);
+    void mnuFit_Click();
+    void setOnTopWanted(bool wanted);
+    void setOnTopApplied(bool applied);
+    // The on-top item: the person's choice turns over. While the About window
+    // holds on-top off, a click ends the suspension with on-top off.
+    void mnuOnTop_Click();
+    // The About window holds on-top off while it shows, and gives it back.
+    void suspendOnTop();
+    void resumeOnTop();
+    void setVcdDrive(const QString& drive);
+    void setSeekGuard(PlayerCore::SeekGuard guard);
+    void setWindowPlace(const QPointF& twips);
+    void setPanelShown(bool shown);
+
 Q_SIGNALS:
+    void shuffleChanged(bool on);
+    void repeatChanged(bool on);
+    void timeModeChanged(bool elapsed);
+    void pausedChanged(bool paused);
+    void muteChanged(bool muted);
+    void fitToSizeChanged(bool fit);
+    void onTopChanged();
+    void vcdDriveChanged(const QString& drive);
+    void seekGuardChanged(PlayerCore::SeekGuard guard);
+    void windowPlaceChanged(const QPointF& twips);
+    void panelShownChanged(bool shown);
+    void loadStateChanged(PlayerCore::LoadState state);
     void titleChanged(const QString& text);
     void selectionCaptionChanged(const QString& text);
     void timeRangeChanged(int min, int max);
@@ -112,6 +200,22 @@ private:
     std::unique_ptr<Levels> m_levels;
     std::unique_ptr<MediaAdder> m_adder;
     PlaybackState m_playback;
+
+    bool m_shuffle = false;
+    bool m_repeatOn = false;
+    bool m_timeMode = true;
+    bool m_paused = false;
+    bool m_mute = false;
+    bool m_fitToSize = false;
+    bool m_onTopWanted = false;
+    bool m_onTopApplied = false;
+    bool m_onTopSuspended = false;
+    QString m_vcdDrive;
+    SeekGuard m_seekGuard = SeekGuard::None;
+    QPointF m_windowPlace;
+    bool m_panelShown = true;
+    LoadState m_loadState = LoadState::NotLoaded;
+    bool m_lastListWritable = false;
 
     QString m_title;
     QString m_selectionCaption;

@@ -11,6 +11,9 @@
 class PlaylistModel : public QAbstractListModel {
     Q_OBJECT
 public:
+    // The entry that asks the person to change the disc.
+    static bool isBreak(const QString& entry) { return entry == QLatin1String("-"); }
+
     explicit PlaylistModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -47,7 +47,6 @@ private:
 
 namespace {
 
-const QString kBreakEntry = QStringLiteral("-");
 // How long a chain of failing entries runs before the event loop gets a turn.
 constexpr qint64 kChainSliceMs = 50;
 const QString kTitlePrefix = QStringLiteral("- Velkor Player 2.0 -   ");
@@ -71,11 +70,11 @@ void Sequencer::cmdForward_Click()
     if (n < 0)
         return;
     const int current = m_core.playlist().CurrentTrack();
-    if (m_core.Shuffle)
+    if (m_core.Shuffle())
         select(randomIndex(n));
     else if (current < n)
         select(current + 1);
-    else if (m_core.RepeatOn)
+    else if (m_core.RepeatOn())
         select(0);
     else {
         endPlayback();
@@ -95,11 +94,11 @@ void Sequencer::cmdBack_Click()
     if (n < 0)
         return;
     const int current = m_core.playlist().CurrentTrack();
-    if (m_core.Shuffle)
+    if (m_core.Shuffle())
         select(randomIndex(n));
     else if (current > 0)
         select(std::min(current - 1, n)); // a track removed from the end: the last entry
-    else if (m_core.RepeatOn)
+    else if (m_core.RepeatOn())
         select(n);
     else
         return;
@@ -117,7 +116,7 @@ void Sequencer::lstPlay_DblClick()
     if (selected < 0)
         return;
     const QString entry = playlist.Entry(selected);
-    if (entry == kBreakEntry) {
+    if (PlaylistModel::isBreak(entry)) {
         startBreak(selected);
         return;
     }
@@ -135,7 +134,7 @@ void Sequencer::lstPlay_DblClick()
 
     if (engine.DisplaySize() == MediaEngine::FullScreen) {
         m_core.requestVideo(PlayerCore::VideoRequest::Minimise);
-        if (!m_core.OnTopWanted)
+        if (!m_core.OnTopWanted())
             m_core.requestMainMinimised();
     }
     m_core.clock().ShowDuration();
@@ -188,20 +187,6 @@ void Sequencer::replaceAndPlay(const QStringList& entries)
     // nothing unless repeat is on.
     playlist.setListIndex(0);
     lstPlay_DblClick();
-}
-
-void Sequencer::chkRepeat_Click(bool checked)
-{
-    if (m_core.RepeatOn == checked)
-        return;
-    m_core.RepeatOn = checked;
-    Q_EMIT repeatChanged(checked);
-}
-
-void Sequencer::chkSuffle_Click(bool checked)
-{
-    m_core.Shuffle = checked;
-    Q_EMIT shuffleChanged(checked);
 }
 
 int Sequencer::randomIndex(int n)

@@ -21,8 +21,6 @@ public:
     // Makes entries the whole playlist and starts the first (files from the
     // command line, a drop of files that plays, MPRIS OpenUri).
     void replaceAndPlay(const QStringList& entries);
-    void chkRepeat_Click(bool checked);
-    void chkSuffle_Click(bool checked);
 
     // A random entry of a playlist whose last index is n: the integer nearest
     // to r * n, halves to even, for r uniform in [0, 1). The first and last
@@ -38,10 +36,6 @@ public:
     // with the next entry; Stop and every new start cancel it.
     bool isMovingOn() const { return m_resumePending; }
     void cancelMoveOn();
-
-Q_SIGNALS:
-    void shuffleChanged(bool on);
-    void repeatChanged(bool on);
 
 private:
     class ChainScope;

@@ -43,14 +43,14 @@ void TransportController::cmdPause_Click()
     MediaEngine& engine = m_core.engine();
     if (engine.FileName().isEmpty())
         return;
-    if (m_core.Paused) {
+    if (m_core.Paused()) {
         engine.Play();
-        m_core.Paused = false;
+        m_core.setPaused(false);
     } else {
         engine.Pause();
-        m_core.Paused = true;
+        m_core.setPaused(true);
     }
-    m_core.actionDone(m_core.Paused ? Action::Pause : Action::Resume);
+    m_core.actionDone(m_core.Paused() ? Action::Pause : Action::Resume);
 }
 
 // Stop does not rewind by itself; the position slider and the time text

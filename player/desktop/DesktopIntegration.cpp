@@ -11,17 +11,19 @@
 #include "desktop/CommandLine.h"
 #include "desktop/DropHandler.h"
 #include "desktop/MprisService.h"
-#include "gui/frmMain.h"
 
 #include <QAbstractEventDispatcher>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QWidget>
 
 #include <cstdio>
 
-DesktopIntegration::DesktopIntegration(frmMain& window, const QStringList& arguments)
+DesktopIntegration::DesktopIntegration(PlayerCore& core, QWidget& window,
+                                       const QList<QWidget*>& dropTargets, const QStringList& arguments)
     : QObject(nullptr)
+    , m_core(core)
     , m_window(window)
 {
     const CommandLine commandLine = CommandLine::parse(arguments, QDir::currentPath());
@@ -31,8 +33,8 @@ DesktopIntegration::DesktopIntegration(frmMain& window, const QStringList& argum
     if (!m_pendingPaths.isEmpty())
         m_window.installEventFilter(this);
 
-    m_mpris = MprisService::start(window.core(), window);
-    m_dropHandler = new DropHandler(window);
+    m_mpris = MprisService::start(core, window);
+    m_dropHandler = new DropHandler(core, window, dropTargets);
 }
 
 DesktopIntegration::~DesktopIntegration() = default;
@@ -63,7 +65,7 @@ void DesktopIntegration::openCommandLineFiles()
     for (const QString& path : skipped)
         std::fprintf(stderr, "velkor-player : fichier introuvable, ignoré : %s\n",
                      FileNameCodec::encode(path).constData());
-    m_window.core().sequencer().replaceAndPlay(entries);
+    m_core.sequencer().replaceAndPlay(entries);
 }
 
 QStringList DesktopIntegration::mediaEntries(const QStringList& paths, QStringList* skipped)

@@ -5,8 +5,9 @@
 
 #include <memory>
 
-class frmMain;
 class MprisService;
+class PlayerCore;
+class QWidget;
 class DropHandler;
 
 // What the player offers a Linux desktop beyond its own window: files given on
@@ -18,7 +19,9 @@ public:
     // `arguments` is the program's command line after Qt took its own options.
     // Files given there replace the playlist and the first one starts once the
     // main window has finished loading; without files nothing changes.
-    DesktopIntegration(frmMain& window, const QStringList& arguments);
+    // Drops are taken on window and dropTargets (the playlist's viewport).
+    DesktopIntegration(PlayerCore& core, QWidget& window, const QList<QWidget*>& dropTargets,
+                       const QStringList& arguments);
     ~DesktopIntegration() override;
 
     MprisService* mpris() const { return m_mpris.get(); }
@@ -39,7 +42,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    frmMain& m_window;
+    PlayerCore& m_core;
+    QWidget& m_window;
     QStringList m_pendingPaths;
     std::unique_ptr<MprisService> m_mpris;
     DropHandler* m_dropHandler = nullptr;

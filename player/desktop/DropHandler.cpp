@@ -4,22 +4,21 @@
 #include "core/PlaylistModel.h"
 #include "desktop/DesktopIntegration.h"
 #include "core/PlayerCore.h"
-#include "gui/frmMain.h"
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
-#include <QListView>
+#include <QWidget>
 #include <QMimeData>
 #include <QUrl>
 
-DropHandler::DropHandler(frmMain& window)
+DropHandler::DropHandler(PlayerCore& core, QWidget& window, const QList<QWidget*>& targets)
     : QObject(&window)
-    , m_window(window)
+    , m_core(core)
 {
     // Drops on any control of the window reach the window unless the control
     // takes them; the list's drops arrive at its viewport.
-    for (QWidget* target : { static_cast<QWidget*>(&window), window.lstPlay->viewport() }) {
+    for (QWidget* target : QList<QWidget*> { &window } + targets) {
         target->setAcceptDrops(true);
         target->installEventFilter(this);
     }
@@ -58,7 +57,7 @@ bool DropHandler::eventFilter(QObject* watched, QEvent* event)
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
         // Nothing that cannot be read is added; the drop says nothing about it.
-        m_window.core().playlist().AppendMany(DesktopIntegration::mediaEntries(paths));
+        m_core.playlist().AppendMany(DesktopIntegration::mediaEntries(paths));
         return true;
     }
     default:

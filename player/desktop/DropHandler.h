@@ -3,8 +3,9 @@
 #include <QObject>
 #include <QStringList>
 
-class frmMain;
+class PlayerCore;
 class QMimeData;
+class QWidget;
 
 // Files and folders dropped on the main window or the playlist are appended to
 // the playlist as "Ajouter un fichier" and "Ajouter un répertoir" add them. It
@@ -12,7 +13,8 @@ class QMimeData;
 class DropHandler : public QObject {
     Q_OBJECT
 public:
-    explicit DropHandler(frmMain& window);
+    // Drops are taken on window and on the other targets (a list's viewport).
+    DropHandler(PlayerCore& core, QWidget& window, const QList<QWidget*>& targets);
 
     // The local paths a drag carries, in order; empty when it carries none.
     static QStringList localPaths(const QMimeData* data);
@@ -21,5 +23,5 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    frmMain& m_window;
+    PlayerCore& m_core;
 };

@@ -40,27 +40,27 @@ QString MprisPlayerAdaptor::PlaybackStatus() const
 
 QString MprisPlayerAdaptor::LoopStatus() const
 {
-    return m_service.core().RepeatOn ? QStringLiteral("Playlist") : QStringLiteral("None");
+    return m_service.core().RepeatOn() ? QStringLiteral("Playlist") : QStringLiteral("None");
 }
 
 void MprisPlayerAdaptor::setLoopStatus(const QString& status)
 {
     // The player repeats the whole list or nothing; "Track" is not offered.
     if (status == QLatin1String("None"))
-        m_service.core().sequencer().chkRepeat_Click(false);
+        m_service.core().chkRepeat_Click(false);
     else if (status == QLatin1String("Playlist"))
-        m_service.core().sequencer().chkRepeat_Click(true);
+        m_service.core().chkRepeat_Click(true);
     m_service.checkProperties();
 }
 
 bool MprisPlayerAdaptor::Shuffle() const
 {
-    return m_service.core().Shuffle;
+    return m_service.core().Shuffle();
 }
 
 void MprisPlayerAdaptor::setShuffle(bool on)
 {
-    m_service.core().sequencer().chkSuffle_Click(on);
+    m_service.core().chkSuffle_Click(on);
     m_service.checkProperties();
 }
 
@@ -86,12 +86,7 @@ double MprisPlayerAdaptor::Volume() const
 
 void MprisPlayerAdaptor::setVolume(double volume)
 {
-    if (std::isnan(volume))
-        return;
-    // Kept inside the slider's range: a value outside it would make the slider
-    // show a message box, which a call from the desktop must never do.
-    m_service.core().levels().requestVolumeIndex(
-        int(std::lround(std::clamp(volume, 0.0, 1.0) * kVolumeSteps)));
+    m_service.core().levels().requestVolume(volume);
     m_service.checkProperties();
 }
 
@@ -148,7 +143,7 @@ void MprisPlayerAdaptor::Pause()
     // The pause button's flag may still be set from a pause that the play
     // button ended; its first press then only clears the flag.
     core.transport().cmdPause_Click();
-    if (!core.Paused)
+    if (!core.Paused())
         core.transport().cmdPause_Click();
 }
 
@@ -188,7 +183,7 @@ void MprisPlayerAdaptor::Seek(qlonglong offset)
         Next();
         return;
     }
-    m_service.core().engine().setCurrentPosition(target);
+    m_service.core().seekTo(target);
     m_service.announceSeek();
 }
 
@@ -200,7 +195,7 @@ void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath& trackId, qlonglong p
     const double target = double(position) / 1e6;
     if (target < 0 || target > *duration)
         return;
-    m_service.core().engine().setCurrentPosition(target);
+    m_service.core().seekTo(target);
     m_service.announceSeek();
 }
 

@@ -1,7 +1,7 @@
 #include "desktop/MprisRootAdaptor.h"
 
 #include "desktop/MprisService.h"
-#include "gui/frmMain.h"
+#include <QWidget>
 
 MprisRootAdaptor::MprisRootAdaptor(MprisService& service)
     : QDBusAbstractAdaptor(&service)
@@ -43,7 +43,7 @@ QStringList MprisRootAdaptor::mediaMimeTypes()
 
 void MprisRootAdaptor::Raise()
 {
-    frmMain& window = m_service.main();
+    QWidget& window = m_service.main();
     window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();
     window.raise();

@@ -23,7 +23,7 @@ constexpr double kJumpSeconds = 1.5;
 
 } // namespace
 
-MprisService::MprisService(PlayerCore& core, frmMain& main)
+MprisService::MprisService(PlayerCore& core, QWidget& main)
     : QObject(nullptr)
     , m_core(core)
     , m_main(main)
@@ -42,7 +42,7 @@ MprisService::~MprisService()
     }
 }
 
-std::unique_ptr<MprisService> MprisService::start(PlayerCore& core, frmMain& main,
+std::unique_ptr<MprisService> MprisService::start(PlayerCore& core, QWidget& main,
                                                   QDBusConnection bus)
 {
     if (!bus.isConnected())

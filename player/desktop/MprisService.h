@@ -10,7 +10,7 @@
 
 #include <memory>
 
-class frmMain;
+class QWidget;
 class MprisPlayerAdaptor;
 class PlayerCore;
 
@@ -26,19 +26,19 @@ public:
     static constexpr const char* kServiceName = "org.mpris.MediaPlayer2.velkorplayer";
     static constexpr const char* kObjectPath = "/org/mpris/MediaPlayer2";
 
-    MprisService(PlayerCore& core, frmMain& main);
+    MprisService(PlayerCore& core, QWidget& main);
     ~MprisService() override;
 
     // Registers on the session bus. Without a session bus, or when the object
     // cannot be registered, it returns nullptr and the player runs without
     // MPRIS. When another player holds the name, this one takes a name of its
     // own with ".instance<pid>" appended, as MPRIS asks.
-    static std::unique_ptr<MprisService> start(PlayerCore& core, frmMain& main,
+    static std::unique_ptr<MprisService> start(PlayerCore& core, QWidget& main,
                                                QDBusConnection bus = QDBusConnection::sessionBus());
 
     PlayerCore& core() { return m_core; }
     const PlayerCore& core() const { return m_core; }
-    frmMain& main() { return m_main; }
+    QWidget& main() { return m_main; }
     const PlaybackState& playback() const;
     QString serviceName() const { return m_serviceName; }
 
@@ -64,7 +64,7 @@ private:
     void sendPropertiesChanged(const QVariantMap& changed);
 
     PlayerCore& m_core;
-    frmMain& m_main;
+    QWidget& m_main;
     bool m_wasPlaying = false;
     MprisPlayerAdaptor* m_player = nullptr;
     QDBusConnection m_bus;

@@ -1,35 +1,34 @@
 #pragma once
 
-#include <QObject>
+#include "core/SettingsStore.h"
+
 #include <QString>
 
+class PlayerCore;
 class QSettings;
-class frmMain;
 
 // The ten options kept between runs, in the [Options] section of
 // $XDG_CONFIG_HOME/velkor-player/velkor-player.ini: the window position, volume,
 // mute, shuffle, repeat, time display mode, playlist panel, on top and fit to
 // size. Loaded once at start-up, written once when the main window unloads.
-class Settings : public QObject {
-    Q_OBJECT
+// Both directions go through the core: the views show what it holds.
+class Settings : public SettingsStore {
 public:
-    explicit Settings(frmMain& main);
+    explicit Settings(PlayerCore& core);
 
     // Loads and applies the ten options. A stored value that cannot be read in
-    // its form, or that the window or the engine refuses, gives way to that
-    // option's default; the other options are applied all the same.
-    void GetValue();
+    // its form, or that the engine refuses, gives way to that option's
+    // default; the other options are applied all the same.
+    void GetValue() override;
     // Writes the ten options. The file is replaced as a whole, so a failed
     // write leaves the previous one as it was.
-    void SaveSettings();
+    void SaveSettings() override;
 
     // The settings file of the current user.
     static QString storePath();
 
 private:
-    void restorePosition(const QSettings& store);
-    void keepOnScreen();
     QString read(const QSettings& store, const QString& key, const QString& fallback) const;
 
-    frmMain& m_main;
+    PlayerCore& m_core;
 };

@@ -52,14 +52,6 @@ Chrome::Chrome(frmMain& main)
     m_main.Label3->installEventFilter(this);
     m_main.picPlayList->installEventFilter(this);
 
-    connect(m_main.Minimised, &QToolButton::clicked, this, &Chrome::Minimised_Click);
-    connect(m_main.Check1, &VelkorCmd::Click, this, &Chrome::Check1_Click);
-    connect(m_main.cmdAbt, &VelkorCmd::Click, this, &Chrome::cmdAbt_Click);
-    connect(m_main.mnuOnTop, &QAction::triggered, this, &Chrome::mnuOnTop_Click);
-    for (int i = 0; i < int(m_main.mnuShortcut.size()); ++i)
-        connect(
-            m_main.mnuShortcut[i], &QAction::triggered, this, [this, i] { mnuShortcut_Click(i); });
-
     // The shortcut menu's keys act in the whole window, not only while the menu
     // is open: Ctrl+P plays without a right click first.
     for (QAction* action : m_main.mnuBar->actions())
@@ -153,12 +145,12 @@ void Chrome::Form_Resize()
 {
     // On-top rule of a resize: a minimised window that should stay on top is
     // left as it is, so restoring it makes it top-most again.
-    if (!m_main.isMinimized() && m_main.core().OnTopWanted) {
+    if (!m_main.isMinimized() && m_main.core().OnTopWanted()) {
         applyTopMost(true);
-        m_main.core().OnTopApplied = true;
-    } else if (!m_main.core().OnTopWanted) {
+        m_main.core().setOnTopApplied(true);
+    } else if (!m_main.core().OnTopWanted()) {
         applyTopMost(false);
-        m_main.core().OnTopApplied = false;
+        m_main.core().setOnTopApplied(false);
     }
     shapeWindow();
 }
@@ -196,23 +188,10 @@ void Chrome::Minimised_Click()
     m_main.showMinimized();
 }
 
-void Chrome::Check1_Click()
-{
-    const QString caption = m_main.Check1->Caption();
-    if (caption == QLatin1String("U")) {
-        m_main.Check1->setCaption(QStringLiteral("V"));
-        m_main.engine().setMute(true);
-    } else if (caption == QLatin1String("V")) {
-        m_main.Check1->setCaption(QStringLiteral("U"));
-        m_main.engine().setMute(false);
-    }
-}
-
 void Chrome::cmdAbt_Click()
 {
-    if (m_main.core().OnTopWanted) {
-        m_main.core().OnTopWanted = false;
-        m_main.core().OnTopSuspended = true;
+    if (m_main.core().OnTopWanted()) {
+        m_main.core().suspendOnTop();
         // The main window leaves the top-most layer before the About window
         // maps, so that About comes up over it rather than under it.
         OnTop::applyPeriodicRule(m_main);
@@ -225,22 +204,6 @@ void Chrome::cmdAbt_Click()
     }
     m_about = new frmAbout(m_main);
     m_about->Form_Load();
-}
-
-void Chrome::mnuOnTop_Click()
-{
-    // The check mark is the person's choice. While the About window holds
-    // on-top off, the mark still shows it on, so a click turns the choice off
-    // and ends the suspension instead of turning it on under a checked mark.
-    if (m_main.core().OnTopSuspended) {
-        m_main.core().OnTopSuspended = false;
-        m_main.core().OnTopWanted = false;
-    } else {
-        m_main.core().OnTopWanted = !m_main.core().OnTopWanted;
-    }
-    // The action has toggled its own mark when triggered; it is set from the
-    // flag so that it ends as the choice whatever it was.
-    m_main.mnuOnTop->setChecked(m_main.core().OnTopWanted);
 }
 
 void Chrome::mnuShortcut_Click(int index)

@@ -27,9 +27,7 @@ public:
     void Form_Resize();
     void Form_Paint();
     void Minimised_Click();
-    void Check1_Click();
     void cmdAbt_Click();
-    void mnuOnTop_Click();
     void mnuShortcut_Click(int index);
 
     // Makes the main window top-most or not, keeping its size and position;

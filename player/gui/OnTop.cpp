@@ -10,12 +10,12 @@ namespace OnTop {
 
 void applyPeriodicRule(frmMain& main)
 {
-    if (!main.isMinimized() && main.core().OnTopWanted && !main.core().OnTopApplied) {
+    if (!main.isMinimized() && main.core().OnTopWanted() && !main.core().OnTopApplied()) {
         main.chrome().applyTopMost(true);
-        main.core().OnTopApplied = true;
-    } else if (!main.core().OnTopWanted && main.core().OnTopApplied) {
+        main.core().setOnTopApplied(true);
+    } else if (!main.core().OnTopWanted() && main.core().OnTopApplied()) {
         main.chrome().applyTopMost(false);
-        main.core().OnTopApplied = false;
+        main.core().setOnTopApplied(false);
     }
 }
 

@@ -8,7 +8,6 @@
 PanelToggle::PanelToggle(frmMain& main)
     : m_main(main)
 {
-    connect(m_main.chkPlay, &QAbstractButton::toggled, this, &PanelToggle::chkPlay_Click);
 }
 
 void PanelToggle::chkPlay_Click()

@@ -28,31 +28,9 @@ constexpr int kKeyEnter = 13;
 PlaylistPanel::PlaylistPanel(frmMain& main)
     : m_main(main)
 {
-    for (int i = 0; i < int(m_main.cmdAPlayList.size()); ++i)
-        connect(
-            m_main.cmdAPlayList[i], &VelkorCmd::Click, this, [this, i] { cmdAPlayList_Click(i); });
-    connect(m_main.lstPlay, &QAbstractItemView::doubleClicked, this,
-        [this] { m_main.core().sequencer().lstPlay_DblClick(); });
     m_main.lstPlay->installEventFilter(this);
-    showPlaylist();
-}
-
-// The list view shows the core's playlist and mirrors its selection both ways.
-void PlaylistPanel::showPlaylist()
-{
-    PlaylistModel& list = m_main.core().playlist();
-    QListView* view = m_main.lstPlay;
-    view->setModel(&list);
-    connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-        [&list](const QModelIndex& current) { list.setListIndex(current.row()); });
-    connect(&list, &PlaylistModel::selectionChanged, view, [view, &list](int index) {
-        if (index < 0) {
-            view->selectionModel()->clear();
-            return;
-        }
-        view->selectionModel()->setCurrentIndex(
-            list.index(index), QItemSelectionModel::ClearAndSelect);
-    });
+    // The list view shows the core's playlist.
+    m_main.lstPlay->setModel(&m_main.core().playlist());
 }
 
 void PlaylistPanel::cmdAPlayList_Click(int index)

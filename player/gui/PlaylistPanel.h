@@ -27,7 +27,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showPlaylist();
     // Hides the video window and pauses around a modal file dialog.
     template <typename Show> bool runFileDialog(Show show);
 

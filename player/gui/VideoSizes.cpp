@@ -34,29 +34,11 @@ void setHeight(QWidget& window, double twips)
     window.resize(window.width(), Twips::toPixelsY(twips));
 }
 
-// A check mark item toggles its own mark before it reports the trigger; the
-// mark is put back first, so that the handler, which inverts it itself, leaves
-// it inverted once, as a direct call of the handler does.
-template <typename Handler> void connectCheckItem(QAction* item, QObject* context, Handler handler)
-{
-    QObject::connect(item, &QAction::triggered, context, [item, handler](bool checked) {
-        item->setChecked(!checked);
-        handler();
-    });
-}
-
 } // namespace
 
 VideoSizes::VideoSizes(frmMain& main)
     : m_main(main)
 {
-    connect(m_main.cmdFull, &VelkorCmd::Click, this, &VideoSizes::cmdFull_Click);
-    connect(m_main.mnuHalf, &QAction::triggered, this, &VideoSizes::mnuHalf_Click);
-    connect(m_main.mnuOriginal, &QAction::triggered, this, &VideoSizes::mnuOriginal_Click);
-    connect(m_main.mnuDouble, &QAction::triggered, this, &VideoSizes::mnuDouble_Click);
-    connect(m_main.mnuFull, &QAction::triggered, this, &VideoSizes::mnuFull_Click);
-    connectCheckItem(m_main.mnuFullCtrl, this, [this] { mnuFullCtrl_Click(); });
-    connectCheckItem(m_main.mnuFit, this, [this] { mnuFit_Click(); });
 }
 
 double VideoSizes::half(double twips)
@@ -77,7 +59,7 @@ void VideoSizes::mnuHalf_Click()
     step("hide the video window", [&] { video.hide(); });
     step("halve the width", [&] { setWidth(video, half(widthOf(video))); });
     step("halve the height", [&] { setHeight(video, half(heightOf(video))); });
-    step("fit the picture", [&] { m_main.engine().setDisplaySize(4); });
+    step("fit the picture", [&] { m_main.engine().setDisplaySize(MediaEngine::Fitted); });
     step("show the video window", [&] { video.show(); });
 }
 
@@ -86,7 +68,7 @@ void VideoSizes::mnuOriginal_Click()
     frmPlayer& video = m_main.videoWindow();
     // A step that fails is skipped and the next one runs.
     StepRunner step(QStringLiteral("mnuOriginal_Click"));
-    step("the video's own size", [&] { m_main.engine().setDisplaySize(0); });
+    step("the video's own size", [&] { m_main.engine().setDisplaySize(MediaEngine::Original); });
     step("hide the video window", [&] { video.hide(); });
     step("show the video window", [&] { video.show(); });
 }
@@ -100,7 +82,7 @@ void VideoSizes::mnuDouble_Click()
     step("hide the video window", [&] { video.hide(); });
     // At the video's own size the engine sizes its drawing area to the video,
     // which is the base of the doubling.
-    step("the video's own size", [&] { engine.setDisplaySize(0); });
+    step("the video's own size", [&] { engine.setDisplaySize(MediaEngine::Original); });
     // Both lengths of the area are taken before the window changes: a new
     // width makes the window resize the area, which would otherwise leave the
     // height based on the old window instead of on the video.
@@ -110,7 +92,7 @@ void VideoSizes::mnuDouble_Click()
     step("height of the area and margin", [&] { setHeight(video, areaHeight + kMargin); });
     step("double the width", [&] { setWidth(video, widthOf(video) * 2); });
     step("double the height", [&] { setHeight(video, heightOf(video) * 2); });
-    step("fit the picture", [&] { engine.setDisplaySize(4); });
+    step("fit the picture", [&] { engine.setDisplaySize(MediaEngine::Fitted); });
     step("redraw the video window", [&] { video.update(); });
     step("show the video window", [&] { video.show(); });
 }
@@ -126,11 +108,6 @@ void VideoSizes::mnuFullCtrl_Click()
 void VideoSizes::mnuFull_Click()
 {
     MediaEngine& engine = m_main.engine();
-    engine.setDisplaySize(engine.DisplaySize() == 3 ? 4 : 3);
+    engine.setDisplaySize(engine.DisplaySize() == MediaEngine::FullScreen ? MediaEngine::Fitted : MediaEngine::FullScreen);
 }
 
-void VideoSizes::mnuFit_Click()
-{
-    // Only the mark: the video window applies it when it is created or resized.
-    m_main.mnuFit->setChecked(!m_main.mnuFit->isChecked());
-}

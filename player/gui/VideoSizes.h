@@ -6,7 +6,7 @@ class frmMain;
 
 // The zoom menu of the full-screen button: half, original and double size of
 // the video window, full screen, and the two check marks "&Activer plein écran"
-// and "Fit to &Size".
+// and "Fit to &Size" (whose flag the core keeps).
 class VideoSizes : public QObject {
     Q_OBJECT
 public:
@@ -18,7 +18,6 @@ public:
     void mnuDouble_Click();
     void mnuFullCtrl_Click();
     void mnuFull_Click();
-    void mnuFit_Click();
 
     // Twips the video window keeps round the engine's drawing area.
     static constexpr double kMargin = 20;

@@ -4,9 +4,9 @@
 
 namespace WindowShape {
 
-QRegion roundedRect(const QRect& rect)
+QRegion roundedRect(const QRect& rect, int diameter)
 {
-    const int d = kCornerDiameter;
+    const int d = diameter;
     if (rect.width() < d || rect.height() < d)
         return QRegion(rect);
     const int r = d / 2;
@@ -22,11 +22,11 @@ QRegion roundedRect(const QRect& rect)
     return region;
 }
 
-void apply(QWidget* window)
+void apply(QWidget* window, int diameter)
 {
     if (!window)
         return;
-    window->setMask(roundedRect(window->rect()));
+    window->setMask(roundedRect(window->rect(), diameter));
     window->update();
 }
 

@@ -10,11 +10,12 @@ namespace WindowShape {
 
 inline constexpr int kCornerDiameter = 15;
 
-// The region of rect with its four corners rounded.
-QRegion roundedRect(const QRect& rect);
+// The region of rect with its four corners rounded along circles of the
+// given diameter.
+QRegion roundedRect(const QRect& rect, int diameter = kCornerDiameter);
 
 // Sets the rounded region over the window's client rectangle as its mask and
 // redraws it.
-void apply(QWidget* window);
+void apply(QWidget* window, int diameter = kCornerDiameter);
 
 } // namespace WindowShape

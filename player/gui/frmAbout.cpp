@@ -178,8 +178,5 @@ void frmAbout::closeEvent(QCloseEvent* event)
 
 void frmAbout::restoreOnTop()
 {
-    if (m_main.core().OnTopSuspended) {
-        m_main.core().OnTopWanted = true;
-        m_main.core().OnTopSuspended = false;
-    }
+    m_main.core().resumeOnTop();
 }

@@ -1,6 +1,6 @@
 #include "gui/frmMain.h"
 
-#include "core/LastList.h"
+#include "core/SettingsStore.h"
 #include "core/MediaAdder.h"
 #include "core/MediaEngine.h"
 #include "core/PlaybackClock.h"
@@ -9,7 +9,6 @@
 #include "core/Sequencer.h"
 #include "core/StepRunner.h"
 #include "core/TransportController.h"
-#include "desktop/Settings.h"
 #include "dialogs/QtPrompts.h"
 #include "dialogs/SliderMessages.h"
 #include "gui/Chrome.h"
@@ -18,10 +17,9 @@
 #include "gui/SliderForms.h"
 #include "gui/Twips.h"
 #include "gui/VideoSizes.h"
-#include "gui/Wiring.h"
 #include "gui/frmPlayer.h"
 #include "gui/MenuIcons.h"
-#include "gui/RoundedMask.h"
+#include "gui/WindowShape.h"
 #include "gui/VelkorCheck.h"
 #include "gui/VelkorCmd.h"
 
@@ -40,6 +38,8 @@
 #include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QToolButton>
 
 namespace {
@@ -49,9 +49,6 @@ template <typename W> W* place(W* widget, double left, double top, double width,
     widget->setGeometry(Twips::toPixels(left, top, width, height));
     return widget;
 }
-
-// Corners of the main window: quarter ellipses of 15 by 15 pixels.
-constexpr int kCornerEllipse = 15;
 
 sarv::Variateur* createSlider(QWidget* parent)
 {
@@ -75,16 +72,11 @@ frmMain::frmMain(PlayerCore& core, QWidget* parent)
     applySkin();
 
     SliderForms::load(*this);
-    Wiring::connectMainWindow(m_core, *this);
     lblTime->installEventFilter(this);
     m_playlistPanel = std::make_unique<PlaylistPanel>(*this);
-    m_settings = std::make_unique<Settings>(*this);
     m_videoSizes = std::make_unique<VideoSizes>(*this);
     m_chrome = std::make_unique<Chrome>(*this);
     m_panelToggle = std::make_unique<PanelToggle>(*this);
-
-    connect(Closed, &QToolButton::clicked, this, &QWidget::close);
-    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
 }
 
 frmMain::~frmMain()
@@ -335,14 +327,6 @@ void frmMain::paintEvent(QPaintEvent*)
     p.drawImage(QPoint(0, 0), m_background);
 }
 
-void frmMain::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    // The shape follows every change of size (the playlist panel shown or
-    // hidden changes the height).
-    RoundedMask::apply(*this, kCornerEllipse, kCornerEllipse);
-}
-
 bool frmMain::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
@@ -355,43 +339,92 @@ void frmMain::Form_Activate()
     setWindowTitle(QString());
 }
 
-bool frmMain::restoreLastList()
+void frmMain::setSettingsStore(SettingsStore* store)
 {
-    const LastList::Restore result = LastList::restore(m_core.playlist());
-    // An unreadable file is kept: writing the (empty) list over it at exit
-    // would lose the user's playlist.
-    m_lastListWritable = result != LastList::Restore::Unreadable;
-    return m_lastListWritable;
+    m_settings = store;
+}
+
+QPointF frmMain::twipsPlace() const
+{
+    return QPointF(Twips::fromPixelsX(x()), Twips::fromPixelsY(y()));
+}
+
+void frmMain::moveToPlace(const QPointF& twips)
+{
+    const QPoint target(Twips::toPixelsX(twips.x()), Twips::toPixelsY(twips.y()));
+    if (target != pos())
+        move(target);
+}
+
+// A window beyond the right edge, taller than the screen, or with a negative
+// edge goes back to the top left corner.
+void frmMain::keepOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const double screenWidth = Twips::fromPixelsX(screen->size().width());
+    const double screenHeight = Twips::fromPixelsY(screen->size().height());
+    if (Twips::fromPixelsX(x()) > screenWidth || Twips::fromPixelsY(height()) > screenHeight)
+        move(0, 0);
+    if (x() < 0 || y() < 0)
+        move(0, 0);
+}
+
+bool frmMain::loadSettings()
+{
+    // A coordinate that cannot be read leaves the window where it is.
+    m_core.setWindowPlace(twipsPlace());
+    if (!m_settings)
+        return false;
+    m_settings->GetValue();
+    keepOnScreen();
+    return true;
+}
+
+bool frmMain::saveSettings()
+{
+    m_core.setWindowPlace(twipsPlace());
+    if (!m_settings)
+        return false;
+    m_settings->SaveSettings();
+    return true;
+}
+
+bool frmMain::isLoaded() const
+{
+    return m_core.loadState() == PlayerCore::LoadState::Loaded;
 }
 
 void frmMain::Form_Load()
 {
-    m_loadStarted = true;
+    m_core.setLoadState(PlayerCore::LoadState::Loading);
     // Every step gets its turn: one that fails is skipped, and the playlist is
     // restored whatever happened before.
     StepRunner step(QStringLiteral("Form_Load"));
-    step("shape the window", [this] { RoundedMask::apply(*this, kCornerEllipse, kCornerEllipse); });
+    step("shape the window", [this] { WindowShape::apply(this); });
     step("seed the random generator", [this] { m_core.sequencer().Randomize(); });
     // The level table is constant data, in place before any code runs.
-    step("GetValue", [this] { settings().GetValue(); });
+    step("GetValue", [this] { return loadSettings(); });
     step("show the window", [this] { show(); });
-    step("FindCdDrive", [this] { m_core.VcdDrive = MediaAdder::FindCdDrive(); });
+    step("FindCdDrive", [this] { m_core.setVcdDrive(MediaAdder::FindCdDrive()); });
     step("hide the video window", [this] { videoWindow().hide(); });
-    m_core.Paused = false;
-    step("chkSuffle_Click",
-        [this] { m_core.sequencer().chkSuffle_Click(chkSuffle->checkState() == Qt::Checked); });
+    m_core.setPaused(false);
     step("chkPlay_Click", [this] { panelToggle().chkPlay_Click(); });
     step("centre the balance", [this] { scrlBal->setValue(10); });
     step("empty the engine's file name", [this] { engine().setFileName(QString()); });
-    step("restore lastlist.lst", [this] { return restoreLastList(); });
-    m_loaded = true;
+    step("restore lastlist.lst", [this] { return m_core.restoreLastList(); });
+    m_core.setLoadState(PlayerCore::LoadState::Loaded);
 }
 
 void frmMain::Form_Unload()
 {
-    if (m_unloaded)
+    const PlayerCore::LoadState state = m_core.loadState();
+    if (state == PlayerCore::LoadState::Unloaded)
         return;
-    m_unloaded = true;
+    // The playlist is the person's only once the load has restored it.
+    const bool listWritable = m_core.lastListWritable();
+    m_core.setLoadState(PlayerCore::LoadState::Unloaded);
     // No update may run once the unload has begun: a tick, or the next step
     // of a run of failing entries, after the video window is gone would
     // create a new engine.
@@ -400,20 +433,14 @@ void frmMain::Form_Unload()
     StepRunner step(QStringLiteral("Form_Unload"));
     // A window that was never loaded holds nothing of the user's: writing it
     // out would replace the stored playlist and settings with empty ones.
-    if (m_loadStarted) {
+    if (state != PlayerCore::LoadState::NotLoaded) {
         // The playlist is restored last: until then it is not the user's yet.
-        if (m_loaded && m_lastListWritable)
-            step("write lastlist.lst",
-                [this] { return LastList::save(m_core.playlist().Entries()); });
-        step("SaveSettings", [this] { settings().SaveSettings(); });
+        if (listWritable)
+            step("write lastlist.lst", [this] { return m_core.saveLastList(); });
+        step("SaveSettings", [this] { return saveSettings(); });
         step("cmdStop_Click", [this] { m_core.transport().cmdStop_Click(); });
     }
-    step("unload frmAbout", [this] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window != this && window->inherits("frmAbout"))
-                window->close();
-        }
-    });
+    step("unload frmAbout", [this] { chrome().unloadAbout(); });
     step("unload frmPlayer", [this] { unloadVideoWindow(); });
     Q_EMIT unloaded();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointF>
 #include <QString>
 #include <QWidget>
 
@@ -22,7 +23,7 @@ class VelkorCmd;
 class frmPlayer;
 class PlaylistPanel;
 class PanelToggle;
-class Settings;
+class SettingsStore;
 class Chrome;
 class VideoSizes;
 
@@ -49,7 +50,16 @@ public:
     // The window became the active one: its caption is emptied.
     void Form_Activate();
     // Form_Load has run to its end.
-    bool isLoaded() const { return m_loaded; }
+    bool isLoaded() const;
+    // Where the options are loaded from and written to (none: the window
+    // keeps its defaults and writes nothing).
+    void setSettingsStore(SettingsStore* store);
+    // Loads the options into the core (the load's GetValue) and writes them
+    // (the unload's SaveSettings), with the window's place; false without a store.
+    bool loadSettings();
+    bool saveSettings();
+    // The window's place in twips.
+    QPointF twipsPlace() const;
 
     // The video window, created and loaded on first access (also after an
     // unload). It borrows the core's engine; unloading it releases the
@@ -61,7 +71,6 @@ public:
     MediaEngine& engine();
 
     PlaylistPanel& playlistPanel() { return *m_playlistPanel; }
-    Settings& settings() { return *m_settings; }
     Chrome& chrome() { return *m_chrome; }
     VideoSizes& videoSizes() { return *m_videoSizes; }
     PanelToggle& panelToggle() { return *m_panelToggle; }
@@ -116,6 +125,10 @@ public:
     QAction* mnuAutoVCD = nullptr;
     QAction* mnuExit = nullptr;
 
+public Q_SLOTS:
+    // Moves the window to a place in twips (the core's windowPlace).
+    void moveToPlace(const QPointF& twips);
+
 Q_SIGNALS:
     // Form_Unload has finished: the program may end.
     void unloaded();
@@ -125,27 +138,20 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void createControls();
     void createMenus();
     void applySkin();
-    bool restoreLastList();
+    void keepOnScreen();
 
-    // Whether the entries may be written back to lastlist.lst at exit: not
-    // before the load has restored them, nor when the file could not be read.
-    bool m_lastListWritable = false;
-    bool m_loadStarted = false;
-    bool m_loaded = false;
     QImage m_background;
 
     PlayerCore& m_core;
+    SettingsStore* m_settings = nullptr;
     frmPlayer* m_player = nullptr;
-    bool m_unloaded = false;
 
     std::unique_ptr<PlaylistPanel> m_playlistPanel;
-    std::unique_ptr<Settings> m_settings;
     std::unique_ptr<VideoSizes> m_videoSizes;
     std::unique_ptr<Chrome> m_chrome;
     std::unique_ptr<PanelToggle> m_panelToggle;

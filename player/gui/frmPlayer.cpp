@@ -66,14 +66,13 @@ void frmPlayer::Form_Initialize()
 
 void frmPlayer::Form_Load()
 {
-    m_engine->setDisplaySize(m_main.mnuFit && m_main.mnuFit->isChecked() ? MediaEngine::Fitted
-                                                                          : MediaEngine::Original);
+    m_engine->setDisplaySize(m_main.core().FitToSize() ? MediaEngine::Fitted : MediaEngine::Original);
     const QString fileName = m_engine->FileName();
     if (fileName.isEmpty())
         return;
     if (!MediaKind::endsIn(fileName, MediaKind::List::NotShown))
         show();
-    m_main.core().playlist().setCurrentTrack(short(m_main.core().playlist().ListIndex()));
+    m_main.core().selectionBecomesCurrentTrack();
     setWindowTitle(fileName);
 }
 
@@ -97,7 +96,7 @@ void frmPlayer::Form_GotFocus()
 
 void frmPlayer::Form_Resize()
 {
-    if (m_main.mnuFit && m_main.mnuFit->isChecked()) {
+    if (m_main.core().FitToSize()) {
         const int size = m_engine->DisplaySize();
         if (size != MediaEngine::Fitted && size != MediaEngine::FullScreen)
             m_engine->setDisplaySize(MediaEngine::Fitted);

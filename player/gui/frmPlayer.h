@@ -16,7 +16,6 @@ public:
     frmPlayer(frmMain& main, MediaEngine& engine);
     ~frmPlayer() override;
 
-    MediaEngine& MediaPlayer1() { return *m_engine; }
 
     // Window events, named as the player publishes them.
     void Form_Load();

@@ -1,7 +1,7 @@
 #include "gui/frmSplash.h"
 
 #include "gui/Logo.h"
-#include "gui/RoundedMask.h"
+#include "gui/WindowShape.h"
 #include "gui/VelkorPBar.h"
 
 #include <QCloseEvent>
@@ -54,7 +54,7 @@ frmSplash::frmSplash(QWidget* parent)
 void frmSplash::Form_Load()
 {
     show();
-    RoundedMask::apply(*this, 20, 20);
+    WindowShape::apply(this, 20);
     Timer1->start();
 }
 

@@ -60,7 +60,7 @@ protected:
     void insertDisc(const QStringList& files)
     {
         touchAll(disc.path(), files);
-        window.core().VcdDrive = disc.path() + "/";
+        window.core().setVcdDrive(disc.path() + "/");
     }
 
     FakeEngine* fake = nullptr;
@@ -251,7 +251,7 @@ TEST_F(MediaAdderTest, AddVcdWithoutDriveSearchesTheCurrentFolder)
     touch(disc.path(), "MPEGAV/AVSEQ01.DAT");
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(disc.path()));
-    window.core().VcdDrive.clear();
+    window.core().VcdDrive().clear();
     adder().mnuAddVCD_Click();
     QDir::setCurrent(previous);
     EXPECT_EQ(playlist().Entries(), QStringList("MPEGAV/AVSEQ01.DAT"));

@@ -108,25 +108,30 @@ TEST_F(ChromeTest, OnlyTheBackgroundsMoveTheWindowOrOpenTheMenu)
     }
 }
 
+// The button shows the core's mute, whatever its caption was made to read.
 TEST_F(ChromeTest, MuteButtonSwapsItsGlyphAndTheEngineMute)
 {
     struct Case {
-        const char* caption;
+        bool mutedBefore;
+        const char* foreignCaption; // a caption written over the glyph first
         const char* after;
         QStringList calls;
     };
     const Case cases[] = {
-        { "U", "V", { "setMute:true" } },
-        { "V", "U", { "setMute:false" } },
-        { "X", "X", {} },
-        { "", "", {} },
+        { false, nullptr, "V", { "setMute:true" } },
+        { true, nullptr, "U", { "setMute:false" } },
+        { false, "X", "V", { "setMute:true" } },
+        { true, "", "U", { "setMute:false" } },
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.caption);
+        SCOPED_TRACE(c.after);
+        main->core().setMute(c.mutedBefore);
         engine().calls.clear();
-        main->Check1->setCaption(QString::fromLatin1(c.caption));
+        if (c.foreignCaption)
+            main->Check1->setCaption(QString::fromLatin1(c.foreignCaption));
         main->Check1->click();
         EXPECT_EQ(main->Check1->Caption(), QString::fromLatin1(c.after));
+        EXPECT_EQ(main->Check1->Value(), c.mutedBefore ? 0 : 1);
         EXPECT_EQ(engine().callsStartingWith("setMute"), c.calls);
     }
 }

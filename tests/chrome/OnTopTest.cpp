@@ -24,8 +24,8 @@ protected:
     void want(bool onTop)
     {
         main->mnuOnTop->setChecked(onTop);
-        main->core().OnTopWanted = onTop;
-        main->core().OnTopApplied = !onTop;
+        main->core().setOnTopWanted(onTop);
+        main->core().setOnTopApplied(!onTop);
     }
 };
 
@@ -35,10 +35,10 @@ TEST_F(OnTopTest, MenuItemTogglesTheWishAndItsMarkOnce)
         SCOPED_TRACE(start);
         want(start);
         main->mnuOnTop->trigger();
-        EXPECT_EQ(main->core().OnTopWanted, !start);
+        EXPECT_EQ(main->core().OnTopWanted(), !start);
         EXPECT_EQ(main->mnuOnTop->isChecked(), !start);
         main->mnuOnTop->trigger();
-        EXPECT_EQ(main->core().OnTopWanted, start);
+        EXPECT_EQ(main->core().OnTopWanted(), start);
         EXPECT_EQ(main->mnuOnTop->isChecked(), start);
         // The window itself waits for the on-top rules.
         EXPECT_FALSE(main->chrome().isTopMost());
@@ -50,11 +50,11 @@ TEST_F(OnTopTest, ResizeRuleLeavesAMinimisedWindowThatShouldStayOnTop)
     want(true);
     main->chrome().Minimised_Click();
     ASSERT_TRUE(main->isMinimized());
-    EXPECT_FALSE(main->core().OnTopApplied);
+    EXPECT_FALSE(main->core().OnTopApplied());
     EXPECT_FALSE(main->chrome().isTopMost());
 
     main->showNormal();
-    EXPECT_TRUE(main->core().OnTopApplied);
+    EXPECT_TRUE(main->core().OnTopApplied());
     EXPECT_TRUE(main->chrome().isTopMost());
     EXPECT_TRUE(main->isVisible());
 }
@@ -69,9 +69,9 @@ TEST_F(OnTopTest, ResizeRuleDropsOnTopEvenWhileMinimised)
     EXPECT_EQ(main->size(), size);
 
     want(false);
-    main->core().OnTopApplied = true;
+    main->core().setOnTopApplied(true);
     main->chrome().Minimised_Click();
-    EXPECT_FALSE(main->core().OnTopApplied);
+    EXPECT_FALSE(main->core().OnTopApplied());
     EXPECT_FALSE(main->chrome().isTopMost());
     EXPECT_TRUE(main->isMinimized());
 }
@@ -90,18 +90,18 @@ TEST_F(OnTopTest, AboutWindowSuspendsOnTopUntilOk)
         ASSERT_NE(about, nullptr);
         EXPECT_TRUE(about->isVisible());
         EXPECT_EQ(about->windowTitle(), QStringLiteral("About"));
-        EXPECT_FALSE(main->core().OnTopWanted);
-        EXPECT_EQ(main->core().OnTopSuspended, c.suspendedWhileOpen);
+        EXPECT_FALSE(main->core().OnTopWanted());
+        EXPECT_EQ(main->core().OnTopSuspended(), c.suspendedWhileOpen);
         EXPECT_EQ(main->mnuOnTop->isChecked(), c.wanted);
 
         // A second press only brings the same window forward.
         main->cmdAbt->click();
         EXPECT_EQ(main->chrome().aboutWindow(), about);
-        EXPECT_EQ(main->core().OnTopSuspended, c.suspendedWhileOpen);
+        EXPECT_EQ(main->core().OnTopSuspended(), c.suspendedWhileOpen);
 
         about->cmdOk->click();
-        EXPECT_EQ(main->core().OnTopWanted, c.wanted);
-        EXPECT_FALSE(main->core().OnTopSuspended);
+        EXPECT_EQ(main->core().OnTopWanted(), c.wanted);
+        EXPECT_FALSE(main->core().OnTopSuspended());
         EXPECT_EQ(main->mnuOnTop->isChecked(), c.wanted);
         QTRY_VERIFY_WITH_TIMEOUT(main->chrome().aboutWindow() == nullptr, 2000);
     }
@@ -113,8 +113,8 @@ TEST_F(OnTopTest, ClosingTheAboutWindowAnyWayRestoresOnTop)
     main->cmdAbt->click();
     ASSERT_NE(main->chrome().aboutWindow(), nullptr);
     main->chrome().aboutWindow()->close();
-    EXPECT_TRUE(main->core().OnTopWanted);
-    EXPECT_FALSE(main->core().OnTopSuspended);
+    EXPECT_TRUE(main->core().OnTopWanted());
+    EXPECT_FALSE(main->core().OnTopSuspended());
 }
 
 TEST_F(OnTopTest, MenuItemWhileSuspendedTurnsTheCheckedChoiceOff)
@@ -123,11 +123,11 @@ TEST_F(OnTopTest, MenuItemWhileSuspendedTurnsTheCheckedChoiceOff)
     main->cmdAbt->click();
     main->mnuOnTop->trigger();
     EXPECT_FALSE(main->mnuOnTop->isChecked());
-    EXPECT_FALSE(main->core().OnTopWanted);
-    EXPECT_FALSE(main->core().OnTopSuspended);
+    EXPECT_FALSE(main->core().OnTopWanted());
+    EXPECT_FALSE(main->core().OnTopSuspended());
 
     main->chrome().aboutWindow()->cmdOk->click();
-    EXPECT_FALSE(main->core().OnTopWanted);
+    EXPECT_FALSE(main->core().OnTopWanted());
     EXPECT_FALSE(main->mnuOnTop->isChecked());
 }
 

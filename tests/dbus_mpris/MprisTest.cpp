@@ -158,7 +158,7 @@ TEST_F(MprisTest, TransportRunsTheButtonHandlers)
     fake->calls.clear();
     client->player(QStringLiteral("PlayPause"));
     EXPECT_EQ(fake->calls, QStringList { QStringLiteral("Pause") });
-    EXPECT_TRUE(window->core().Paused);
+    EXPECT_TRUE(window->core().Paused());
     EXPECT_EQ(status(), QStringLiteral("Paused"));
 
     fake->calls.clear();
@@ -276,13 +276,13 @@ TEST_F(MprisTest, LoopStatusAndShuffleFollowTheCheckBoxes)
                            Case { "Track", true, "Playlist" } /* not offered: unchanged */ }) {
         client->set(QStringLiteral("LoopStatus"), QString::fromLatin1(c.set));
         EXPECT_EQ(window->chkRepeat->isChecked(), c.repeat) << c.set;
-        EXPECT_EQ(window->core().RepeatOn, c.repeat) << c.set;
+        EXPECT_EQ(window->core().RepeatOn(), c.repeat) << c.set;
         EXPECT_EQ(client->get(QStringLiteral("LoopStatus")).toString(), QString::fromLatin1(c.read));
     }
     for (const bool on : { true, false, true }) {
         client->set(QStringLiteral("Shuffle"), on);
         EXPECT_EQ(window->chkSuffle->isChecked(), on);
-        EXPECT_EQ(window->core().Shuffle, on);
+        EXPECT_EQ(window->core().Shuffle(), on);
         EXPECT_EQ(client->get(QStringLiteral("Shuffle")).toBool(), on);
     }
     // Clicking the box in the window is seen by the desktop too.

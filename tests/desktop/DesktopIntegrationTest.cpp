@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QListView>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -49,8 +50,8 @@ protected:
     {
         LoadAtShow* load = new LoadAtShow(*window);
         load->setParent(window.get());
-        auto desktop = std::make_unique<DesktopIntegration>(
-            *window, QStringList { QStringLiteral("velkor-player") } + files);
+        auto desktop = std::make_unique<DesktopIntegration>(window->core(), *window,
+            QList<QWidget*> { window->lstPlay->viewport() }, QStringList { QStringLiteral("velkor-player") } + files);
         window->show();
         return desktop;
     }

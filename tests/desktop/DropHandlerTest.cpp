@@ -40,7 +40,7 @@ void drop(QWidget* target, const QMimeData& data)
 
 class DropTest : public ::testing::Test, public DesktopFixture {
 protected:
-    DropTest() { new DropHandler(*window); }
+    DropTest() { new DropHandler(window->core(), *window, { window->lstPlay->viewport() }); }
 
     // A folder holding media of several kinds, plus what the scan must leave out.
     QString makeMediaFolder()

@@ -106,7 +106,7 @@ protected:
         });
         s.window->core().clock().stop();
         s.window->move(kDesignX, kDesignY);
-        s.window->settings().GetValue();
+        s.window->loadSettings();
         return s;
     }
 
@@ -118,15 +118,15 @@ protected:
                  s.fake->volume,
                  w.scrlVol->Value(),
                  w.chkSuffle->isChecked(),
-                 w.core().TimeMode,
+                 w.core().TimeMode(),
                  s.fake->muted,
                  w.Check1->Value() == 1,
-                 w.core().RepeatOn,
+                 w.core().RepeatOn(),
                  w.chkRepeat->isChecked(),
                  w.chkPlay->isChecked(),
                  w.mnuOnTop->isChecked(),
-                 w.core().OnTopWanted,
-                 w.core().OnTopApplied,
+                 w.core().OnTopWanted(),
+                 w.core().OnTopApplied(),
                  w.mnuFit->isChecked() };
     }
 
@@ -176,7 +176,7 @@ TEST_F(SettingsTest, ShuffleAnyNonZeroChecksAndIsWrittenBackAsOne)
     writeStore(QStringLiteral("suff=5\n"));
     const Session s = start();
     EXPECT_TRUE(s.window->chkSuffle->isChecked());
-    s.window->settings().SaveSettings();
+    s.window->saveSettings();
     EXPECT_EQ(stored(QStringLiteral("suff")), QStringLiteral("1"));
 }
 
@@ -230,8 +230,8 @@ TEST_F(SettingsTest, MutedAtExitIsMutedAtNextStart)
 {
     {
         const Session s = start();
-        s.fake->setMute(true);
-        s.window->settings().SaveSettings();
+        s.window->core().setMute(true);
+        s.window->saveSettings();
     }
     EXPECT_EQ(stored(QStringLiteral("mute")), QStringLiteral("True"));
     const Session s = start();
@@ -250,13 +250,13 @@ TEST_F(SettingsTest, EverythingWrittenAtExitComesBack)
         w.move(120, 90);
         w.scrlVol->setValue(3);
         w.chkSuffle->setChecked(true);
-        w.core().TimeMode = false;
-        s.fake->setMute(true);
+        w.core().setTimeMode(false);
+        w.core().setMute(true);
         w.chkRepeat->setChecked(true);
         w.chkPlay->setChecked(false);
-        w.mnuOnTop->setChecked(true);
-        w.mnuFit->setChecked(true);
-        w.settings().SaveSettings();
+        w.core().setOnTopWanted(true);
+        w.core().setFitToSize(true);
+        w.saveSettings();
         written = applied(s);
     }
     EXPECT_EQ(stored(QStringLiteral("Vol")), QStringLiteral("-1040"));
@@ -327,7 +327,7 @@ TEST_F(SettingsTest, SaveReplacesTheFileAtomically)
     ASSERT_EQ(::stat(QFile::encodeName(Settings::storePath()).constData(), &before), 0);
     {
         const Session s = start();
-        s.window->settings().SaveSettings();
+        s.window->saveSettings();
     }
     struct stat after {};
     ASSERT_EQ(::stat(QFile::encodeName(Settings::storePath()).constData(), &after), 0);
@@ -354,7 +354,7 @@ TEST_F(SettingsTest, UnwritableFolderLeavesTheOldFileWhole)
         s.fake->setVolume(-600);
         QFile::setPermissions(folder, readOnly);
         EXPECT_TRUE(runUnprivileged([&] {
-            s.window->settings().SaveSettings();
+            s.window->saveSettings();
             return true;
         }));
         QFile::setPermissions(folder, readOnly | QFile::WriteOwner);

@@ -135,7 +135,7 @@ TEST_F(StartupTest, LoadRestoresTheLastPlaylist)
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isLoaded());
     EXPECT_FALSE(window->videoWindow().isVisible());
-    EXPECT_FALSE(window->core().Paused);
+    EXPECT_FALSE(window->core().Paused());
     EXPECT_EQ(window->scrlBal->Value(), 10);
     EXPECT_EQ(fake->calls.last(), QStringLiteral("setFileName:"));
     EXPECT_TRUE(fake->callsStartingWith(QStringLiteral("Play")).isEmpty());

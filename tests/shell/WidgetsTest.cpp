@@ -1,7 +1,7 @@
 // The skinned widgets: symbol captions, pressed state, bar values, the
 // rounded window shape, and the step runner of start-up and shutdown.
 #include "core/StepRunner.h"
-#include "gui/RoundedMask.h"
+#include "gui/WindowShape.h"
 #include "gui/VelkorCheck.h"
 #include "gui/VelkorCmd.h"
 #include "gui/VelkorPBar.h"
@@ -113,9 +113,9 @@ TEST(VelkorCheck, CheckedPlateLightsUp)
     EXPECT_TRUE(box.isChecked());
 }
 
-TEST(RoundedMask, CornersAreCutOff)
+TEST(WindowShape, MainWindowCornersAreCutOff)
 {
-    const QRegion region = RoundedMask::region(QSize(343, 380), 15, 15);
+    const QRegion region = WindowShape::roundedRect(QRect(0, 0, 343, 380));
     EXPECT_EQ(region.boundingRect(), QRect(0, 0, 343, 380));
     for (const QPoint corner : { QPoint(0, 0), QPoint(342, 0), QPoint(0, 379), QPoint(342, 379) })
         EXPECT_FALSE(region.contains(corner)) << corner.x() << "," << corner.y();

@@ -68,9 +68,9 @@ TEST(TrackSelection, NextAndPreviousChooseTheEntry)
     for (const StepCase& c : cases) {
         SCOPED_TRACE(c.name);
         Harness h(entries(c.entries));
-        h.main.core().OnTopWanted = true;
-        h.main.core().RepeatOn = c.repeat;
-        h.main.core().Shuffle = c.shuffle;
+        h.main.core().setOnTopWanted(true);
+        h.main.core().chkRepeat_Click(c.repeat);
+        h.main.core().chkSuffle_Click(c.shuffle);
         h.playlist().setCurrentTrack(short(c.currentTrack));
         h.fake->displaySize = 3;
         h.fake->calls.clear();
@@ -101,7 +101,7 @@ TEST(TrackSelection, RemovedEntriesLeaveTheTrackPastTheEnd)
     h.tracks().cmdForward_Click();
     EXPECT_TRUE(h.opened().isEmpty());
     EXPECT_EQ(h.fake->displaySize, 0);
-    h.main.core().RepeatOn = true;
+    h.main.core().chkRepeat_Click(true);
     h.tracks().cmdForward_Click();
     EXPECT_EQ(h.opened(), QStringList { QStringLiteral("/m/clip0.avi") });
 }
@@ -173,11 +173,11 @@ TEST(TrackSelection, FailingEntriesEndAfterOnePass)
         SCOPED_TRACE(c.name);
         Harness h(c.entries);
         h.fake->failing = c.failing;
-        h.main.core().RepeatOn = true;
-        h.main.core().Shuffle = c.shuffle;
+        h.main.core().chkRepeat_Click(true);
+        h.main.core().chkSuffle_Click(c.shuffle);
         h.tracks().Randomize(7);
         h.fake->displaySize = 3;
-        h.main.core().OnTopWanted = true;
+        h.main.core().setOnTopWanted(true);
         h.start(0);
         EXPECT_EQ(h.fake->displaySize, 0);
         EXPECT_EQ(h.prompts.messages.size(), c.okAnswers); // and no error box
@@ -195,7 +195,7 @@ TEST(TrackSelection, FailingEntryMovesOnToOneThatOpens)
     Harness h({ QStringLiteral("/m/ok.avi"), QStringLiteral("/m/bad1.avi"),
         QStringLiteral("/m/bad2.avi") });
     h.fake->failing = { QStringLiteral("/m/bad1.avi"), QStringLiteral("/m/bad2.avi") };
-    h.main.core().RepeatOn = true;
+    h.main.core().chkRepeat_Click(true);
     h.start(1);
     EXPECT_EQ(h.opened(), (QStringList { "/m/bad1.avi", "/m/bad2.avi", "/m/ok.avi" }));
     EXPECT_EQ(h.playlist().CurrentTrack(), 0);
@@ -217,7 +217,7 @@ TEST(TrackSelection, LongFailingPlaylistEnds)
         names << QStringLiteral("/m/bad%1.avi").arg(i);
     Harness h(names);
     h.fake->failing = names;
-    h.main.core().RepeatOn = true;
+    h.main.core().chkRepeat_Click(true);
     h.start(0);
     // A run this long hands its rest to the event loop in slices.
     ASSERT_TRUE(waitFor([&] { return !h.tracks().isMovingOn(); }, 60000));
@@ -331,7 +331,7 @@ TEST(TrackSelection, FullScreenMinimisesBothWindowsUnlessOnTop)
     for (const bool onTop : { false, true }) {
         SCOPED_TRACE(onTop ? "on top" : "not on top");
         Harness h({ QStringLiteral("/m/clip.avi") });
-        h.main.core().OnTopWanted = onTop;
+        h.main.core().setOnTopWanted(onTop);
         h.fake->displaySize = 3;
         h.start(0);
         EXPECT_TRUE(h.video().windowState() & Qt::WindowMinimized);
@@ -346,17 +346,17 @@ TEST(TrackSelection, CheckBoxesSetTheFlags)
     const qint64 off = icon();
 
     h.main.chkSuffle->setChecked(true);
-    EXPECT_TRUE(h.main.core().Shuffle);
+    EXPECT_TRUE(h.main.core().Shuffle());
     const qint64 on = icon();
     EXPECT_NE(on, off);
     h.main.chkSuffle->setChecked(false);
-    EXPECT_FALSE(h.main.core().Shuffle);
+    EXPECT_FALSE(h.main.core().Shuffle());
     EXPECT_EQ(icon(), off);
 
     h.main.chkRepeat->setChecked(true);
-    EXPECT_TRUE(h.main.core().RepeatOn);
+    EXPECT_TRUE(h.main.core().RepeatOn());
     h.main.chkRepeat->setChecked(false);
-    EXPECT_FALSE(h.main.core().RepeatOn);
+    EXPECT_FALSE(h.main.core().RepeatOn());
 }
 
 TEST(TrackSelection, ButtonsRunNextAndPrevious)
@@ -400,7 +400,7 @@ TEST(RandomIndex, NearestIntegerHalvesToEven)
 TEST(RandomIndex, ShuffleFavoursTheMiddleEntries)
 {
     Harness h(entries(3));
-    h.main.core().Shuffle = true;
+    h.main.core().chkSuffle_Click(true);
     h.tracks().Randomize(12345);
     constexpr int kDraws = 6000;
     int counts[3] = {};

@@ -12,19 +12,19 @@ TEST(Transport, PausePlayPauseOnlyClearsTheFlag)
     h.fake->calls.clear();
 
     h.transport().cmdPause_Click();
-    EXPECT_TRUE(h.main.core().Paused);
+    EXPECT_TRUE(h.main.core().Paused());
     EXPECT_FALSE(h.fake->playing);
 
     h.transport().cmdPlay_Click(); // resumes, but the flag stays
-    EXPECT_TRUE(h.main.core().Paused);
+    EXPECT_TRUE(h.main.core().Paused());
     EXPECT_TRUE(h.fake->playing);
 
     h.transport().cmdPause_Click(); // only clears the flag; the track keeps playing
-    EXPECT_FALSE(h.main.core().Paused);
+    EXPECT_FALSE(h.main.core().Paused());
     EXPECT_TRUE(h.fake->playing);
 
     h.transport().cmdPause_Click(); // pauses
-    EXPECT_TRUE(h.main.core().Paused);
+    EXPECT_TRUE(h.main.core().Paused());
     EXPECT_FALSE(h.fake->playing);
     EXPECT_EQ(h.fake->calls, (QStringList { "Pause", "Play", "Play", "Pause" }));
 }
@@ -36,7 +36,7 @@ TEST(Transport, NothingOpenLeavesPauseAndStopIdle)
     h.transport().cmdPause_Click();
     h.transport().cmdStop_Click();
     EXPECT_TRUE(h.fake->calls.isEmpty());
-    EXPECT_FALSE(h.main.core().Paused);
+    EXPECT_FALSE(h.main.core().Paused());
 }
 
 TEST(Transport, StopRewinds)
@@ -110,7 +110,7 @@ TEST(Transport, OpenFileReplacesThePlaylistAndPlays)
     for (const bool repeat : { false, true }) {
         SCOPED_TRACE(repeat ? "repeat" : "no repeat");
         Harness h({ QStringLiteral("/m/a.avi"), QStringLiteral("/m/b.avi") });
-        h.main.core().RepeatOn = repeat;
+        h.main.core().chkRepeat_Click(repeat);
         h.prompts.chooseFile(QStringLiteral("/m/new.mpg"));
         h.fake->calls.clear();
         Q_EMIT h.main.cmdOpen->Click();

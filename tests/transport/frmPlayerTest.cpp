@@ -90,7 +90,7 @@ TEST(frmPlayer, ResizeFitsTheDrawingAreaAndTheDisplaySize)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Harness h;
-        h.main.mnuFit->setChecked(c.fit);
+        h.main.core().setFitToSize(c.fit);
         h.fake->displaySize = c.sizeBefore;
         h.video().show();
         h.video().resize(400, 300);
@@ -182,7 +182,7 @@ TEST(frmPlayer, LoadTakesTheFitSettingAndTheOpenFile)
         main.core().playlist().AppendMany({ QStringLiteral("/m/a"), QStringLiteral("/m/b") });
         main.core().playlist().setListIndex(c.selection);
         main.core().playlist().setCurrentTrack(7);
-        main.mnuFit->setChecked(c.fit);
+        main.core().setFitToSize(c.fit);
         main.engine();
         EXPECT_EQ(fake->displaySize, c.displaySize);
         EXPECT_EQ(main.videoWindow().isVisible(), c.visible);

@@ -102,7 +102,7 @@ TEST_F(PeriodicUpdateTest, PositionAndTimeText)
     };
     for (const auto& c : cases) {
         playAt(c.duration, c.position);
-        window.core().TimeMode = c.timeMode;
+        window.core().setTimeMode(c.timeMode);
         update().tmrAnimate_Timer();
         EXPECT_EQ(window.scrlTime->Value(), c.slider) << c.position;
         EXPECT_EQ(window.lblTime->text(), QString::fromLatin1(c.time)) << c.position;
@@ -141,7 +141,7 @@ TEST_F(PeriodicUpdateTest, SeekGuard)
     update().tmrAnimate_Timer();
     EXPECT_EQ(window.scrlTime->Value(), 10);
     EXPECT_TRUE(fake->callsStartingWith(QStringLiteral("setCurrentPosition")).isEmpty());
-    EXPECT_EQ(window.core().scrlTimeTag, QStringLiteral("True"));
+    EXPECT_EQ(window.core().scrlTimeTag(), PlayerCore::SeekGuard::Open);
 
     // A change by the user after that seeks to the slider's value.
     window.scrlTime->setValue(30);
@@ -161,7 +161,7 @@ TEST_F(PeriodicUpdateTest, EndOfTrackMovesToTheNextEntry)
             = { QStringLiteral("/m/0.wav"), QStringLiteral("/m/1.wav"), QStringLiteral("/m/2.wav") };
         window.core().playlist().Clear();
         window.core().playlist().AppendMany(entries);
-        window.core().RepeatOn = c.repeat;
+        window.core().chkRepeat_Click(c.repeat);
         window.core().playlist().setListIndex(2);
         window.core().sequencer().lstPlay_DblClick();
         update().tmrAnimate_Timer(); // opens the seek guard
@@ -217,26 +217,26 @@ TEST_F(PeriodicUpdateTest, OnTopRuleKeepsGeometry)
     window.show();
     window.move(100, 80);
     const QRect before = window.geometry();
-    window.core().OnTopWanted = true;
-    window.core().OnTopApplied = false;
+    window.core().setOnTopWanted(true);
+    window.core().setOnTopApplied(false);
     update().tmrAnimate_Timer();
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(window.core().OnTopApplied);
+    EXPECT_TRUE(window.core().OnTopApplied());
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.geometry(), before);
 
-    window.core().OnTopWanted = false;
+    window.core().setOnTopWanted(false);
     update().tmrAnimate_Timer();
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_FALSE(window.core().OnTopApplied);
+    EXPECT_FALSE(window.core().OnTopApplied());
     EXPECT_EQ(window.geometry(), before);
 
     // Minimised: wanting to be on top waits for the window to come back.
     window.showMinimized();
-    window.core().OnTopWanted = true;
+    window.core().setOnTopWanted(true);
     update().tmrAnimate_Timer();
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_FALSE(window.core().OnTopApplied);
+    EXPECT_FALSE(window.core().OnTopApplied());
 }
 
 TEST_F(PeriodicUpdateTest, VolumeLevelsAndCaption)
@@ -299,16 +299,16 @@ TEST_F(PeriodicUpdateTest, BalanceChangesDuringThePauseDoNotNest)
 TEST_F(PeriodicUpdateTest, ClickOnTimeSwitchesMode)
 {
     playAt(200.4, 125.7);
-    ASSERT_TRUE(window.core().TimeMode);
+    ASSERT_TRUE(window.core().TimeMode());
     QTest::mouseClick(window.lblTime, Qt::LeftButton);
-    EXPECT_FALSE(window.core().TimeMode);
+    EXPECT_FALSE(window.core().TimeMode());
     EXPECT_EQ(window.lblpls->text(), QStringLiteral("-"));
     update().tmrAnimate_Timer();
     EXPECT_EQ(window.lblTime->text(), QStringLiteral("0:01:15"));
     QTest::mouseClick(window.lblTime, Qt::RightButton);
-    EXPECT_FALSE(window.core().TimeMode);
+    EXPECT_FALSE(window.core().TimeMode());
     QTest::mouseClick(window.lblTime, Qt::LeftButton);
-    EXPECT_TRUE(window.core().TimeMode);
+    EXPECT_TRUE(window.core().TimeMode());
     EXPECT_EQ(window.lblpls->text(), QStringLiteral("+"));
 }
 

@@ -45,9 +45,9 @@ TEST(TopMost, ResizeWhileOnTopIsWantedKeepsTheWindowShown)
 {
     auto main = shownMain();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
-    main->core().OnTopWanted = true;
+    main->core().setOnTopWanted(true);
     main->resize(main->width(), main->height() / 2);
-    EXPECT_TRUE(main->core().OnTopApplied);
+    EXPECT_TRUE(main->core().OnTopApplied());
     EXPECT_TRUE(main->chrome().isTopMost());
     EXPECT_TRUE(main->isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
@@ -57,13 +57,13 @@ TEST(TopMost, ResizeWhileOnTopIsWantedKeepsTheWindowShown)
 TEST(TopMost, FirstShowOfAWindowThatShouldBeOnTop)
 {
     auto main = std::make_unique<TestMain>([] { return std::make_unique<FakeEngine>(); });
-    main->core().OnTopWanted = true;
+    main->core().setOnTopWanted(true);
     main->move(100, 120);
     main->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(main->chrome().isTopMost());
-    EXPECT_TRUE(main->core().OnTopApplied);
+    EXPECT_TRUE(main->core().OnTopApplied());
 }
 
 TEST(TopMost, ShapeCutsTheCornersOnScreen)

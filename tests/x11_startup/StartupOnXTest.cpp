@@ -13,7 +13,7 @@
 #include "engine/EngineFactory.h"
 #include "core/MediaEngine.h"
 #include "core/PlaylistModel.h"
-#include "gui/Launcher.h"
+#include "app/Launcher.h"
 #include "gui/frmMain.h"
 #include "gui/frmSplash.h"
 #include "support/FakeEngine.h"

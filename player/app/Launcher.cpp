@@ -1,4 +1,4 @@
-#include "gui/Launcher.h"
+#include "app/Launcher.h"
 
 #include "desktop/TerminationSignals.h"
 #include "gui/frmMain.h"

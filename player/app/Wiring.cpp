@@ -1,4 +1,4 @@
-#include "gui/Wiring.h"
+#include "app/Wiring.h"
 
 #include "core/FileNameCodec.h"
 #include "core/Levels.h"
@@ -9,9 +9,13 @@
 #include "core/Sequencer.h"
 #include "core/TransportController.h"
 #include "gui/AddMenuIcons.h"
+#include "gui/Chrome.h"
 #include "gui/OnTop.h"
+#include "gui/PanelToggle.h"
+#include "gui/PlaylistPanel.h"
 #include "gui/ShufflePicture.h"
 #include "gui/VelkorCmd.h"
+#include "gui/VideoSizes.h"
 #include "gui/frmMain.h"
 #include "gui/frmPlayer.h"
 
@@ -21,6 +25,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -40,16 +47,16 @@ void connectTransport(PlayerCore& core, frmMain& main)
     QObject::connect(main.cmdBack, &VelkorCmd::Click, &sequencer, &Sequencer::cmdBack_Click);
 
     // Repeat: checked or greyed repeats; shuffle: only a full check shuffles.
-    QObject::connect(main.chkRepeat, &QCheckBox::toggled, &sequencer,
-        [&core, &main] { core.sequencer().chkRepeat_Click(main.chkRepeat->checkState() != Qt::Unchecked); });
-    QObject::connect(main.chkSuffle, &QCheckBox::toggled, &sequencer,
-        [&core, &main] { core.sequencer().chkSuffle_Click(main.chkSuffle->checkState() == Qt::Checked); });
-    QObject::connect(&sequencer, &Sequencer::repeatChanged, main.chkRepeat,
+    QObject::connect(main.chkRepeat, &QCheckBox::toggled, &core,
+        [&core, &main] { core.chkRepeat_Click(main.chkRepeat->checkState() != Qt::Unchecked); });
+    QObject::connect(main.chkSuffle, &QCheckBox::toggled, &core,
+        [&core, &main] { core.chkSuffle_Click(main.chkSuffle->checkState() == Qt::Checked); });
+    QObject::connect(&core, &PlayerCore::repeatChanged, main.chkRepeat,
         [&main](bool on) { main.chkRepeat->setChecked(on); });
     static const QIcon imgSuff[2] = { QIcon(QPixmap::fromImage(drawShufflePicture(false, 16))),
         QIcon(QPixmap::fromImage(drawShufflePicture(true, 16))) };
     main.chkSuffle->setIcon(imgSuff[0]);
-    QObject::connect(&sequencer, &Sequencer::shuffleChanged, main.chkSuffle, [&main](bool on) {
+    QObject::connect(&core, &PlayerCore::shuffleChanged, main.chkSuffle, [&main](bool on) {
         main.chkSuffle->setChecked(on);
         main.chkSuffle->setIcon(imgSuff[on ? 1 : 0]);
     });
@@ -94,12 +101,11 @@ void connectSliders(PlayerCore& core, frmMain& main)
         [&levels, &main] { levels.scrlVol_Change(main.scrlVol->Value()); });
     QObject::connect(main.scrlBal, &sarv::Variateur::Change, &levels,
         [&levels, &main] { levels.scrlBal_Change(main.scrlBal->Value()); });
-    // Kept inside the slider's own range, which would refuse anything else
-    // with a message box.
-    QObject::connect(&levels, &Levels::volumeIndexRequested, main.scrlVol, [&main](int index) {
-        const int min = main.scrlVol->Min();
-        main.scrlVol->setValue(short(std::clamp(index, min, std::max(min, int(main.scrlVol->Max())))));
-    });
+    // The core keeps the steps inside the sliders' ranges.
+    QObject::connect(&levels, &Levels::volumeIndexRequested, main.scrlVol,
+        [&main](int index) { main.scrlVol->setValue(short(index)); });
+    QObject::connect(&levels, &Levels::balanceIndexRequested, main.scrlBal,
+        [&main](int index) { main.scrlBal->setValue(short(index)); });
     QObject::connect(&levels, &Levels::volumeTextChanged, main.LabVol, &QLabel::setText);
     QObject::connect(&levels, &Levels::balanceTextChanged, main.LabBal, &QLabel::setText);
 }
@@ -155,6 +161,91 @@ void connectVideoWindow(PlayerCore& core, frmMain& main)
     QObject::connect(&core, &PlayerCore::mainWindowMinimiseRequested, &main, &QWidget::showMinimized);
 }
 
+void connectChrome(PlayerCore& core, frmMain& main)
+{
+    Chrome& chrome = main.chrome();
+    QObject::connect(main.Minimised, &QToolButton::clicked, &chrome, &Chrome::Minimised_Click);
+    QObject::connect(main.Closed, &QToolButton::clicked, &main, &QWidget::close);
+    QObject::connect(main.mnuExit, &QAction::triggered, &main, &QWidget::close);
+    QObject::connect(main.cmdAbt, &VelkorCmd::Click, &chrome, &Chrome::cmdAbt_Click);
+    for (int i = 0; i < int(main.mnuShortcut.size()); ++i)
+        QObject::connect(main.mnuShortcut[i], &QAction::triggered, &chrome,
+            [&chrome, i] { chrome.mnuShortcut_Click(i); });
+
+    // The mute button shows "V" while the sound is off and "U" while it is on.
+    QObject::connect(main.Check1, &VelkorCmd::Click, &core, &PlayerCore::Check1_Click);
+    const auto showMute = [&main](bool muted) {
+        main.Check1->setValue(muted ? 1 : 0);
+        main.Check1->setCaption(muted ? QStringLiteral("V") : QStringLiteral("U"));
+    };
+    showMute(core.Mute());
+    QObject::connect(&core, &PlayerCore::muteChanged, main.Check1, showMute);
+
+    // The on-top item's mark is the person's choice, also while the About
+    // window holds it off.
+    QObject::connect(main.mnuOnTop, &QAction::triggered, &core, &PlayerCore::mnuOnTop_Click);
+    QObject::connect(&core, &PlayerCore::onTopChanged, main.mnuOnTop, [&core, &main] {
+        main.mnuOnTop->setChecked(core.OnTopWanted() || core.OnTopSuspended());
+    });
+    QObject::connect(&core, &PlayerCore::windowPlaceChanged, &main, &frmMain::moveToPlace);
+}
+
+// A check mark item toggles its own mark before it reports the trigger; the
+// mark is put back first, so that the handler, which inverts it itself, leaves
+// it inverted once, as a direct call of the handler does.
+template <typename Handler> void connectCheckItem(QAction* item, QObject* context, Handler handler)
+{
+    QObject::connect(item, &QAction::triggered, context, [item, handler](bool checked) {
+        item->setChecked(!checked);
+        handler();
+    });
+}
+
+void connectVideoSizes(PlayerCore& core, frmMain& main)
+{
+    VideoSizes& sizes = main.videoSizes();
+    QObject::connect(main.cmdFull, &VelkorCmd::Click, &sizes, &VideoSizes::cmdFull_Click);
+    QObject::connect(main.mnuHalf, &QAction::triggered, &sizes, &VideoSizes::mnuHalf_Click);
+    QObject::connect(main.mnuOriginal, &QAction::triggered, &sizes, &VideoSizes::mnuOriginal_Click);
+    QObject::connect(main.mnuDouble, &QAction::triggered, &sizes, &VideoSizes::mnuDouble_Click);
+    QObject::connect(main.mnuFull, &QAction::triggered, &sizes, &VideoSizes::mnuFull_Click);
+    connectCheckItem(main.mnuFullCtrl, &sizes, [&sizes] { sizes.mnuFullCtrl_Click(); });
+    // Fit to size is the core's: the video window applies it when it is
+    // created or resized.
+    main.mnuFit->setChecked(core.FitToSize());
+    QObject::connect(main.mnuFit, &QAction::triggered, &core, &PlayerCore::mnuFit_Click);
+    QObject::connect(&core, &PlayerCore::fitToSizeChanged, main.mnuFit, &QAction::setChecked);
+}
+
+void connectPlaylistPanel(PlayerCore& core, frmMain& main)
+{
+    PlaylistPanel& panel = main.playlistPanel();
+    for (int i = 0; i < int(main.cmdAPlayList.size()); ++i)
+        QObject::connect(main.cmdAPlayList[i], &VelkorCmd::Click, &panel,
+            [&panel, i] { panel.cmdAPlayList_Click(i); });
+    QObject::connect(main.lstPlay, &QAbstractItemView::doubleClicked, &core.sequencer(),
+        &Sequencer::lstPlay_DblClick);
+
+    // The list view shows the core's playlist and mirrors its selection both ways.
+    PlaylistModel& list = core.playlist();
+    QListView* view = main.lstPlay;
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::currentChanged, &list,
+        [&list](const QModelIndex& current) { list.setListIndex(current.row()); });
+    QObject::connect(&list, &PlaylistModel::selectionChanged, view, [view, &list](int index) {
+        if (index < 0) {
+            view->selectionModel()->clear();
+            return;
+        }
+        view->selectionModel()->setCurrentIndex(list.index(index), QItemSelectionModel::ClearAndSelect);
+    });
+
+    // The panel box shows the core's choice and tells it the person's.
+    main.chkPlay->setChecked(core.PanelShown());
+    QObject::connect(main.chkPlay, &QAbstractButton::toggled, &core, &PlayerCore::setPanelShown);
+    QObject::connect(&core, &PlayerCore::panelShownChanged, main.chkPlay, &QAbstractButton::setChecked);
+    QObject::connect(main.chkPlay, &QAbstractButton::toggled, &main.panelToggle(), &PanelToggle::chkPlay_Click);
+}
+
 } // namespace
 
 void connectMainWindow(PlayerCore& core, frmMain& main)
@@ -164,6 +255,9 @@ void connectMainWindow(PlayerCore& core, frmMain& main)
     connectSliders(core, main);
     connectTexts(core, main);
     connectVideoWindow(core, main);
+    connectChrome(core, main);
+    connectVideoSizes(core, main);
+    connectPlaylistPanel(core, main);
     core.clock().start();
 }
 

@@ -2,16 +2,19 @@
 // it has run its course the main window loads, and the program ends when the
 // main window has unloaded (closed from its own controls, by the desktop, or on
 // SIGTERM / SIGINT).
+#include "app/Launcher.h"
+#include "app/Wiring.h"
 #include "core/MediaEngine.h"
 #include "core/PlayerCore.h"
 #include "desktop/CommandLine.h"
 #include "desktop/DesktopIntegration.h"
 #include "desktop/QtFrench.h"
-#include "gui/Launcher.h"
+#include "desktop/Settings.h"
 #include "engine/EngineFactory.h"
 #include "gui/frmMain.h"
 
 #include <QApplication>
+#include <QListView>
 
 #include <clocale>
 
@@ -28,8 +31,12 @@ int main(int argc, char** argv)
     app.setQuitOnLastWindowClosed(false);
 
     PlayerCore core(&createMediaEngine);
+    Settings settings(core);
     frmMain window(core);
-    DesktopIntegration desktop(window, CommandLine::arguments(argc, argv));
+    window.setSettingsStore(&settings);
+    Wiring::connectMainWindow(core, window);
+    DesktopIntegration desktop(core, window, { window.lstPlay->viewport() },
+                               CommandLine::arguments(argc, argv));
     Launcher launcher(window);
     launcher.start();
     return app.exec();
