@@ -229,8 +229,14 @@ void connectPlaylistPanel(PlayerCore& core, frmMain& main)
     // The list view shows the core's playlist and mirrors its selection both ways.
     PlaylistModel& list = core.playlist();
     QListView* view = main.lstPlay;
-    QObject::connect(view->selectionModel(), &QItemSelectionModel::currentChanged, &list,
-        [&list](const QModelIndex& current) { list.setListIndex(current.row()); });
+    // The view's cursor alone is no selection: focus puts it on the first
+    // entry without selecting it (after "&Charger", say).
+    QItemSelectionModel* selection = view->selectionModel();
+    QObject::connect(selection, &QItemSelectionModel::currentChanged, &list,
+        [&list, selection](const QModelIndex& current) {
+            if (!current.isValid() || selection->isSelected(current))
+                list.setListIndex(current.row());
+        });
     QObject::connect(&list, &PlaylistModel::selectionChanged, view, [view, &list](int index) {
         if (index < 0) {
             view->selectionModel()->clear();

@@ -18,6 +18,8 @@
 #include "support/ScriptedPrompts.h"
 #include "gui/VelkorCmd.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QFile>
 #include <QLabel>
 #include <QListView>
@@ -184,6 +186,31 @@ TEST_F(PlaylistPanelTest, LoadReplacesThePlaylistAsWritten)
     EXPECT_EQ(window.core().playlist().ListIndex(), -1);
     EXPECT_TRUE(window.txtFN->text().isEmpty());
     EXPECT_TRUE(fake->callsStartingWith(QStringLiteral("setFileName")).isEmpty());
+}
+
+// The list has the keyboard focus when the dialog closes: the focus puts the
+// list's cursor on the first entry, which neither selects nor names it.
+TEST_F(PlaylistPanelTest, LoadLeavesNothingSelectedWhenTheListHasTheFocus)
+{
+    const QString path = dir.filePath(QStringLiteral("list.lst"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"/a.mp3\"\r\n\"/b.mp3\"\r\n");
+    file.close();
+
+    window.show();
+    prompts.chooseFile(path);
+    click(3);
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(window.lstPlay, &focusIn);
+    ASSERT_EQ(window.lstPlay->currentIndex().row(), 0);
+    EXPECT_EQ(window.core().playlist().ListIndex(), -1);
+    EXPECT_TRUE(window.lstPlay->selectionModel()->selectedIndexes().isEmpty());
+    EXPECT_TRUE(window.txtFN->text().isEmpty());
+    // A click still selects and names the entry.
+    window.lstPlay->setCurrentIndex(window.core().playlist().index(1));
+    EXPECT_EQ(window.core().playlist().ListIndex(), 1);
+    EXPECT_EQ(window.txtFN->text(), kCaption + QStringLiteral("b.mp3"));
 }
 
 TEST_F(PlaylistPanelTest, LoadOfAFileThatCannotBeOpenedKeepsThePlaylist)
