@@ -4,7 +4,7 @@
 
 #include <optional>
 
-class QObject;
+class VideoPicture;
 
 // The contract between the player and whatever plays its media. Everything that
 // plays, seeks, sets levels or asks about the media goes through it; MpvEngine is
@@ -61,10 +61,9 @@ public:
     virtual bool FullScreenEnabled() const = 0;
     virtual void setFullScreenEnabled(bool enabled) = 0;
 
-    // The engine's picture, for a video window to show: an object of the
-    // engine's own making that a VideoSurface draws; nullptr for engines that
-    // draw nothing. The engine owns it.
-    virtual QObject* picture() { return nullptr; }
+    // The engine's picture, for a video window to attach a view to; nullptr
+    // for engines that draw nothing. The engine owns it.
+    virtual VideoPicture* picture() { return nullptr; }
     // The engine's idea of the drawing area's size, in pixels: the video's own
     // size for display size Original, else the size the video window gives.
     virtual int drawingWidth() const = 0;

@@ -34,10 +34,22 @@ QImage alignedImage(const QSize& size)
     return image;
 }
 
+// libmpv leaves the fourth byte of "bgr0" undefined (often 0). Qt copies
+// Format_RGB32 pixels as they are into a window buffer with alpha, and a
+// compositor would then show the video through: every pixel gets 0xFF there.
+void makeOpaque(uchar* pixels, const QSize& size, size_t stride)
+{
+    for (int y = 0; y < size.height(); ++y) {
+        auto* line = reinterpret_cast<quint32*>(pixels + size_t(y) * stride);
+        for (int x = 0; x < size.width(); ++x)
+            line[x] |= 0xff000000u;
+    }
+}
+
 } // namespace
 
 FrameRenderer::FrameRenderer(mpv_handle* mpv, QObject* parent)
-    : QObject(parent)
+    : VideoPicture(parent)
 {
     if (!mpv)
         return;
@@ -158,6 +170,7 @@ void FrameRenderer::renderFrame(const QSize& size, bool skip)
         m_spare = std::move(target);
         return;
     }
+    makeOpaque(static_cast<uchar*>(pixels), size, stride);
     {
         std::lock_guard lock(m_frameMutex);
         std::swap(m_latest, target);
@@ -193,13 +206,13 @@ void FrameRenderer::setAreaSize(const QSize& size)
     emit areaSizeChanged(size);
 }
 
-void FrameRenderer::setTargetSize(const void* key, const QSize& size)
+void FrameRenderer::attach(const void* key, const QSize& size)
 {
     m_targets.insert(key, size);
     updateTarget();
 }
 
-void FrameRenderer::removeTarget(const void* key)
+void FrameRenderer::detach(const void* key)
 {
     if (m_targets.remove(key))
         updateTarget();

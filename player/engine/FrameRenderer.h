@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/VideoPicture.h"
+
 #include <QImage>
 #include <QMap>
-#include <QObject>
 #include <QSize>
 
 #include <atomic>
@@ -30,7 +31,7 @@ class QThread;
 // frames are skipped (libmpv still counts them as shown, so playback goes on).
 //
 // Made with a null handle, it never has a frame (a picture for fake engines).
-class FrameRenderer : public QObject {
+class FrameRenderer : public VideoPicture {
     Q_OBJECT
 public:
     // mpv must be initialised and must outlive shutdown().
@@ -51,13 +52,13 @@ public:
 
     // The drawing area's size as the engine computes it; the surfaces of the
     // video window follow it.
-    QSize areaSize() const { return m_areaSize; }
+    QSize areaSize() const override { return m_areaSize; }
     void setAreaSize(const QSize& size);
 
-    // A surface reports its size in device pixels while it is shown, and
-    // withdraws it when hidden or gone; the key tells the surfaces apart.
-    void setTargetSize(const void* key, const QSize& size);
-    void removeTarget(const void* key);
+    // A surface attaches with its size in device pixels while it is shown,
+    // and detaches when hidden or gone; the key tells the surfaces apart.
+    void attach(const void* key, const QSize& size) override;
+    void detach(const void* key) override;
     QSize targetSize() const;
 
     // The gestures on a surface, relayed to the engine.
@@ -67,7 +68,6 @@ public:
 signals:
     // A new frame is in frame(); emitted on the GUI thread, once per burst.
     void frameReady();
-    void areaSizeChanged(QSize size);
     void toggleFullScreenRequested();
     void leaveFullScreenRequested();
 

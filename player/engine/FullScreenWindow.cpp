@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-FullScreenWindow::FullScreenWindow(QObject* picture)
+FullScreenWindow::FullScreenWindow(VideoPicture* picture)
     : m_surface(new VideoSurface(picture, this))
 {
     setWindowTitle(QStringLiteral("Velkor Player"));

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class VideoPicture;
 class VideoSurface;
 
 // The window of its own in which the engine shows the video full screen, with
@@ -10,7 +11,7 @@ class VideoSurface;
 class FullScreenWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit FullScreenWindow(QObject* picture);
+    explicit FullScreenWindow(VideoPicture* picture);
 
     VideoSurface* surface() const { return m_surface; }
 

@@ -589,7 +589,7 @@ void MpvEngine::setMute(bool muted)
         m_mute = muted;
 }
 
-QObject* MpvEngine::picture()
+VideoPicture* MpvEngine::picture()
 {
     return m_renderer.get();
 }

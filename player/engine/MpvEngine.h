@@ -79,7 +79,7 @@ public:
     void setFullScreenEnabled(bool enabled) override { m_fullScreenEnabled = enabled; }
 
     // The FrameRenderer, or nullptr without a video output.
-    QObject* picture() override;
+    VideoPicture* picture() override;
     int drawingWidth() const override { return drawingSize().width(); }
     int drawingHeight() const override { return drawingSize().height(); }
     void setDrawingSize(int width, int height) override;

@@ -8,22 +8,23 @@
 
 #include <utility>
 
-VideoSurface::VideoSurface(QObject* picture, QWidget* parent)
+VideoSurface::VideoSurface(VideoPicture* picture, QWidget* parent)
     : QWidget(parent)
     , m_picture(picture)
     , m_renderer(qobject_cast<FrameRenderer*>(picture))
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    if (!m_renderer)
+    if (m_renderer)
+        connect(m_renderer, &FrameRenderer::frameReady, this, &VideoSurface::showNewFrame);
+    if (!m_picture)
         return;
-    connect(m_renderer, &FrameRenderer::frameReady, this, &VideoSurface::showNewFrame);
-    connect(m_renderer, &FrameRenderer::areaSizeChanged, this, [this](QSize size) {
+    connect(m_picture, &VideoPicture::areaSizeChanged, this, [this](QSize size) {
         if (m_followsArea)
             resize(size);
     });
-    if (m_renderer->areaSize().isValid())
-        resize(m_renderer->areaSize());
+    if (m_picture->areaSize().isValid())
+        resize(m_picture->areaSize());
 }
 
 VideoSurface::~VideoSurface()
@@ -34,8 +35,8 @@ VideoSurface::~VideoSurface()
 void VideoSurface::setFollowsArea(bool follows)
 {
     m_followsArea = follows;
-    if (follows && m_renderer && m_renderer->areaSize().isValid())
-        resize(m_renderer->areaSize());
+    if (follows && m_picture && m_picture->areaSize().isValid())
+        resize(m_picture->areaSize());
 }
 
 void VideoSurface::showNewFrame()
@@ -96,14 +97,14 @@ void VideoSurface::hideEvent(QHideEvent* event)
 
 void VideoSurface::reportTarget()
 {
-    if (m_renderer)
-        m_renderer->setTargetSize(this, size() * devicePixelRatioF());
+    if (m_picture)
+        m_picture->attach(this, size() * devicePixelRatioF());
 }
 
 void VideoSurface::withdrawTarget()
 {
-    if (m_renderer)
-        m_renderer->removeTarget(this);
+    if (m_picture)
+        m_picture->detach(this);
 }
 
 void VideoSurface::mouseDoubleClickEvent(QMouseEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/VideoPicture.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -22,10 +24,10 @@ class FrameRenderer;
 class VideoSurface : public QWidget {
     Q_OBJECT
 public:
-    explicit VideoSurface(QObject* picture, QWidget* parent = nullptr);
+    explicit VideoSurface(VideoPicture* picture, QWidget* parent = nullptr);
     ~VideoSurface() override;
 
-    QObject* picture() const { return m_picture; }
+    VideoPicture* picture() const { return m_picture; }
 
     bool followsArea() const { return m_followsArea; }
     void setFollowsArea(bool follows);
@@ -46,7 +48,7 @@ private:
     void reportTarget();
     void withdrawTarget();
 
-    QPointer<QObject> m_picture;
+    QPointer<VideoPicture> m_picture;
     QPointer<FrameRenderer> m_renderer;
     bool m_followsArea = true;
     bool m_framePending = false;

@@ -7,7 +7,7 @@
 #include "core/PlaylistModel.h"
 #include "gui/Twips.h"
 #include "gui/frmMain.h"
-#include "engine/FrameRenderer.h"
+#include "core/VideoPicture.h"
 #include "engine/VideoSurface.h"
 
 #include <QAction>
@@ -37,9 +37,8 @@ frmPlayer::frmPlayer(frmMain& main, MediaEngine& engine)
     setMinimumSize(Twips::toPixelsX(kDrawingMarginTwips) + 1,
         Twips::toPixelsY(kDrawingMarginTwips) + 1);
     resize(initialSize());
-    if (auto* renderer = qobject_cast<FrameRenderer*>(m_engine->picture()))
-        connect(renderer, &FrameRenderer::areaSizeChanged, this, &frmPlayer::takeFirstVideoSize);
-    if (QObject* picture = m_engine->picture()) {
+    if (VideoPicture* picture = m_engine->picture()) {
+        connect(picture, &VideoPicture::areaSizeChanged, this, &frmPlayer::takeFirstVideoSize);
         auto* area = new VideoSurface(picture, this);
         area->move(0, 0);
         // A video at its own size can cover the whole window; the surface's

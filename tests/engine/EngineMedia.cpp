@@ -23,6 +23,7 @@ const EngineMedia& EngineMedia::get()
             && MediaGenerator::encode(m.path("song.mp3"), kSeconds, Kind::Mp3)
             && MediaGenerator::encode(m.path("mute.mpg"), kSeconds, Kind::Mpeg1VideoOnly)
             && MediaGenerator::encode(m.path("mute.avi"), kSeconds, Kind::AviSilent)
+            && MediaGenerator::encode(m.path("blue.avi"), kSeconds, Kind::Colour)
             && QFile::copy(m.path("clip.mpg"), m.path("AVSEQ01.DAT"));
         return m;
     }();

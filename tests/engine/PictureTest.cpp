@@ -184,3 +184,39 @@ TEST(EnginePicture, RendersOnlyWhileSomethingMoves)
 }
 
 } // namespace
+
+namespace {
+
+// Window buffers of composited desktops keep an alpha byte, and Qt copies a
+// frame's fourth byte into them as it stands: a shown frame must be opaque in
+// every pixel, whatever libmpv left there, and keep its colour.
+TEST(EnginePicture, ShownFrameIsOpaqueAndKeepsItsColour)
+{
+    const EngineMedia& media = EngineMedia::get();
+    ASSERT_TRUE(media.ok);
+    MpvEngine engine(MpvEngine::VideoOutput::Surface, EngineMedia::silent());
+    engine.setDisplaySize(MediaEngine::Original);
+    VideoSurface surface(engine.picture());
+    surface.show();
+    engine.setFileName(media.path("blue.avi"));
+    ASSERT_FALSE(engine.HasError()) << engine.ErrorDescription().toStdString();
+    auto* renderer = qobject_cast<FrameRenderer*>(engine.picture());
+    ASSERT_TRUE(waitFor([&] { return renderer->frame().size() == QSize(320, 240); }, kWaitMs));
+    engine.Pause();
+
+    QImage shown(surface.size(), QImage::Format_ARGB32_Premultiplied);
+    shown.fill(Qt::transparent);
+    surface.render(&shown);
+    int notOpaque = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x)
+            notOpaque += qAlpha(shown.pixel(x, y)) != 255;
+    }
+    EXPECT_EQ(notOpaque, 0);
+    const QRgb middle = shown.pixel(160, 120);
+    EXPECT_NEAR(qRed(middle), 0x20, 4);
+    EXPECT_NEAR(qGreen(middle), 0x60, 4);
+    EXPECT_NEAR(qBlue(middle), 0xC0, 4);
+}
+
+} // namespace

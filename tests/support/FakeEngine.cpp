@@ -102,7 +102,7 @@ void FakeEngine::setFullScreenEnabled(bool enabled)
     fullScreenEnabled = enabled;
 }
 
-QObject* FakeEngine::picture()
+VideoPicture* FakeEngine::picture()
 {
     return m_picture.get();
 }

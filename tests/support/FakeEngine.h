@@ -64,7 +64,7 @@ public:
     void setFullScreenEnabled(bool enabled) override;
     // A picture that never has a frame; it announces the drawing size, so
     // a video window's surface follows setDrawingSize as with the real engine.
-    QObject* picture() override;
+    VideoPicture* picture() override;
     int drawingWidth() const override { return width; }
     int drawingHeight() const override { return height; }
     void setDrawingSize(int w, int h) override;
