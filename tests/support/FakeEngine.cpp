@@ -1,13 +1,30 @@
 #include "support/FakeEngine.h"
 
-#include "engine/FrameRenderer.h"
-#include "engine/VideoSurface.h"
+#include "core/VideoPicture.h"
 
-#include <QApplication>
 #include <QThread>
 
+// A picture that never has a frame: it announces the drawing area's size as
+// the real engine's does, so a video window's surface follows it.
+class FakePicture : public VideoPicture {
+public:
+    QSize areaSize() const override { return m_areaSize; }
+    void attach(const void*, const QSize&) override { }
+    void detach(const void*) override { }
+    void setAreaSize(const QSize& size)
+    {
+        if (size == m_areaSize)
+            return;
+        m_areaSize = size;
+        Q_EMIT areaSizeChanged(size);
+    }
+
+private:
+    QSize m_areaSize;
+};
+
 FakeEngine::FakeEngine()
-    : m_picture(std::make_unique<FrameRenderer>(nullptr))
+    : m_picture(std::make_unique<FakePicture>())
 {
 }
 
@@ -107,14 +124,9 @@ VideoPicture* FakeEngine::picture()
     return m_picture.get();
 }
 
-QWidget* FakeEngine::drawingArea() const
+void FakeEngine::announceAreaSize(const QSize& size)
 {
-    for (QWidget* widget : QApplication::allWidgets()) {
-        auto* surface = qobject_cast<VideoSurface*>(widget);
-        if (surface && surface->picture() == m_picture.get())
-            return surface;
-    }
-    return nullptr;
+    m_picture->setAreaSize(size);
 }
 
 void FakeEngine::setDrawingSize(int w, int h)

@@ -3,12 +3,12 @@
 #include "core/MediaEngine.h"
 
 #include <QMap>
+#include <QSize>
 #include <QStringList>
 
 #include <memory>
 
-class FrameRenderer;
-class QWidget;
+class FakePicture;
 
 // A media engine for tests: it records every call in `calls` ("Play",
 // "setFileName:/a.mp3", "setVolume:-600", ...) and answers from a script.
@@ -69,12 +69,13 @@ public:
     int drawingHeight() const override { return height; }
     void setDrawingSize(int w, int h) override;
 
-    // The video window's surface on this engine's picture, if one exists.
-    QWidget* drawingArea() const;
+    // The picture announces a drawing area's size, as the real engine does
+    // once a video is open.
+    void announceAreaSize(const QSize& size);
 
     // Calls whose text starts with prefix, in order.
     QStringList callsStartingWith(const QString& prefix) const;
 
 private:
-    std::unique_ptr<FrameRenderer> m_picture;
+    std::unique_ptr<FakePicture> m_picture;
 };

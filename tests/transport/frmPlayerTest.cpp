@@ -1,8 +1,8 @@
 // The video window: load, repaint, resize, unload and its own background.
+#include "support/DrawingArea.h"
 #include "support/TestMain.h"
 #include "Harness.h"
 
-#include "engine/FrameRenderer.h"
 #include "gui/Twips.h"
 
 #include <QAction>
@@ -51,7 +51,7 @@ TEST(frmPlayer, AudioAfterVideoHidesTheWindowAtItsRepaint)
 TEST(frmPlayer, OwnBackgroundCoversTheDrawingAreaUnlessVideoIsOpen)
 {
     Harness h({ QStringLiteral("/m/clip.avi") });
-    QWidget* area = h.fake->drawingArea();
+    QWidget* area = drawingAreaOf(*h.fake);
     ASSERT_EQ(area->parentWidget(), &h.video());
     EXPECT_EQ(area->pos(), QPoint(0, 0));
     EXPECT_TRUE(h.video().showsIdleBackground());
@@ -99,7 +99,7 @@ TEST(frmPlayer, ResizeFitsTheDrawingAreaAndTheDisplaySize)
         // The area is the inner size less 20 twips.
         EXPECT_NEAR(h.fake->width, 400 - 20 / Twips::perPixelX(), 0.5);
         EXPECT_NEAR(h.fake->height, 300 - 20 / Twips::perPixelY(), 0.5);
-        EXPECT_EQ(h.fake->drawingArea()->size(), QSize(h.fake->width, h.fake->height));
+        EXPECT_EQ(drawingAreaOf(*h.fake)->size(), QSize(h.fake->width, h.fake->height));
     }
 }
 
@@ -107,7 +107,7 @@ TEST(frmPlayer, ResizeFitsTheDrawingAreaAndTheDisplaySize)
 // video is open.
 void announceOwnSize(Harness& h, QSize size)
 {
-    qobject_cast<FrameRenderer*>(h.fake->picture())->setAreaSize(size);
+    h.fake->announceAreaSize(size);
 }
 
 TEST(frmPlayer, FirstVideoAtItsOwnSizeSizesTheWindow)
@@ -144,7 +144,7 @@ TEST(frmPlayer, FirstVideoAtItsOwnSizeSizesTheWindow)
             // The video's own size and the 20-twip margin, to the pixel.
             EXPECT_NEAR(h.video().width(), c.video.width() + 20 / Twips::perPixelX(), 1.0);
             EXPECT_NEAR(h.video().height(), c.video.height() + 20 / Twips::perPixelY(), 1.0);
-            EXPECT_EQ(h.fake->drawingArea()->size(), c.video);
+            EXPECT_EQ(drawingAreaOf(*h.fake)->size(), c.video);
         } else {
             EXPECT_EQ(h.video().size(), before);
         }
