@@ -1,5 +1,5 @@
 // The transport buttons and the open action on a fake engine.
-#include "Harness.h"
+#include "CoreHarness.h"
 
 #include "core/MediaFilter.h"
 
@@ -12,19 +12,19 @@ TEST(Transport, PausePlayPauseOnlyClearsTheFlag)
     h.fake->calls.clear();
 
     h.transport().cmdPause_Click();
-    EXPECT_TRUE(h.main.core().Paused());
+    EXPECT_TRUE(h.core.Paused());
     EXPECT_FALSE(h.fake->playing);
 
     h.transport().cmdPlay_Click(); // resumes, but the flag stays
-    EXPECT_TRUE(h.main.core().Paused());
+    EXPECT_TRUE(h.core.Paused());
     EXPECT_TRUE(h.fake->playing);
 
     h.transport().cmdPause_Click(); // only clears the flag; the track keeps playing
-    EXPECT_FALSE(h.main.core().Paused());
+    EXPECT_FALSE(h.core.Paused());
     EXPECT_TRUE(h.fake->playing);
 
     h.transport().cmdPause_Click(); // pauses
-    EXPECT_TRUE(h.main.core().Paused());
+    EXPECT_TRUE(h.core.Paused());
     EXPECT_FALSE(h.fake->playing);
     EXPECT_EQ(h.fake->calls, (QStringList { "Pause", "Play", "Play", "Pause" }));
 }
@@ -36,7 +36,7 @@ TEST(Transport, NothingOpenLeavesPauseAndStopIdle)
     h.transport().cmdPause_Click();
     h.transport().cmdStop_Click();
     EXPECT_TRUE(h.fake->calls.isEmpty());
-    EXPECT_FALSE(h.main.core().Paused());
+    EXPECT_FALSE(h.core.Paused());
 }
 
 TEST(Transport, StopRewinds)
@@ -45,9 +45,9 @@ TEST(Transport, StopRewinds)
     h.start(0);
     h.fake->position = 42.0;
     h.fake->calls.clear();
-    Q_EMIT h.main.cmdStop->Click();
+    h.transport().cmdStop_Click();
     EXPECT_EQ(h.fake->calls, (QStringList { "Stop", "setCurrentPosition:0" }));
-    Q_EMIT h.main.cmdPlay->Click();
+    h.transport().cmdPlay_Click();
     EXPECT_TRUE(h.fake->playing);
     EXPECT_EQ(h.fake->position, 0.0);
 }
@@ -74,11 +74,11 @@ TEST(Transport, PlayWithNothingOpen)
         h.playlist().setCurrentTrack(0);
         h.playlist().setListIndex(c.selection);
         h.fake->calls.clear();
-        Q_EMIT h.main.cmdPlay->Click();
+        h.transport().cmdPlay_Click();
         EXPECT_EQ(h.opened(), c.opened);
         EXPECT_TRUE(h.fake->callsStartingWith(QStringLiteral("Play")).isEmpty());
         EXPECT_EQ(h.playlist().CurrentTrack(), c.currentTrack);
-        EXPECT_EQ(h.video().isVisible(), c.videoVisible);
+        EXPECT_EQ(h.videoShown, c.videoVisible);
     }
 }
 
@@ -98,9 +98,9 @@ TEST(Transport, PlayHidesTheVideoWindowOnlyForAudio)
         SCOPED_TRACE(c.file);
         Harness h;
         h.fake->setFileName(QString::fromUtf8(c.file));
-        h.video().setVisible(c.visibleBefore);
+        h.videoShown = c.visibleBefore;
         h.transport().cmdPlay_Click();
-        EXPECT_EQ(h.video().isVisible(), c.visibleAfter);
+        EXPECT_EQ(h.videoShown, c.visibleAfter);
         EXPECT_EQ(h.fake->calls.last(), QStringLiteral("Play"));
     }
 }
@@ -110,17 +110,17 @@ TEST(Transport, OpenFileReplacesThePlaylistAndPlays)
     for (const bool repeat : { false, true }) {
         SCOPED_TRACE(repeat ? "repeat" : "no repeat");
         Harness h({ QStringLiteral("/m/a.avi"), QStringLiteral("/m/b.avi") });
-        h.main.core().chkRepeat_Click(repeat);
+        h.core.chkRepeat_Click(repeat);
         h.prompts.chooseFile(QStringLiteral("/m/new.mpg"));
         h.fake->calls.clear();
-        Q_EMIT h.main.cmdOpen->Click();
+        h.transport().cmdOpen_Click();
 
         EXPECT_EQ(h.fake->calls.first(), QStringLiteral("Stop"));
         EXPECT_EQ(h.playlist().Entries(), QStringList { "/m/new.mpg" });
         EXPECT_EQ(h.opened(), QStringList { "/m/new.mpg" });
         EXPECT_EQ(h.fake->calls.last(), QStringLiteral("Play"));
         EXPECT_EQ(h.playlist().CurrentTrack(), 0);
-        EXPECT_TRUE(h.video().isVisible());
+        EXPECT_TRUE(h.videoShown);
     }
 }
 
@@ -132,7 +132,7 @@ TEST(Transport, CancelledOpenPlaysTheNextEntry)
     EXPECT_EQ(h.playlist().Count(), 2);
     EXPECT_EQ(h.opened(), QStringList { "/m/song.mp3" });
     EXPECT_EQ(h.playlist().CurrentTrack(), 1);
-    EXPECT_FALSE(h.video().isVisible()); // shown by the open action, hidden again for audio
+    EXPECT_FALSE(h.videoShown); // shown by the open action, hidden again for audio
 }
 
 TEST(Transport, OpenDialogOffersTheMediaFilter)
