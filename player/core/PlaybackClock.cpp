@@ -35,6 +35,11 @@ bool PlaybackClock::isActive() const
     return m_timer->isActive();
 }
 
+int PlaybackClock::interval() const
+{
+    return m_timer->interval();
+}
+
 QString PlaybackClock::timeSign() const
 {
     return m_core.TimeMode() ? QStringLiteral("+") : QStringLiteral("-");

@@ -22,6 +22,7 @@ public:
     void start();
     void stop();
     bool isActive() const;
+    int interval() const;
 
     void tmrAnimate_Timer();
     // The user moved the position slider (or the update did, guard closed).

@@ -81,114 +81,32 @@ TEST_F(PeriodicUpdateTest, TimerRunsEveryHalfSecond)
     QTRY_COMPARE_WITH_TIMEOUT(fresh.txtTitle->text(), QStringLiteral("bca"), 2000);
 }
 
-TEST_F(PeriodicUpdateTest, PositionAndTimeText)
+// The window's controls show what the core holds and hand the person's moves
+// to it; the rules themselves are the core's.
+TEST_F(PeriodicUpdateTest, ControlsShowTheCoreAndTellItTheirMoves)
 {
-    const struct {
-        double duration;
-        double position;
-        bool timeMode;
-        short slider;
-        const char* time;
-    } cases[] = {
-        { 200.4, 125.7, true, 125, "0:02:05" },
-        { 200.4, 125.7, false, 125, "0:01:15" },
-        { 200.4, 0.0, false, 0, "0:00:00" },
-        { 200.4, -2.5, true, 0, "0:00:00" },
-        { 200.4, -2.5, false, 0, "0:00:00" },
-        { 3725.9, 3725.2, true, 3725, "1:02:05" },
-        // Beyond the 16-bit slider: it stays at its end, the text shows real time.
-        { 40000.0, 36000.5, true, 32767, "10:00:00" },
-        { 40000.0, 36000.5, false, 32767, "1:06:40" },
-    };
-    for (const auto& c : cases) {
-        playAt(c.duration, c.position);
-        window.core().setTimeMode(c.timeMode);
-        update().tmrAnimate_Timer();
-        EXPECT_EQ(window.scrlTime->Value(), c.slider) << c.position;
-        EXPECT_EQ(window.lblTime->text(), QString::fromLatin1(c.time)) << c.position;
-        EXPECT_TRUE(fake->callsStartingWith(QStringLiteral("setCurrentPosition")).isEmpty());
-    }
-}
-
-TEST_F(PeriodicUpdateTest, PositionBeyondAShortRangeStaysAtItsEnd)
-{
-    playAt(100.0, 80.0);
-    window.scrlTime->setMax(50); // the range of an earlier, shorter entry
+    playAt(200.4, 125.7);
     update().tmrAnimate_Timer();
-    EXPECT_EQ(window.scrlTime->Value(), 50);
-}
+    EXPECT_EQ(window.scrlTime->Value(), 125);
+    EXPECT_EQ(window.lblTime->text(), QStringLiteral("0:02:05"));
+    update().ShowDuration();
+    EXPECT_EQ(window.lblDuration->text(), QStringLiteral("0:03:20"));
 
-TEST_F(PeriodicUpdateTest, NothingOpenLeavesSliderAndTextAlone)
-{
-    window.scrlTime->setValue(7);
-    window.lblTime->setText(QStringLiteral("0:00:07"));
-    fake->setFileName(QString()); // position and duration cannot be read now
-    fake->calls.clear();
-    update().tmrAnimate_Timer();
-    EXPECT_EQ(window.scrlTime->Value(), 7);
-    EXPECT_EQ(window.lblTime->text(), QStringLiteral("0:00:07"));
-    EXPECT_TRUE(fake->calls.isEmpty()) << fake->calls.join(QLatin1Char(' ')).toStdString();
-}
-
-TEST_F(PeriodicUpdateTest, SeekGuard)
-{
-    playAt(100.0, 10.0);
-    // Before the first update the guard is empty: a change does not seek.
-    window.scrlTime->setValue(40);
-    EXPECT_TRUE(fake->callsStartingWith(QStringLiteral("setCurrentPosition")).isEmpty());
-
-    // The update's own move does not seek, and leaves the guard open.
-    update().tmrAnimate_Timer();
-    EXPECT_EQ(window.scrlTime->Value(), 10);
-    EXPECT_TRUE(fake->callsStartingWith(QStringLiteral("setCurrentPosition")).isEmpty());
-    EXPECT_EQ(window.core().scrlTimeTag(), PlayerCore::SeekGuard::Open);
-
-    // A change by the user after that seeks to the slider's value.
+    // A move of the slider by the person seeks, once the update has run.
     window.scrlTime->setValue(30);
     EXPECT_EQ(fake->callsStartingWith(QStringLiteral("setCurrentPosition")),
               QStringList { QStringLiteral("setCurrentPosition:30") });
-    EXPECT_EQ(*fake->position, 30.0);
-}
 
-TEST_F(PeriodicUpdateTest, EndOfTrackMovesToTheNextEntry)
-{
-    const struct {
-        bool repeat;
-        int lastOpened; // index of the entry open after the update
-    } cases[] = { { false, 2 }, { true, 0 } };
-    for (const auto& c : cases) {
-        const QStringList entries
-            = { QStringLiteral("/m/0.wav"), QStringLiteral("/m/1.wav"), QStringLiteral("/m/2.wav") };
-        window.core().playlist().Clear();
-        window.core().playlist().AppendMany(entries);
-        window.core().chkRepeat_Click(c.repeat);
-        window.core().playlist().setListIndex(2);
-        window.core().sequencer().lstPlay_DblClick();
-        update().tmrAnimate_Timer(); // opens the seek guard
-        fake->calls.clear();
+    window.scrlVol->setValue(5);
+    EXPECT_EQ(fake->volume, -600);
+    EXPECT_EQ(window.LabVol->text(), QStringLiteral("Volume : 5"));
+    window.scrlBal->setValue(15);
+    EXPECT_EQ(fake->balance, 600);
+    EXPECT_EQ(window.LabBal->text(), QStringLiteral("50% Droit"));
 
-        fake->position = *fake->duration; // the last entry has played to its end
-        update().tmrAnimate_Timer();
-        EXPECT_EQ(fake->fileName, entries[c.lastOpened]) << c.repeat;
-        EXPECT_EQ(window.scrlTime->Value(), 0);
-        EXPECT_EQ(*fake->position, 0.0);
-        // Slider to 0 (a seek while the guard is open), stop and rewind.
-        const QStringList head = fake->calls.mid(0, 4);
-        EXPECT_EQ(head,
-                  (QStringList { QStringLiteral("setCurrentPosition:0"), QStringLiteral("Stop"),
-                                 QStringLiteral("setCurrentPosition:0"),
-                                 QStringLiteral("setCurrentPosition:0") }))
-            << fake->calls.join(QLatin1Char(' ')).toStdString();
-        if (!c.repeat) {
-            // End of the list: nothing else starts, the slider stays at 0.
-            EXPECT_TRUE(fake->callsStartingWith(QStringLiteral("setFileName:/m/")).isEmpty());
-            EXPECT_FALSE(fake->playing);
-            update().tmrAnimate_Timer();
-            EXPECT_EQ(window.scrlTime->Value(), 0);
-        } else {
-            EXPECT_TRUE(fake->playing);
-        }
-    }
+    // Steps asked from outside move the sliders.
+    window.core().levels().requestVolume(0.3);
+    EXPECT_EQ(window.scrlVol->Value(), 3);
 }
 
 TEST_F(PeriodicUpdateTest, TitleScrollsAndShowsWhenMinimised)
@@ -239,63 +157,6 @@ TEST_F(PeriodicUpdateTest, OnTopRuleKeepsGeometry)
     EXPECT_FALSE(window.core().OnTopApplied());
 }
 
-TEST_F(PeriodicUpdateTest, VolumeLevelsAndCaption)
-{
-    const struct {
-        short index;
-        int level;
-    } cases[] = { { 0, -9640 }, { 1, -2000 }, { 5, -600 }, { 10, 0 } };
-    for (const auto& c : cases) {
-        window.scrlVol->setValue(c.index);
-        EXPECT_EQ(fake->volume, c.level) << c.index;
-        EXPECT_EQ(window.LabVol->text(), QStringLiteral("Volume : %1").arg(c.index));
-    }
-}
-
-TEST_F(PeriodicUpdateTest, BalanceLevelsAndCaption)
-{
-    const struct {
-        short index;
-        int level;
-        const char* caption;
-    } cases[] = {
-        { 0, -9640, "100% Gauche" }, { 1, -2000, "90% Gauche" }, { 10, 0, "Centre" },
-        { 15, 600, "50% Droit" },    { 19, 2000, "90% Droit" },  { 20, 9640, "100% Droit" },
-    };
-    for (const auto& c : cases) {
-        QElapsedTimer clock;
-        clock.start();
-        window.scrlBal->setValue(c.index);
-        EXPECT_GE(clock.elapsed(), Levels::kBalancePauseMs - 5);
-        EXPECT_EQ(fake->balance, c.level) << c.index;
-        EXPECT_EQ(window.LabBal->text(), QString::fromUtf8(c.caption));
-    }
-}
-
-TEST_F(PeriodicUpdateTest, BalanceChangesDuringThePauseDoNotNest)
-{
-    // Each queued change queues the next one before it sets the slider. Were
-    // the nested handlers to run pending events too, every change would run
-    // inside the previous one; as it is, a change runs at most inside the
-    // pending events of one outer change.
-    int changes = 0;
-    int active = 0;
-    int deepest = 0;
-    std::function<void()> change = [&] {
-        ++active;
-        deepest = std::max(deepest, active);
-        if (++changes < 6)
-            QTimer::singleShot(0, &window, change);
-        window.scrlBal->setValue(short(10 + changes));
-        --active;
-    };
-    QTimer::singleShot(0, &window, change);
-    window.scrlBal->setValue(10);
-    QTRY_COMPARE_WITH_TIMEOUT(changes, 6, 5000);
-    EXPECT_LE(deepest, 2);
-    EXPECT_EQ(window.LabBal->text(), QStringLiteral("60% Droit"));
-}
-
 TEST_F(PeriodicUpdateTest, ClickOnTimeSwitchesMode)
 {
     playAt(200.4, 125.7);
@@ -310,23 +171,6 @@ TEST_F(PeriodicUpdateTest, ClickOnTimeSwitchesMode)
     QTest::mouseClick(window.lblTime, Qt::LeftButton);
     EXPECT_TRUE(window.core().TimeMode());
     EXPECT_EQ(window.lblpls->text(), QStringLiteral("+"));
-}
-
-TEST_F(PeriodicUpdateTest, DurationText)
-{
-    const struct {
-        double duration;
-        const char* text;
-    } cases[] = { { 3660.0, "1:01:00" }, { 60.9, "0:01:00" }, { 0.0, "0:00:00" },
-                  { 36000.0, "10:00:00" } };
-    for (const auto& c : cases) {
-        playAt(c.duration, 0.0);
-        update().ShowDuration();
-        EXPECT_EQ(window.lblDuration->text(), QString::fromLatin1(c.text));
-    }
-    fake->setFileName(QString());
-    update().ShowDuration();
-    EXPECT_EQ(window.lblDuration->text(), QStringLiteral("0:00:00"));
 }
 
 } // namespace
