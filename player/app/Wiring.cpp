@@ -134,12 +134,8 @@ void connectTexts(PlayerCore& core, frmMain& main)
 
 void connectVideoWindow(PlayerCore& core, frmMain& main)
 {
-    // A new engine loads the video window with it, hidden until there is
-    // something to show.
-    QObject::connect(&core.engineHost(), &EngineHost::engineCreated, &main, [&main] {
-        if (!main.hasVideoWindow())
-            main.videoWindow();
-    });
+    // The video window is made when the core first asks for it; the engine
+    // plays and draws without it.
     QObject::connect(&core, &PlayerCore::videoWindowRequested, &main,
         [&main](PlayerCore::VideoRequest request) {
             switch (request) {

@@ -13,10 +13,8 @@ EngineHost::~EngineHost()
 
 MediaEngine& EngineHost::engine()
 {
-    if (!m_engine) {
+    if (!m_engine)
         m_engine = m_factory();
-        Q_EMIT engineCreated(*m_engine);
-    }
     return *m_engine;
 }
 

@@ -25,10 +25,6 @@ public:
     // Drops the engine; whatever was open closes with it.
     void release();
 
-Q_SIGNALS:
-    // A new engine was made; views that show its picture attach to it.
-    void engineCreated(MediaEngine& engine);
-
 private:
     Factory m_factory;
     std::unique_ptr<MediaEngine> m_engine;

@@ -206,14 +206,8 @@ void frmMain::createMenus()
 
 frmPlayer& frmMain::videoWindow()
 {
-    if (m_player)
-        return *m_player;
-    // Making the engine announces it, and that announcement loads this window
-    // already; only when it did not is the window made here, so there is
-    // never a second one.
-    MediaEngine& engine = m_core.engine();
     if (!m_player) {
-        m_player = new frmPlayer(*this, engine);
+        m_player = new frmPlayer(*this, m_core.engine());
         m_player->Form_Load();
     }
     return *m_player;

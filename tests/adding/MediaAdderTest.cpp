@@ -46,7 +46,7 @@ protected:
     PlaylistModel& playlist() { return window.core().playlist(); }
     FakeEngine& engine()
     {
-        window.engine();
+        window.videoWindow();
         return *fake;
     }
 

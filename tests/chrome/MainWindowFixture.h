@@ -52,7 +52,7 @@ protected:
 
     FakeEngine& engine()
     {
-        main->engine();
+        main->videoWindow();
         return *fake;
     }
 

@@ -55,7 +55,7 @@ protected:
             fake = engine.get();
             return engine;
         });
-        window->engine();
+        window->videoWindow();
         service = MprisService::start(window->core(), *window);
         ASSERT_NE(service, nullptr) << "no session bus: run under dbus-run-session";
         client = std::make_unique<MprisClient>(service->serviceName());

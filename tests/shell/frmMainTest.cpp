@@ -22,7 +22,7 @@ TEST(frmMain, BuildsControlsAndMenus)
     EXPECT_NE(window.scrlVol, nullptr);
     EXPECT_NE(window.scrlBal, nullptr);
     EXPECT_EQ(window.mnuBar->actions().size(), 9);
-    window.engine();
+    window.videoWindow();
     EXPECT_NE(fake, nullptr);
 }
 

@@ -34,7 +34,7 @@ struct Harness {
 
     Harness()
     {
-        main.engine(); // creates the video window and the fake
+        main.videoWindow(); // makes the engine (the fake) and the video window
     }
 
     explicit Harness(const QStringList& entries)

@@ -183,7 +183,7 @@ TEST(frmPlayer, LoadTakesTheFitSettingAndTheOpenFile)
         main.core().playlist().setListIndex(c.selection);
         main.core().playlist().setCurrentTrack(7);
         main.core().setFitToSize(c.fit);
-        main.engine();
+        main.videoWindow();
         EXPECT_EQ(fake->displaySize, c.displaySize);
         EXPECT_EQ(main.videoWindow().isVisible(), c.visible);
         EXPECT_EQ(main.core().playlist().CurrentTrack(), c.currentTrack);
@@ -200,8 +200,10 @@ TEST(frmPlayer, ClosingUnloadsTheWindowAndItsEngine)
     h.video().close();
     ASSERT_TRUE(waitFor([&] { return !h.main.hasVideoWindow(); }));
 
-    // The next access loads a new window with nothing open.
+    // The next use makes a new engine with nothing open, and no window with
+    // it; the window comes back, hidden, when it is asked for.
     EXPECT_TRUE(h.main.engine().FileName().isEmpty());
-    EXPECT_EQ(h.fake->calls, QStringList { "setDisplaySize:0" });
+    EXPECT_FALSE(h.main.hasVideoWindow());
     EXPECT_FALSE(h.video().isVisible());
+    EXPECT_EQ(h.fake->calls, QStringList { "setDisplaySize:0" });
 }

@@ -41,7 +41,7 @@ protected:
     {
         // The tests run the update themselves, one step at a time.
         window.core().clock().stop();
-        window.engine();
+        window.videoWindow();
     }
 
     PlaybackClock& update() { return window.core().clock(); }
