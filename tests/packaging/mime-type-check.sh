@@ -22,7 +22,7 @@ fail() {
 rm -rf "$work"
 mkdir -p "$work/data/mime/packages" "$work/files"
 cp "$xml" "$work/data/mime/packages/velkor-player.xml"
-update-mime-database "$work/data/mime" || fail "update-mime-database failed"
+XDG_DATA_HOME="$work/data" update-mime-database "$work/data/mime" || fail "update-mime-database failed"
 
 "$writer" "$work/files/written.lst" "/musique/Chanson été.mp3" "/vidéo/film.avi" \
     || fail "the player's writer failed"
