@@ -89,12 +89,20 @@ its options between runs. The desktop's media keys and MPRIS clients drive it.")
 get_target_property(sarvDescription sarv SARV_DESCRIPTION)
 set(CPACK_DEBIAN_LIBSARV2_PACKAGE_NAME libsarv2)
 set(CPACK_DEBIAN_LIBSARV2_PACKAGE_SECTION libs)
-# The shlibs file lets programs built against libsarv depend on libsarv2 at
-# least at the version they were built with (only libsarv2 holds a library with
-# a SONAME). The linker cache is refreshed through dpkg's ldconfig trigger.
+# The symbols file and the shlibs file let programs built against libsarv
+# depend on libsarv2 at least at the version that has every symbol they use
+# (only libsarv2 holds a library with a SONAME). The linker cache is refreshed
+# through dpkg's ldconfig trigger. libsarv2 is co-installable for several
+# architectures (Multi-Arch: same): its library lies in the multiarch folder,
+# and its other files are the same bytes on every architecture. CPack knows no
+# Multi-Arch field and adds maintainer scripts that call ldconfig, which the
+# trigger makes redundant: FinishPackages.cmake mends both once cpack is done.
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
-set(CPACK_DEBIAN_LIBSARV2_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/libsarv2/triggers)
+set(CPACK_DEBIAN_LIBSARV2_PACKAGE_CONTROL_EXTRA
+  ${CMAKE_CURRENT_LIST_DIR}/libsarv2/triggers ${PROJECT_BINARY_DIR}/packaging/libsarv2/symbols)
+set(CPACK_VELKOR_MULTIARCH_SAME libsarv2)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/FinishPackages.cmake)
 set(CPACK_DEBIAN_LIBSARV2_DESCRIPTION
 "Sarv slider control library for Qt 6 Widgets
 ${sarvDescription}: Sarv provides Variateur, a horizontal slider whose

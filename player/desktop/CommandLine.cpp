@@ -109,5 +109,11 @@ QString CommandLine::helpText()
 
 QString CommandLine::versionText()
 {
-    return QStringLiteral("Velkor Player version %1\n").arg(QStringLiteral(VELKOR_VERSION));
+    return QStringLiteral(
+        "Velkor Player version %1\n"
+        "Licence GPL-3.0-or-later : GNU GPL version 3 ou ultérieure\n"
+        "<https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+        "C'est un logiciel libre : vous pouvez le modifier et le redistribuer.\n"
+        "Il n'y a AUCUNE GARANTIE, dans les limites permises par la loi.\n")
+        .arg(QStringLiteral(VELKOR_VERSION));
 }

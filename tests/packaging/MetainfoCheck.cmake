@@ -1,8 +1,9 @@
-# The AppStream metainfo validates, and it describes the menu entry it names:
-# its launchable is the desktop file, its media types are the desktop file's
-# MimeType list and its binary is the program the entry starts. Run by CTest
-# with -DAPPSTREAMCLI, -DMETAINFO and -DDESKTOP_FILE.
-execute_process(COMMAND ${APPSTREAMCLI} validate --no-net ${METAINFO}
+# The AppStream metainfo validates (pedantic), is named after its id, says
+# its licences, and describes the menu entry it names: its launchable is the
+# desktop file, its media types are the desktop file's MimeType list and its
+# binary is the program the entry starts. Run by CTest with -DAPPSTREAMCLI,
+# -DMETAINFO and -DDESKTOP_FILE.
+execute_process(COMMAND ${APPSTREAMCLI} validate --pedantic --no-net ${METAINFO}
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "appstreamcli validate (${rc}):\n${out}\n${err}")
@@ -22,6 +23,17 @@ function(matches outVar regex text)
   list(SORT values)
   set(${outVar} "${values}" PARENT_SCOPE)
 endfunction()
+
+matches(ids "<id>([^<]+)</id>" "${metainfo}")
+get_filename_component(metainfoName ${METAINFO} NAME)
+if(NOT metainfoName STREQUAL "${ids}.metainfo.xml")
+  message(FATAL_ERROR "the metainfo of ${ids} is named ${metainfoName}")
+endif()
+foreach(tag project_license metadata_license)
+  if(NOT metainfo MATCHES "<${tag}>[^<]+</${tag}>")
+    message(FATAL_ERROR "the metainfo has no <${tag}>")
+  endif()
+endforeach()
 
 matches(launchables "<launchable type=\"desktop-id\">([^<]+)</launchable>" "${metainfo}")
 matches(mediaTypes "<mediatype>([^<]+)</mediatype>" "${metainfo}")

@@ -4,8 +4,12 @@
 #     each package's copyright and changelog, so no install rule falls out of
 #     the packages or lands elsewhere in them;
 #   - dependencies were read from the binaries, and libsarv2 declares its
-#     library for the programs built against it.
-# Run by CTest with -DBUILD_DIR, -DWORK_DIR and -DVERSION.
+#     library for the programs built against it (shlibs and symbols);
+#   - the library and the CMake package lie in the multiarch folder, libsarv2
+#     is Multi-Arch: same, and no maintainer script calls ldconfig (the
+#     trigger does).
+# Run by CTest with -DBUILD_DIR, -DWORK_DIR, -DVERSION and -DLIBDIR.
+cmake_policy(SET CMP0057 NEW)
 file(REMOVE_RECURSE ${WORK_DIR})
 set(debs ${WORK_DIR}/debs)
 
@@ -101,4 +105,39 @@ file(READ ${control}/triggers triggers)
 if(NOT triggers MATCHES "activate-noawait ldconfig")
   message(FATAL_ERROR "libsarv2 triggers: ${triggers}")
 endif()
+if(NOT EXISTS ${control}/symbols)
+  message(FATAL_ERROR "libsarv2 has no symbols file")
+endif()
+file(READ ${control}/symbols symbols)
+if(NOT symbols MATCHES "^libsarv\\.so\\.2 libsarv2 #MINVER#\n.*\n _ZN4sarv")
+  message(FATAL_ERROR "libsarv2 symbols: ${symbols}")
+endif()
+
+run(multiarch dpkg-architecture -qDEB_HOST_MULTIARCH)
+string(STRIP "${multiarch}" multiarch)
+if(NOT LIBDIR STREQUAL "lib/${multiarch}")
+  message(FATAL_ERROR "libraries go into ${LIBDIR}, not lib/${multiarch}")
+endif()
+foreach(path usr/lib/${multiarch}/libsarv.so.2 usr/lib/${multiarch}/libsarv.so
+             usr/lib/${multiarch}/cmake/Sarv/SarvConfig.cmake)
+  if(NOT path IN_LIST packaged)
+    message(FATAL_ERROR "${path} is in no package")
+  endif()
+endforeach()
+run(multiArch dpkg-deb --field ${debs}/libsarv2_${VERSION}_${arch}.deb Multi-Arch)
+if(NOT multiArch STREQUAL "same\n")
+  message(FATAL_ERROR "libsarv2 is Multi-Arch: '${multiArch}', not same")
+endif()
+foreach(p ${packages})
+  file(REMOVE_RECURSE ${WORK_DIR}/control)
+  run(out dpkg-deb --control ${debs}/${p}_${VERSION}_${arch}.deb ${WORK_DIR}/control)
+  foreach(script preinst postinst prerm postrm)
+    if(EXISTS ${WORK_DIR}/control/${script})
+      file(READ ${WORK_DIR}/control/${script} text)
+      if(text MATCHES "ldconfig")
+        message(FATAL_ERROR "the ${script} of ${p} calls ldconfig:\n${text}")
+      endif()
+    endif()
+  endforeach()
+endforeach()
 message(STATUS "packages built and complete: ${built}")

@@ -5,7 +5,7 @@
 # packages are unpacked into a scratch tree instead, and the same program is
 # checked there.
 #
-# usage: install-packages.sh DEBS_DIR WORK_DIR VERSION LIBDIR (lib, under /usr)
+# usage: install-packages.sh DEBS_DIR WORK_DIR VERSION LIBDIR (lib/<triplet>, under /usr)
 set -eu
 debs=$1
 work=$2
@@ -22,10 +22,13 @@ installed() {
     [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]
 }
 
-# The program answers --version with the packages' version, without a display.
+# The program answers --version with the packages' version and its licence,
+# without a display.
 check_version() {
     out=$("$@" --version) || fail "$* --version failed"
-    [ "$out" = "Velkor Player version $version" ] || fail "$* --version said: $out"
+    [ "$(echo "$out" | head -n 1)" = "Velkor Player version $version" ] \
+        || fail "$* --version said: $out"
+    echo "$out" | grep -q 'GPL-3.0-or-later' || fail "$* --version names no licence: $out"
 }
 
 set -- "$debs"/*.deb
@@ -66,8 +69,13 @@ done
 check_version velkor-player
 desktop-file-validate /usr/share/applications/velkor-player.desktop \
     || fail "the installed menu entry is not valid"
-[ -f /usr/share/icons/hicolor/256x256/apps/velkor-player.png ] || fail "no 256 px icon"
-[ -f /usr/share/metainfo/velkor-player.metainfo.xml ] || fail "no metainfo"
+for size in 16 32 48 64 128 256; do
+    [ -f /usr/share/icons/hicolor/${size}x$size/apps/velkor-player.png ] || fail "no $size px icon"
+done
+[ -f /usr/share/metainfo/example.velkor.VelkorPlayer.metainfo.xml ] || fail "no metainfo"
+# shared-mime-info's trigger took the playlist type into the database.
+grep -qx 'application/x-velkor-playlist' /usr/share/mime/types \
+    || fail "the playlist type is not in the MIME database"
 [ "$(man -w velkor-player)" = /usr/share/man/man1/velkor-player.1.gz ] \
     || fail "man does not find velkor-player(1)"
 # The ldconfig trigger ran: the dynamic linker knows libsarv.
@@ -84,4 +92,6 @@ for f in /usr/bin/velkor-player "/usr/$libdir/libsarv.so.2" /usr/include/sarv "/
     [ ! -e "$f" ] || fail "$f is left behind"
 done
 ! ldconfig -p | grep -q 'libsarv\.so' || fail "libsarv is still in the linker cache"
+! grep -qx 'application/x-velkor-playlist' /usr/share/mime/types \
+    || fail "the playlist type is still in the MIME database"
 echo "install-packages: installed, checked and removed: $packages"
