@@ -12,7 +12,9 @@
 #include "desktop/Settings.h"
 #include "dialogs/QtPrompts.h"
 #include "dialogs/SliderMessages.h"
+#include "gui/AccessibleNames.h"
 #include "gui/Chrome.h"
+#include "gui/KeyboardMenu.h"
 #include "gui/PanelToggle.h"
 #include "gui/PlaylistPanel.h"
 #include "gui/SliderForms.h"
@@ -73,6 +75,8 @@ frmMain::frmMain(PlayerCore& core, QWidget* parent)
     createControls();
     createMenus();
     applySkin();
+    AccessibleNames::apply(*this);
+    KeyboardMenu::install(*this, *this);
 
     SliderForms::load(*this);
     Wiring::connectMainWindow(m_core, *this);

@@ -1,6 +1,8 @@
 #include "gui/frmPlayer.h"
 
+#include "gui/AccessibleNames.h"
 #include "gui/IdleBackground.h"
+#include "gui/KeyboardMenu.h"
 #include "core/MediaEngine.h"
 #include "core/PlayerCore.h"
 #include "core/MediaKind.h"
@@ -52,6 +54,8 @@ frmPlayer::frmPlayer(frmMain& main, MediaEngine& engine)
     m_idle->setGeometry(rect());
     m_idle->raise();
     connect(m_idle, &IdleBackground::painted, this, &frmPlayer::queueFormPaint);
+    AccessibleNames::apply(*this);
+    KeyboardMenu::install(*this, m_main);
     Form_Initialize();
 }
 
