@@ -14,7 +14,7 @@
 #include "dialogs/SliderMessages.h"
 #include "gui/AccessibleNames.h"
 #include "gui/Chrome.h"
-#include "gui/KeyboardMenu.h"
+#include "gui/KeyboardReach.h"
 #include "gui/PanelToggle.h"
 #include "gui/PlaylistPanel.h"
 #include "gui/SliderForms.h"
@@ -76,7 +76,7 @@ frmMain::frmMain(PlayerCore& core, QWidget* parent)
     createMenus();
     applySkin();
     AccessibleNames::apply(*this);
-    KeyboardMenu::install(*this, *this);
+    KeyboardReach::apply(*this);
 
     SliderForms::load(*this);
     Wiring::connectMainWindow(m_core, *this);

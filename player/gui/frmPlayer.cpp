@@ -2,7 +2,7 @@
 
 #include "gui/AccessibleNames.h"
 #include "gui/IdleBackground.h"
-#include "gui/KeyboardMenu.h"
+#include "gui/KeyboardReach.h"
 #include "core/MediaEngine.h"
 #include "core/PlayerCore.h"
 #include "core/MediaKind.h"
@@ -55,7 +55,7 @@ frmPlayer::frmPlayer(frmMain& main, MediaEngine& engine)
     m_idle->raise();
     connect(m_idle, &IdleBackground::painted, this, &frmPlayer::queueFormPaint);
     AccessibleNames::apply(*this);
-    KeyboardMenu::install(*this, m_main);
+    KeyboardReach::apply(*this, m_main);
     Form_Initialize();
 }
 

@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
+#include <QLabel>
 #include <QListView>
 #include <QMenu>
 #include <QTest>
@@ -107,6 +108,21 @@ TEST_F(AccessibilityTest, MenuKeysOpenTheShortcutMenu)
             EXPECT_EQ(popup.defaultItem, main->mnuShortcut[1]);
         }
     }
+}
+
+// The time display switches between elapsed and remaining time on a click;
+// Tab reaches it and Space or Enter switch it too.
+TEST_F(AccessibilityTest, TimeDisplaySwitchesFromTheKeyboard)
+{
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    EXPECT_TRUE(main->lblTime->focusPolicy() & Qt::TabFocus);
+    main->lblTime->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(main->lblTime, Qt::Key_Space);
+    EXPECT_EQ(main->lblpls->text(), QStringLiteral("-"));
+    QTest::keyClick(main->lblTime, Qt::Key_Return);
+    EXPECT_EQ(main->lblpls->text(), QStringLiteral("+"));
 }
 
 } // namespace
