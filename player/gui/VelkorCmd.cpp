@@ -78,7 +78,20 @@ void VelkorCmd::setCaption(const QString& caption)
 {
     m_caption = caption;
     setText(caption);
+    nameAfterCaption();
     update();
+}
+
+void VelkorCmd::setCaptionNames(const QHash<QString, QString>& names)
+{
+    m_captionNames = names;
+    nameAfterCaption();
+}
+
+void VelkorCmd::nameAfterCaption()
+{
+    if (const auto it = m_captionNames.constFind(m_caption); it != m_captionNames.constEnd())
+        setAccessibleName(*it);
 }
 
 void VelkorCmd::setValue(int value)

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QHash>
 #include <QPushButton>
 
 #include <optional>
@@ -29,6 +30,12 @@ public:
     void setValue(int value);
     QColor ForeColor() const { return m_foreColor; }
     void setForeColor(const QColor& color);
+
+    // What assistive technology calls the button for each caption: a symbol
+    // character says nothing read aloud, so the name follows the caption's
+    // meaning ("U" sound on, "V" muted). A caption without an entry keeps the
+    // name the button has.
+    void setCaptionNames(const QHash<QString, QString>& names);
 
     // What the button draws for its caption, and with which font.
     QString displayText() const;
@@ -67,7 +74,10 @@ protected:
 private:
     Look currentLook() const;
 
+    void nameAfterCaption();
+
     QString m_caption;
+    QHash<QString, QString> m_captionNames;
     int m_value = 0;
     QColor m_foreColor { 0xE8, 0xF0, 0xFF };
     mutable Look m_cachedLook;

@@ -21,6 +21,14 @@ public:
         menu->exec(QCursor::pos());
     }
 
+    void popupMenuAt(QMenu* menu, QAction* defaultItem, const QPoint& globalPos) override
+    {
+        if (!menu)
+            return;
+        menu->setDefaultAction(defaultItem);
+        menu->exec(globalPos);
+    }
+
     void startSystemMove(QWidget* window) override
     {
         if (!window)
@@ -44,6 +52,11 @@ QtWindowSystem& qtWindowSystem()
 WindowSystem* g_current = nullptr;
 
 } // namespace
+
+void WindowSystem::popupMenuAt(QMenu* menu, QAction* defaultItem, const QPoint&)
+{
+    popupMenu(menu, defaultItem);
+}
 
 WindowSystem& WindowSystem::current()
 {

@@ -2,6 +2,7 @@
 
 class QAction;
 class QMenu;
+class QPoint;
 class QWidget;
 
 // The seam for what the window system does with the person's mouse: pop-up
@@ -16,6 +17,9 @@ public:
     // (bold) item or no default item when it is nullptr, and returns when the
     // menu closes. The chosen item has run its handler by then.
     virtual void popupMenu(QMenu* menu, QAction* defaultItem) = 0;
+    // The same at a given place on the screen, for a menu opened from the
+    // keyboard, where the mouse may be anywhere. By default popupMenu.
+    virtual void popupMenuAt(QMenu* menu, QAction* defaultItem, const QPoint& globalPos);
 
     // Hands window to the window system, which moves it with the mouse until
     // the button that is down is released.

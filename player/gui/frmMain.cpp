@@ -11,7 +11,9 @@
 #include "core/TransportController.h"
 #include "dialogs/QtPrompts.h"
 #include "dialogs/SliderMessages.h"
+#include "gui/AccessibleNames.h"
 #include "gui/Chrome.h"
+#include "gui/KeyboardReach.h"
 #include "gui/PanelToggle.h"
 #include "gui/PlaylistPanel.h"
 #include "gui/SliderForms.h"
@@ -70,6 +72,8 @@ frmMain::frmMain(PlayerCore& core, QWidget* parent)
     createControls();
     createMenus();
     applySkin();
+    AccessibleNames::apply(*this);
+    KeyboardReach::apply(*this);
 
     SliderForms::load(*this);
     lblTime->installEventFilter(this);

@@ -6,11 +6,16 @@
 #include <sarv/PropertyBag.h>
 
 #include "PropertyConversion.h"
+#include "VariateurAccessible.h"
+#include "VariateurInput.h"
 #include "VariateurPrivate.h"
 
+#include <QAccessible>
 #include <QMetaClassInfo>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace sarv {
 
@@ -47,6 +52,8 @@ const uint kDefaultForeColorMin1 = RGB(0, 255, 0);
 const uint kDefaultForeColorMax1 = RGB(255, 0, 0);
 const uint kDefaultButtonColor = RGB(255, 255, 0);
 constexpr short kDefaultMax = 10;
+// The keyboard focus frame: dots in the thumb's yellow round the face.
+const QColor kFocusColour(255, 255, 0);
 
 // Reads key into field, or gives false with a message when its value does not
 // convert.
@@ -73,10 +80,20 @@ Variateur::Variateur(QWidget* parent)
     , d(std::make_unique<VariateurPrivate>(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    VariateurAccessible::install();
     Refresh();
 }
 
 Variateur::~Variateur() = default;
+
+VariateurPrivate::VariateurPrivate(Variateur* q)
+    : q(q)
+    , input(std::make_unique<VariateurInput>(q))
+{
+}
+
+VariateurPrivate::~VariateurPrivate() = default;
 
 Status VariateurPrivate::accepted(const char* name)
 {
@@ -230,11 +247,61 @@ FaceState Variateur::faceState() const
     return state;
 }
 
+int Variateur::pageStep() const { return d->pageStep; }
+
+void Variateur::setPageStep(int step)
+{
+    d->pageStep = std::max(step, 0);
+}
+
+bool Variateur::isAccessible() const { return d->accessible; }
+
+void Variateur::setAccessible(bool on)
+{
+    d->accessible = on;
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+    if (!on && hasFocus())
+        clearFocus();
+    update();
+}
+
+int VariateurPrivate::effectivePageStep() const
+{
+    if (pageStep > 0)
+        return pageStep;
+    return std::max((int(max) - int(min)) / 10, 1);
+}
+
+void VariateurPrivate::stepTo(int target)
+{
+    if (max < min)
+        return;
+    const short reached = short(std::clamp(target, int(min), int(max)));
+    if (reached != value) {
+        value = reached;
+        q->Refresh(); // a thumb that cannot be placed leaves the face without it
+        Q_EMIT q->Change();
+    }
+    Q_EMIT q->Click();
+}
+
+void VariateurPrivate::announceValue()
+{
+    if (value == announcedValue)
+        return;
+    announcedValue = value;
+    if (accessible && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(q, int(value));
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 Status Variateur::Refresh()
 {
     if (d->face.size() != size())
         d->face = QImage(size(), QImage::Format_RGB32);
     const Status status = renderFace(d->face, faceState());
+    d->announceValue();
     update();
     return status;
 }
@@ -305,6 +372,10 @@ void Variateur::paintEvent(QPaintEvent*)
     // whole, without smoothing.
     QPainter painter(this);
     painter.drawImage(rect(), d->face);
+    if (d->accessible && d->keyboardFocus && hasFocus()) {
+        painter.setPen(QPen(kFocusColour, 0, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void Variateur::resizeEvent(QResizeEvent* event)

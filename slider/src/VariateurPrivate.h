@@ -4,16 +4,20 @@
 
 #include <QImage>
 
+#include <memory>
+
 namespace sarv {
+
+class VariateurInput;
 
 // The state of a Variateur, kept out of the public header so that the
 // library can change it without breaking programs built against it.
 class VariateurPrivate {
 public:
-    explicit VariateurPrivate(Variateur* q)
-        : q(q)
-    {
-    }
+    explicit VariateurPrivate(Variateur* q);
+    ~VariateurPrivate();
+
+    static VariateurPrivate* get(Variateur* q) { return q->d.get(); }
 
     // The tail of every accepted setter: the container's notification, then
     // the repaint, whose status the setter returns.
@@ -21,6 +25,14 @@ public:
     Status setColour(uint& field, uint colour, const char* name);
     // Mouse press or move with the left button alone at pixel column x.
     void pointerAt(double x);
+    // A key (or assistive technology) moves the value to target, kept within
+    // Min..Max: stored, redrawn and Change when it moved, as at the end of a
+    // drag; then Click, as the gesture is over. Nothing when Max < Min.
+    void stepTo(int target);
+    // Page Up/Down's step in effect: pageStep, or a tenth of the range.
+    int effectivePageStep() const;
+    // Tells assistive technology about a value it has not been told yet.
+    void announceValue();
 
     Variateur* const q;
     uint backcolor = 0;
@@ -40,6 +52,13 @@ public:
 
     QImage face;
     Qt::MouseButton pressedButton = Qt::NoButton;
+
+    int pageStep = 0;
+    bool accessible = true;
+    // The focus came from the keyboard, so the focus frame is drawn.
+    bool keyboardFocus = false;
+    short announcedValue = 0;
+    std::unique_ptr<VariateurInput> input;
 };
 
 } // namespace sarv

@@ -21,6 +21,7 @@ TEST(PointerMapping, MapsColumnsToValues)
         { 100, 42, 0, 10, 5, {} },        // already there: nothing
         { 100, 90, 0, 10, 0, 10 },        // q = 11, past the track
         { 100, 90, 0, 10, 10, {} },       // past the track, already Max
+        { 100, 92, 0, 10, 10, {} },       // X = W - 8, last column before the end zone
         { 100, 93, 0, 10, 10, 10 },       // end zone: Max every time
         { 100, 100, 0, 10, 3, 10 },
         { 100, 0, 0, 10, 0, {} },         // q = -0.25 rounds to 0

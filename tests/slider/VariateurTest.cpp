@@ -167,7 +167,8 @@ TEST(Variateur, PublishedPropertiesAndEnumerations)
     EXPECT_EQ(names, (QStringList { "Backcolor", "BorderColorUp", "BorderColorDown",
                                     "ForeColorMin1", "ForeColorMin2", "ForeColorMax1",
                                     "ForeColorMax2", "Min", "Max", "Value", "DegradeMode",
-                                    "ButtonWidth", "ButtonColor", "Border", "Hwnd" }));
+                                    "ButtonWidth", "ButtonColor", "Border", "Hwnd",
+                                    "pageStep", "accessible" }));
     EXPECT_FALSE(meta.property(meta.indexOfProperty("Hwnd")).isWritable());
     const QMetaClassInfo value = meta.classInfo(meta.indexOfClassInfo("Value"));
     EXPECT_STREQ(value.value(), "Renvoie ou défini la valeur indiquée par le bouton");

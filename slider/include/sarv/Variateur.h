@@ -29,6 +29,16 @@ class VariateurPrivate;
 // out-of-range values with a message through MessageSink and keep the old
 // value; the setter still succeeds. A setter fails only when the repaint does
 // (a thumb with Max equal to Min), after storing and notifying.
+//
+// The control also takes keyboard focus (Tab, or a click) and keys: the arrows
+// move the value by one, Page Up and Page Down by pageStep, Home and End to
+// Min and Max. A key stores the value as a drag that ends there does: it
+// redraws and raises Change when the value moved, then raises Click as the
+// end of a gesture. A dotted frame shows keyboard focus. Assistive technology
+// sees a slider named by accessibleName, with its value, range and step; the
+// library registers that accessible interface itself. With accessible off the
+// control is mouse-only and shows itself to assistive technology as a plain
+// widget.
 class SARV_EXPORT Variateur : public QWidget {
     Q_OBJECT
     Q_PROPERTY(uint Backcolor READ Backcolor WRITE setBackcolor)
@@ -46,6 +56,8 @@ class SARV_EXPORT Variateur : public QWidget {
     Q_PROPERTY(uint ButtonColor READ ButtonColor WRITE setButtonColor)
     Q_PROPERTY(bool Border READ Border WRITE setBorder)
     Q_PROPERTY(QVariant Hwnd READ Hwnd)
+    Q_PROPERTY(int pageStep READ pageStep WRITE setPageStep)
+    Q_PROPERTY(bool accessible READ isAccessible WRITE setAccessible)
     // Descriptions a designer shows beside each property and the Refresh method.
     Q_CLASSINFO("Backcolor", "Renvoie ou défini la couleur de fond du controle")
     Q_CLASSINFO("BorderColorUp", "Renvoie ou défini la couleur de la bordure de gauche et d'en haut")
@@ -117,6 +129,14 @@ public:
     Status setBorder(bool border);
     // The native handle of the window the control draws in, as a 32-bit integer.
     QVariant Hwnd() const;
+
+    // The step of Page Up and Page Down. 0 (the default) means a tenth of the
+    // range, at least 1; negative values count as 0.
+    int pageStep() const;
+    void setPageStep(int step);
+    // Keyboard focus, keys and the accessible slider interface; on by default.
+    bool isAccessible() const;
+    void setAccessible(bool on);
 
     // Repaints the whole face into the retained image and schedules its display.
     // Invocable by name; the returned Status says whether the thumb could be
