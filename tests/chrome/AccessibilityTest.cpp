@@ -75,9 +75,9 @@ TEST_F(AccessibilityTest, SlidersCheckBoxesAndWindowsByRoleAndName)
 TEST_F(AccessibilityTest, MuteButtonIsNamedAfterWhatItDoes)
 {
     EXPECT_EQ(nameOf(main->Check1), QStringLiteral("Couper le son"));
-    main->chrome().Check1_Click();
+    main->core().Check1_Click();
     EXPECT_EQ(nameOf(main->Check1), QStringLiteral("Rétablir le son"));
-    main->chrome().Check1_Click();
+    main->core().Check1_Click();
     EXPECT_EQ(nameOf(main->Check1), QStringLiteral("Couper le son"));
 }
 
