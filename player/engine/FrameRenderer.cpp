@@ -7,6 +7,10 @@
 #include <mpv/render.h>
 
 #include <cstdlib>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <utility>
 
 namespace {
@@ -34,16 +38,28 @@ QImage alignedImage(const QSize& size)
     return image;
 }
 
-// libmpv leaves the fourth byte of "bgr0" undefined (often 0). Qt copies
-// Format_RGB32 pixels as they are into a window buffer with alpha, and a
-// compositor would then show the video through: every pixel gets 0xFF there.
+// libmpv leaves the fourth byte of "bgr0" undefined (often 0), and zeroes it
+// in "bgra". Qt copies Format_RGB32 pixels as they are into a window buffer
+// with alpha, and a compositor would then show the video through: every pixel
+// gets 0xFF there. The buffer is 64-byte aligned with rows of a multiple of
+// 64 bytes, so it is done in one sweep over whole vectors, row padding and all.
 void makeOpaque(uchar* pixels, const QSize& size, size_t stride)
 {
-    for (int y = 0; y < size.height(); ++y) {
-        auto* line = reinterpret_cast<quint32*>(pixels + size_t(y) * stride);
-        for (int x = 0; x < size.width(); ++x)
-            line[x] |= 0xff000000u;
+    const size_t bytes = stride * size_t(size.height());
+#ifdef __SSE2__
+    const __m128i alpha = _mm_set1_epi32(int(0xff000000u));
+    for (size_t at = 0; at + 64 <= bytes; at += 64) {
+        auto* block = reinterpret_cast<__m128i*>(pixels + at);
+        _mm_store_si128(block, _mm_or_si128(_mm_load_si128(block), alpha));
+        _mm_store_si128(block + 1, _mm_or_si128(_mm_load_si128(block + 1), alpha));
+        _mm_store_si128(block + 2, _mm_or_si128(_mm_load_si128(block + 2), alpha));
+        _mm_store_si128(block + 3, _mm_or_si128(_mm_load_si128(block + 3), alpha));
     }
+#else
+    auto* words = reinterpret_cast<quint32*>(pixels);
+    for (size_t i = 0; i < bytes / 4; ++i)
+        words[i] |= 0xff000000u;
+#endif
 }
 
 } // namespace

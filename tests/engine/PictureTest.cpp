@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <string>
 #include <utility>
 
 namespace {
@@ -187,22 +188,42 @@ TEST(EnginePicture, RendersOnlyWhileSomethingMoves)
 
 namespace {
 
+struct Opaque {
+    const char* name;
+    int displaySize;
+    QSize area; // the drawing area; the video is 320x240
+};
+
+std::ostream& operator<<(std::ostream& out, const Opaque& c)
+{
+    return out << c.name;
+}
+
 // Window buffers of composited desktops keep an alpha byte, and Qt copies a
 // frame's fourth byte into them as it stands: a shown frame must be opaque in
-// every pixel, whatever libmpv left there, and keep its colour.
-TEST(EnginePicture, ShownFrameIsOpaqueAndKeepsItsColour)
+// every pixel, the black bars of a fitted picture too, whatever libmpv left
+// there, and keep its colour.
+class OpaqueFrame : public ::testing::TestWithParam<Opaque> {};
+
+TEST_P(OpaqueFrame, ShownFrameIsOpaqueAndKeepsItsColour)
 {
     const EngineMedia& media = EngineMedia::get();
     ASSERT_TRUE(media.ok);
     MpvEngine engine(MpvEngine::VideoOutput::Surface, EngineMedia::silent());
-    engine.setDisplaySize(MediaEngine::Original);
+    engine.setDrawingSize(GetParam().area.width(), GetParam().area.height());
+    engine.setDisplaySize(GetParam().displaySize);
     VideoSurface surface(engine.picture());
     surface.show();
     engine.setFileName(media.path("blue.avi"));
     ASSERT_FALSE(engine.HasError()) << engine.ErrorDescription().toStdString();
     auto* renderer = qobject_cast<FrameRenderer*>(engine.picture());
-    ASSERT_TRUE(waitFor([&] { return renderer->frame().size() == QSize(320, 240); }, kWaitMs));
+    // A frame of the area's size, with the video in it.
+    ASSERT_TRUE(waitFor([&] {
+        const QImage frame = renderer->frame();
+        return frame.size() == GetParam().area && qBlue(frame.pixel(frame.width() / 2, frame.height() / 2)) > 0x80;
+    }, kWaitMs));
     engine.Pause();
+    ASSERT_EQ(surface.size(), GetParam().area);
 
     QImage shown(surface.size(), QImage::Format_ARGB32_Premultiplied);
     shown.fill(Qt::transparent);
@@ -213,10 +234,15 @@ TEST(EnginePicture, ShownFrameIsOpaqueAndKeepsItsColour)
             notOpaque += qAlpha(shown.pixel(x, y)) != 255;
     }
     EXPECT_EQ(notOpaque, 0);
-    const QRgb middle = shown.pixel(160, 120);
+    const QRgb middle = shown.pixel(shown.width() / 2, shown.height() / 2);
     EXPECT_NEAR(qRed(middle), 0x20, 4);
     EXPECT_NEAR(qGreen(middle), 0x60, 4);
     EXPECT_NEAR(qBlue(middle), 0xC0, 4);
 }
+
+INSTANTIATE_TEST_SUITE_P(Sizes, OpaqueFrame,
+                         ::testing::Values(Opaque{"Original", MediaEngine::Original, QSize(320, 240)},
+                                           Opaque{"FittedWithBars", MediaEngine::Fitted, QSize(480, 240)}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
