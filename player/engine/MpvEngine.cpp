@@ -192,6 +192,7 @@ MpvEngine::MpvEngine(VideoOutput output, const Options& extra)
         m_mpv = nullptr;
         return;
     }
+    m_observed = MpvObserved(m_mpv);
     mpv_set_wakeup_callback(m_mpv, &MpvEngine::onWakeup, this);
     if (!m_midi.install(m_mpv))
         qWarning("MpvEngine: libmpv refused the MIDI stream");
@@ -251,6 +252,8 @@ void MpvEngine::drainEvents()
 
 void MpvEngine::handleEvent(const mpv_event& event)
 {
+    if (m_observed.handle(event))
+        return;
     switch (event.event_id) {
     case MPV_EVENT_START_FILE: {
         const auto* start = static_cast<const mpv_event_start_file*>(event.data);
@@ -288,8 +291,11 @@ void MpvEngine::handleEvent(const mpv_event& event)
         // target ends the answer from the target.
         if (m_seekTarget) {
             const auto position = doubleProperty(m_mpv, "time-pos");
-            if (flagProperty(m_mpv, "eof-reached") || (position && std::abs(*position - *m_seekTarget) < 0.25))
+            if (flagProperty(m_mpv, "eof-reached") || (position && std::abs(*position - *m_seekTarget) < 0.25)) {
                 m_seekTarget.reset();
+                // Changes sent before the seek landed must not answer after it.
+                m_observed.restart({MpvObserved::TimePos, MpvObserved::EofReached, MpvObserved::Seeking});
+            }
         }
         break;
     case MPV_EVENT_VIDEO_RECONFIG:
@@ -324,6 +330,9 @@ void MpvEngine::setFileName(const QString& path)
         return;
     }
     openFile(path);
+    // Duration and position answer for the new media from here on, not from
+    // changes libmpv sent about the one before.
+    m_observed.restartAll();
     applyDrawingSize();
 }
 
@@ -465,11 +474,11 @@ std::optional<double> MpvEngine::CurrentPosition() const
         return m_seekTarget;
     // With keep-open a video's last frame can start short of the duration:
     // at the end, the position is the duration.
-    if (flagProperty(m_mpv, "eof-reached")) {
-        if (const auto duration = doubleProperty(m_mpv, "duration"))
+    if (m_observed.flag(MpvObserved::EofReached)) {
+        if (const auto duration = m_observed.number(MpvObserved::Duration))
             return duration;
     }
-    const auto position = doubleProperty(m_mpv, "time-pos");
+    const auto position = m_observed.number(MpvObserved::TimePos);
     if (!position)
         return std::nullopt;
     return std::max(0.0, *position);
@@ -482,9 +491,9 @@ void MpvEngine::retryLostSeek()
 {
     if (!m_seekTarget || m_seekRetried || m_seekClock.elapsed() < kSeekRetryMs)
         return;
-    if (!flagProperty(m_mpv, "eof-reached") || flagProperty(m_mpv, "seeking"))
+    if (!m_observed.flag(MpvObserved::EofReached) || m_observed.flag(MpvObserved::Seeking))
         return;
-    const auto position = doubleProperty(m_mpv, "time-pos");
+    const auto position = m_observed.number(MpvObserved::TimePos);
     if (!position || !m_positionBeforeSeek || std::abs(*position - *m_positionBeforeSeek) > 1e-6
         || std::abs(*position - *m_seekTarget) < 0.25)
         return;
@@ -500,9 +509,9 @@ bool MpvEngine::setCurrentPosition(double seconds)
     if (!m_open || !std::isfinite(seconds))
         return false;
     double target = std::max(0.0, seconds);
-    if (const auto duration = doubleProperty(m_mpv, "duration"))
+    if (const auto duration = m_observed.number(MpvObserved::Duration))
         target = std::min(target, *duration);
-    m_positionBeforeSeek = doubleProperty(m_mpv, "time-pos");
+    m_positionBeforeSeek = m_observed.number(MpvObserved::TimePos);
     if (mpv_set_property(m_mpv, "time-pos", MPV_FORMAT_DOUBLE, &target) < 0)
         return false;
     m_seekTarget = target;
@@ -516,7 +525,7 @@ std::optional<double> MpvEngine::Duration() const
     sync();
     if (!m_open)
         return std::nullopt;
-    return doubleProperty(m_mpv, "duration");
+    return m_observed.number(MpvObserved::Duration);
 }
 
 void MpvEngine::Play()
