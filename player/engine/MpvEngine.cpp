@@ -619,11 +619,35 @@ QSize MpvEngine::drawingSize() const
     return m_requestedSize;
 }
 
-// The video window's surfaces take the size from the renderer.
+// The video window's surfaces take the size from the renderer. At the video's
+// own size the area is the video's size, and libmpv draws it unscaled from the
+// top-left corner, which at that size is the same picture: then the renderer
+// can convert only what the video window shows of a video larger than it.
 void MpvEngine::applyDrawingSize()
 {
-    if (m_renderer)
-        m_renderer->setAreaSize(drawingSize());
+    if (!m_renderer)
+        return;
+    const bool unscaled = m_displaySize == Original && drawingSize() == m_videoSize && !m_videoSize.isEmpty();
+    // libmpv draws unscaled before the renderer cuts frames, and the renderer
+    // draws whole frames before libmpv scales again.
+    if (unscaled)
+        setUnscaled(true);
+    m_renderer->setCropsToView(unscaled && m_unscaled);
+    if (!unscaled)
+        setUnscaled(false);
+    m_renderer->setAreaSize(drawingSize());
+}
+
+void MpvEngine::setUnscaled(bool unscaled)
+{
+    if (unscaled == m_unscaled || !m_mpv)
+        return;
+    const char* align = unscaled ? "-1" : "0";
+    if (mpv_set_property_string(m_mpv, "video-unscaled", unscaled ? "yes" : "no") < 0
+        || mpv_set_property_string(m_mpv, "video-align-x", align) < 0
+        || mpv_set_property_string(m_mpv, "video-align-y", align) < 0)
+        return;
+    m_unscaled = unscaled;
 }
 
 void MpvEngine::setDisplaySize(int size)

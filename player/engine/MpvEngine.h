@@ -117,6 +117,7 @@ private:
     void readVideoSize();
     bool applyBalance(int level);
     void applyDrawingSize();
+    void setUnscaled(bool unscaled);
     QSize drawingSize() const;
     void enterFullScreen();
     void leaveFullScreen(int size);
@@ -154,5 +155,6 @@ private:
     int m_sizeBeforeFullScreen = Original;
     bool m_fullScreenEnabled = true;
     QSize m_requestedSize;
+    bool m_unscaled = false;
     QSize m_videoSize;
 };

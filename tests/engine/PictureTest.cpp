@@ -246,3 +246,98 @@ INSTANTIATE_TEST_SUITE_P(Sizes, OpaqueFrame,
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+
+namespace {
+
+struct Shown {
+    const char* name;
+    int displaySize;
+    QSize area;   // the drawing area the engine is given (Fitted)
+    QSize window; // what the window holding the surface shows of it
+};
+
+std::ostream& operator<<(std::ostream& out, const Shown& c)
+{
+    return out << c.name;
+}
+
+// A paused engine on the testsrc clip at 1 s, its surface in a window of the
+// given size.
+struct PausedView {
+    PausedView(int displaySize, QSize area, QSize windowSize)
+        : engine(MpvEngine::VideoOutput::Surface, EngineMedia::silent())
+    {
+        engine.setDrawingSize(area.width(), area.height());
+        engine.setDisplaySize(displaySize);
+        window.resize(windowSize);
+        surface = new VideoSurface(engine.picture(), &window);
+        window.show();
+        engine.setFileName(EngineMedia::get().path("mute.avi"));
+        engine.Pause();
+        engine.setCurrentPosition(1.0);
+    }
+    // The surface as painted, once a frame of the given kind has come.
+    QImage shownOnceRendered(bool topLeftPart)
+    {
+        auto* renderer = qobject_cast<FrameRenderer*>(engine.picture());
+        waitFor([&] {
+            bool part = false;
+            const QImage frame = renderer->frame(&part);
+            return part == topLeftPart && !frame.isNull() && litShare(frame) > 0.3
+                && engine.CurrentPosition().value_or(0) == 1.0;
+        }, kWaitMs);
+        // The last redraw of the paused frame may still be on its way.
+        QTest::qWait(300);
+        QImage image(surface->size(), QImage::Format_RGB32);
+        surface->render(&image);
+        return image;
+    }
+    MpvEngine engine;
+    QWidget window;
+    VideoSurface* surface;
+};
+
+// What a window shows of the picture is the same, pixel for pixel, whether the
+// renderer converts the whole area or only the part the window shows. The
+// reference is the whole area fitted to the same size, as frames were always
+// drawn; at the video's own size that is a 1:1 picture.
+class ShownPart : public ::testing::TestWithParam<Shown> {};
+
+TEST_P(ShownPart, IsThePictureOfTheWholeFrame)
+{
+    ASSERT_TRUE(EngineMedia::get().ok);
+    const Shown& c = GetParam();
+    const QSize area = c.displaySize == MediaEngine::Original ? QSize(320, 240) : c.area;
+    PausedView reference(MediaEngine::Fitted, area, area);
+    const QImage whole = reference.shownOnceRendered(false);
+
+    PausedView view(c.displaySize, c.area, c.window);
+    ASSERT_FALSE(view.engine.HasError());
+    ASSERT_EQ(view.surface->size(), area);
+    const bool cut = c.window.width() < area.width() || c.window.height() < area.height();
+    const QRect seen = QRect(QPoint(0, 0), area).intersected(QRect(QPoint(0, 0), c.window));
+    const QImage shown = view.shownOnceRendered(cut && c.displaySize == MediaEngine::Original);
+    int differing = 0;
+    for (int y = 0; y < seen.height(); ++y) {
+        for (int x = 0; x < seen.width(); ++x)
+            differing += shown.pixel(x, y) != whole.pixel(x, y);
+    }
+    EXPECT_EQ(differing, 0) << "of " << seen.width() * seen.height() << " pixels seen";
+    if (cut && c.displaySize == MediaEngine::Original) {
+        bool part = false;
+        const QImage frame = qobject_cast<FrameRenderer*>(view.engine.picture())->frame(&part);
+        EXPECT_TRUE(part);
+        EXPECT_LT(qint64(frame.width()) * frame.height(), qint64(area.width()) * area.height());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, ShownPart,
+    ::testing::Values(Shown{"OwnSizeInASmallerWindow", MediaEngine::Original, {}, QSize(200, 150)},
+                      Shown{"OwnSizeInAWiderWindow", MediaEngine::Original, {}, QSize(400, 120)},
+                      Shown{"Half", MediaEngine::Fitted, QSize(160, 120), QSize(170, 130)},
+                      Shown{"Double", MediaEngine::Fitted, QSize(640, 480), QSize(650, 490)},
+                      Shown{"Fitted", MediaEngine::Fitted, QSize(400, 200), QSize(410, 210)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
