@@ -6,8 +6,10 @@
 // video window, which shows its top-left corner. Each row gives CPU seconds and
 // peak RSS (medians of the runs) and the ratio to decoding alone. Then the
 // player while a video sits paused or stopped (CPU ms and wake-ups per
-// second), and the time from the main window to a moving position. Needs a
-// display; without one it runs itself under xvfb-run.
+// second), and the time from the main window to a moving position.
+// VELKOR_BENCH_BEFORE may name another build of this program (an older player)
+// whose player runs then alternate with this one's, in rows marked "before".
+// Needs a display; without one it runs itself under xvfb-run.
 #include "BareLoop.h"
 #include "ChildRun.h"
 #include "DecodeOnly.h"
@@ -139,6 +141,7 @@ int main(int argc, char** argv)
     std::setlocale(LC_NUMERIC, "C");
     const int pairs = argc > 1 ? std::max(1, atoi(argv[1])) : kDefaultPairs;
     const QString self = QCoreApplication::applicationFilePath();
+    const QString before = qEnvironmentVariable("VELKOR_BENCH_BEFORE");
     QTemporaryDir dir;
 
     std::printf("CPU seconds of the whole process and peak RSS, median of %d alternate runs each;\n"
@@ -155,13 +158,17 @@ int main(int argc, char** argv)
         if (work.kind == MediaGenerator::Kind::H264Hd)
             hd = file;
         const QString bare = QString::fromLatin1(work.defaultWindow ? "--bare-default" : "--bare");
-        Figures player, loop, decode;
+        Figures player, older, loop, decode;
         for (int i = 0; i < pairs; ++i) {
             player.add(runChild(self, {QStringLiteral("--player"), file}));
+            if (!before.isEmpty())
+                older.add(runChild(before, {QStringLiteral("--player"), file}));
             loop.add(runChild(self, {bare, file}));
             decode.add(runChild(self, {QStringLiteral("--decode"), file}));
         }
         printRow(work.label, "player", player, decode);
+        if (!before.isEmpty())
+            printRow(work.label, "before", older, decode);
         printRow(work.label, "bare", loop, decode);
         printRow(work.label, "decode", decode, decode);
         std::fflush(stdout);
@@ -171,33 +178,47 @@ int main(int argc, char** argv)
 
     std::printf("player with the 720p video in its window, nothing moving, over %d s   goals <= 2 ms/s, <= 5 wake-ups/s\n",
                 kStillSeconds);
+    QStringList players {self};
+    if (!before.isEmpty())
+        players << before;
     for (const char* mode : {"--paused", "--stopped"}) {
-        const ChildRun run = runChild(self, {QString::fromLatin1(mode), hd, QString::number(kStillSeconds)});
-        const QStringList figures = run.output.trimmed().split(QLatin1Char(' '));
-        if (run.ok && figures.size() == 2)
-            std::printf("  %-10s %8.2f ms CPU per s %8.1f wake-ups per s\n", mode + 2, figures[0].toDouble(),
-                        figures[1].toDouble());
-        else
-            std::printf("  %-10s failed\n", mode + 2);
+        for (const QString& program : players) {
+            const ChildRun run = runChild(program, {QString::fromLatin1(mode), hd, QString::number(kStillSeconds)});
+            const QStringList figures = run.output.trimmed().split(QLatin1Char(' '));
+            const char* who = program == self ? "" : " before";
+            if (run.ok && figures.size() == 2)
+                std::printf("  %-8s%-7s %7.2f ms CPU per s %7.1f wake-ups per s\n", mode + 2, who,
+                            figures[0].toDouble(), figures[1].toDouble());
+            else
+                std::printf("  %-8s%-7s failed\n", mode + 2, who);
+        }
     }
     std::fflush(stdout);
 
     std::printf("player, main window on screen to the 720p file's position moving, median of %d   goal <= 150 ms\n",
                 pairs);
-    std::vector<double> open, frame, moving;
+    struct Start {
+        std::vector<double> open, frame, moving;
+    };
+    std::vector<Start> starts(players.size());
     for (int i = 0; i < pairs; ++i) {
-        const ChildRun run = runChild(self, {QStringLiteral("--first"), hd});
-        const QStringList figures = run.output.trimmed().split(QLatin1Char(' '));
-        if (!run.ok || figures.size() != 3)
-            continue;
-        open.push_back(figures[0].toDouble());
-        frame.push_back(figures[1].toDouble());
-        moving.push_back(figures[2].toDouble());
+        for (qsizetype p = 0; p < players.size(); ++p) {
+            const ChildRun run = runChild(players[p], {QStringLiteral("--first"), hd});
+            const QStringList figures = run.output.trimmed().split(QLatin1Char(' '));
+            if (!run.ok || figures.size() != 3)
+                continue;
+            starts[p].open.push_back(figures[0].toDouble());
+            starts[p].frame.push_back(figures[1].toDouble());
+            starts[p].moving.push_back(figures[2].toDouble());
+        }
     }
-    if (moving.empty())
-        std::printf("  failed\n");
-    else
-        std::printf("  open %6.0f ms   first frame %6.0f ms   moving position %6.0f ms\n", median(open),
-                    median(frame), median(moving));
+    for (qsizetype p = 0; p < players.size(); ++p) {
+        const char* who = p == 0 ? "" : " before";
+        if (starts[p].moving.empty())
+            std::printf("  %-7s failed\n", who);
+        else
+            std::printf("  %-7s open %6.0f ms   first frame %6.0f ms   moving position %6.0f ms\n", who,
+                        median(starts[p].open), median(starts[p].frame), median(starts[p].moving));
+    }
     return 0;
 }
