@@ -671,6 +671,8 @@ void MpvEngine::enterFullScreen()
     m_displaySize = FullScreen;
     if (!m_renderer)
         return;
+    // The full-screen picture is scaled to the screen, never cut.
+    applyDrawingSize();
     if (!m_fullScreenWindow) {
         m_fullScreenWindow = std::make_unique<FullScreenWindow>(m_renderer.get());
         connect(m_fullScreenWindow.get(), &FullScreenWindow::leaveRequested, this, [this] {

@@ -3,10 +3,12 @@
 // and nothing is rendered while the player is paused.
 #include "EngineMedia.h"
 #include "engine/FrameRenderer.h"
+#include "engine/FullScreenWindow.h"
 #include "engine/MpvEngine.h"
 #include "engine/VideoSurface.h"
 #include "support/MediaGenerator.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QTest>
 
@@ -339,5 +341,34 @@ INSTANTIATE_TEST_SUITE_P(
                       Shown{"Double", MediaEngine::Fitted, QSize(640, 480), QSize(650, 490)},
                       Shown{"Fitted", MediaEngine::Fitted, QSize(400, 200), QSize(410, 210)}),
     [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// At its own size the video is drawn unscaled and cut to what its window
+// shows; the full-screen picture is scaled to fill its window all the same.
+TEST(EnginePicture, FullScreenFromOwnSizeIsScaledWhole)
+{
+    ASSERT_TRUE(EngineMedia::get().ok);
+    PausedView view(MediaEngine::Original, {}, QSize(200, 150));
+    auto* renderer = qobject_cast<FrameRenderer*>(view.engine.picture());
+    view.shownOnceRendered(true);
+
+    view.engine.setDisplaySize(MediaEngine::FullScreen);
+    FullScreenWindow* full = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* candidate = qobject_cast<FullScreenWindow*>(widget); candidate && candidate->isVisible())
+            full = candidate;
+    }
+    ASSERT_NE(full, nullptr);
+    view.window.hide(); // as the video window minimises itself
+    ASSERT_TRUE(waitFor([&] { return full->surface()->width() > 320; }, kWaitMs));
+    EXPECT_TRUE(waitFor([&] {
+        bool part = true;
+        const QImage frame = renderer->frame(&part);
+        return !part && frame.size() == full->surface()->size() && litShare(frame) > 0.5;
+    }, kWaitMs)) << "lit share " << litShare(renderer->frame());
+}
 
 } // namespace
