@@ -512,6 +512,11 @@ bool MpvEngine::setCurrentPosition(double seconds)
     if (const auto duration = m_observed.number(MpvObserved::Duration))
         target = std::min(target, *duration);
     m_positionBeforeSeek = m_observed.number(MpvObserved::TimePos);
+    // The rewind right after a file opens finds it where it starts: a seek
+    // would only restart decoding and hold back the first moving position.
+    if (target == 0.0 && !m_seekTarget && m_positionBeforeSeek && *m_positionBeforeSeek <= 0.0
+        && !m_observed.flag(MpvObserved::EofReached))
+        return true;
     if (mpv_set_property(m_mpv, "time-pos", MPV_FORMAT_DOUBLE, &target) < 0)
         return false;
     m_seekTarget = target;
@@ -542,6 +547,8 @@ void MpvEngine::Pause()
         return;
     int yes = 1;
     mpv_set_property(m_mpv, "pause", MPV_FORMAT_FLAG, &yes);
+    // The position where it halted, not the last one libmpv sent while moving.
+    m_observed.restart({MpvObserved::TimePos});
 }
 
 // libmpv's own stop unloads the file; the player's Stop only halts, and the
