@@ -102,7 +102,7 @@ private:
 
 } // namespace
 
-int runBareLoop(int argc, char** argv, const QString& file)
+int runBareLoop(int argc, char** argv, const QString& file, QSize windowSize)
 {
     QGuiApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
@@ -112,6 +112,11 @@ int runBareLoop(int argc, char** argv, const QString& file)
           {"input-default-bindings", "no"}, {"vo", "libmpv"}, {"ao", "null"}, {"hwdec", "no"},
           {"keep-open", "yes"}, {"idle", "yes"}, {"video-timing-offset", "0"}})
         mpv_set_option_string(mpv, name, value);
+    if (windowSize.isValid()) {
+        mpv_set_option_string(mpv, "video-unscaled", "yes");
+        mpv_set_option_string(mpv, "video-align-x", "-1");
+        mpv_set_option_string(mpv, "video-align-y", "-1");
+    }
     if (mpv_initialize(mpv) < 0)
         return 1;
     int exitCode = 0;
@@ -131,7 +136,7 @@ int runBareLoop(int argc, char** argv, const QString& file)
                     mpv_get_property(mpv, "dwidth", MPV_FORMAT_INT64, &w);
                     mpv_get_property(mpv, "dheight", MPV_FORMAT_INT64, &h);
                     if (w > 0 && h > 0) {
-                        window.resize(int(w), int(h));
+                        window.resize(windowSize.isValid() ? windowSize : QSize(int(w), int(h)));
                         window.show();
                     }
                 } else if (event->event_id == MPV_EVENT_PROPERTY_CHANGE) {

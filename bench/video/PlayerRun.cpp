@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -21,6 +22,7 @@
 #include <clocale>
 #include <cstdio>
 #include <ctime>
+#include <optional>
 
 namespace {
 
@@ -45,9 +47,13 @@ int runPlayer(int argc, char** argv, const QString& file, PlayerRunMode mode, in
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
 
     MpvEngine* engine = nullptr;
-    TestMain window([&engine] {
-        auto made = std::make_unique<MpvEngine>(MpvEngine::VideoOutput::Surface,
-                                                MpvEngine::Options {{QStringLiteral("ao"), QStringLiteral("null")}});
+    // Time to first position is measured with the product's own audio output
+    // choice, whose set-up is part of the wait; the rest runs with null audio.
+    MpvEngine::Options options;
+    if (mode != PlayerRunMode::FirstPosition)
+        options.append({QStringLiteral("ao"), QStringLiteral("null")});
+    TestMain window([&engine, &options] {
+        auto made = std::make_unique<MpvEngine>(MpvEngine::VideoOutput::Surface, options);
         engine = made.get();
         return made;
     });
@@ -55,10 +61,35 @@ int runPlayer(int argc, char** argv, const QString& file, PlayerRunMode mode, in
     window.show();
     window.core().playlist().AppendMany({file});
     window.core().playlist().setListIndex(0);
+    // The main window is on screen before the clock starts.
+    QCoreApplication::processEvents();
+    QElapsedTimer sinceWindow;
+    sinceWindow.start();
     window.core().sequencer().lstPlay_DblClick();
+    const qint64 openMs = sinceWindow.elapsed();
     if (!engine || engine->HasError()) {
         std::fprintf(stderr, "%s\n", engine ? qPrintable(engine->ErrorDescription()) : "no engine");
         return 1;
+    }
+    auto* renderer = qobject_cast<FrameRenderer*>(engine->picture());
+
+    if (mode == PlayerRunMode::FirstPosition) {
+        qint64 frameMs = -1;
+        const std::optional<double> start = engine->CurrentPosition();
+        QDeadlineTimer deadline(kTimeoutMs);
+        while (!deadline.hasExpired()) {
+            if (frameMs < 0 && renderer && renderer->framesRendered() > 0)
+                frameMs = sinceWindow.elapsed();
+            const std::optional<double> now = engine->CurrentPosition();
+            if (now && *now > start.value_or(0.0))
+                break;
+            idle(1);
+        }
+        const qint64 movingMs = sinceWindow.elapsed();
+        std::printf("%lld %lld %lld\n", static_cast<long long>(openMs), static_cast<long long>(frameMs),
+                    static_cast<long long>(movingMs));
+        window.Form_Unload();
+        return deadline.hasExpired() ? 1 : 0;
     }
 
     if (mode != PlayerRunMode::ToTheEnd) {
@@ -69,8 +100,10 @@ int runPlayer(int argc, char** argv, const QString& file, PlayerRunMode mode, in
             window.core().transport().cmdStop_Click();
         idle(1000); // the last frame and the window's answer to the change
         const double before = processCpuSeconds();
+        const long long sleepsBefore = processSleeps();
         idle(stillSeconds * 1000);
-        std::printf("%.3f\n", (processCpuSeconds() - before) * 1000.0 / stillSeconds);
+        std::printf("%.3f %.2f\n", (processCpuSeconds() - before) * 1000.0 / stillSeconds,
+                    double(processSleeps() - sleepsBefore) / stillSeconds);
         printThreadCpu("still");
         window.Form_Unload();
         return 0;
@@ -92,7 +125,7 @@ int runPlayer(int argc, char** argv, const QString& file, PlayerRunMode mode, in
             break;
         furthest = std::max(furthest, *position);
     }
-    if (auto* renderer = qobject_cast<FrameRenderer*>(engine->picture()))
+    if (renderer)
         std::fprintf(stderr, "player: %d frames rendered\n", renderer->framesRendered());
     printThreadCpu("player");
     window.Form_Unload();

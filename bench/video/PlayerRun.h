@@ -6,8 +6,11 @@
 // on the real engine, playing one file from the playlist.
 enum class PlayerRunMode {
     ToTheEnd, // play the file to its end, then quit
-    Paused,   // play a moment, pause, then print the CPU ms per second of stillness
+    Paused,   // play a moment, pause, then print the CPU ms and the wake-ups per second of stillness
     Stopped,  // the same after Stop
+    // From the main window on screen: ms until the file is open, until its
+    // first frame, and until the position moves
+    FirstPosition,
 };
 
 int runPlayer(int argc, char** argv, const QString& file, PlayerRunMode mode, int stillSeconds);

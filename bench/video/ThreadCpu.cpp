@@ -37,3 +37,19 @@ void printThreadCpu(const char* who)
     for (const auto& [seconds, name] : sorted)
         std::fprintf(stderr, "%s thread %-16s %6.2f s\n", who, name.constData(), seconds);
 }
+
+long long processSleeps()
+{
+    long long sleeps = 0;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile status(tasks.filePath(task + QStringLiteral("/status")));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("voluntary_ctxt_switches:"))
+                sleeps += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+        }
+    }
+    return sleeps;
+}

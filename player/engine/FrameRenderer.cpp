@@ -7,6 +7,10 @@
 #include <mpv/render.h>
 
 #include <cstdlib>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <utility>
 
 namespace {
@@ -14,6 +18,10 @@ namespace {
 // libmpv's fast paths want rows and buffers on 64-byte boundaries.
 constexpr qsizetype kAlignment = 64;
 constexpr int kCreateTimeoutMs = 10000;
+// Pixels converted beyond what can be seen: chroma is interpolated from its
+// neighbours, so the last seen pixels need a few more behind them to come out
+// as in the whole frame.
+constexpr int kSeenMargin = 16;
 
 void freeBuffer(void* data)
 {
@@ -34,16 +42,28 @@ QImage alignedImage(const QSize& size)
     return image;
 }
 
-// libmpv leaves the fourth byte of "bgr0" undefined (often 0). Qt copies
-// Format_RGB32 pixels as they are into a window buffer with alpha, and a
-// compositor would then show the video through: every pixel gets 0xFF there.
+// libmpv leaves the fourth byte of "bgr0" undefined (often 0), and zeroes it
+// in "bgra". Qt copies Format_RGB32 pixels as they are into a window buffer
+// with alpha, and a compositor would then show the video through: every pixel
+// gets 0xFF there. The buffer is 64-byte aligned with rows of a multiple of
+// 64 bytes, so it is done in one sweep over whole vectors, row padding and all.
 void makeOpaque(uchar* pixels, const QSize& size, size_t stride)
 {
-    for (int y = 0; y < size.height(); ++y) {
-        auto* line = reinterpret_cast<quint32*>(pixels + size_t(y) * stride);
-        for (int x = 0; x < size.width(); ++x)
-            line[x] |= 0xff000000u;
+    const size_t bytes = stride * size_t(size.height());
+#ifdef __SSE2__
+    const __m128i alpha = _mm_set1_epi32(int(0xff000000u));
+    for (size_t at = 0; at + 64 <= bytes; at += 64) {
+        auto* block = reinterpret_cast<__m128i*>(pixels + at);
+        _mm_store_si128(block, _mm_or_si128(_mm_load_si128(block), alpha));
+        _mm_store_si128(block + 1, _mm_or_si128(_mm_load_si128(block + 1), alpha));
+        _mm_store_si128(block + 2, _mm_or_si128(_mm_load_si128(block + 2), alpha));
+        _mm_store_si128(block + 3, _mm_or_si128(_mm_load_si128(block + 3), alpha));
     }
+#else
+    auto* words = reinterpret_cast<quint32*>(pixels);
+    for (size_t i = 0; i < bytes / 4; ++i)
+        words[i] |= 0xff000000u;
+#endif
 }
 
 } // namespace
@@ -112,6 +132,7 @@ void FrameRenderer::run()
         bool update = false;
         bool resized = false;
         QSize size;
+        bool partial = false;
         {
             std::unique_lock lock(m_workMutex);
             m_wake.wait(lock, [this] { return m_quit || m_updatePending || m_targetChanged; });
@@ -120,10 +141,11 @@ void FrameRenderer::run()
             update = std::exchange(m_updatePending, false);
             resized = std::exchange(m_targetChanged, false);
             size = m_renderSize;
+            partial = m_renderPartial;
         }
         const uint64_t flags = update ? mpv_render_context_update(m_render) : 0;
         if ((flags & MPV_RENDER_UPDATE_FRAME) || (resized && !size.isEmpty()))
-            renderFrame(size, size.isEmpty());
+            renderFrame(size, partial);
     }
     // The render context goes on the thread that used it, before the core.
     mpv_render_context_set_update_callback(m_render, nullptr, nullptr);
@@ -132,10 +154,10 @@ void FrameRenderer::run()
 
 // Renders the current frame at size; with nobody to show it to, libmpv is only
 // told the frame was shown, so that playback does not wait for a picture.
-void FrameRenderer::renderFrame(const QSize& size, bool skip)
+void FrameRenderer::renderFrame(const QSize& size, bool partial)
 {
     int blockForTargetTime = 0;
-    if (skip) {
+    if (size.isEmpty()) {
         int yes = 1;
         mpv_render_param params[] = {
             {MPV_RENDER_PARAM_SKIP_RENDERING, &yes},
@@ -174,6 +196,7 @@ void FrameRenderer::renderFrame(const QSize& size, bool skip)
     {
         std::lock_guard lock(m_frameMutex);
         std::swap(m_latest, target);
+        m_latestPartial = partial;
     }
     m_spare = std::move(target);
     ++m_framesRendered;
@@ -192,9 +215,11 @@ void FrameRenderer::announceFrame()
     }, Qt::QueuedConnection);
 }
 
-QImage FrameRenderer::frame() const
+QImage FrameRenderer::frame(bool* topLeftPart) const
 {
     std::lock_guard lock(m_frameMutex);
+    if (topLeftPart)
+        *topLeftPart = m_latestPartial;
     return m_latest;
 }
 
@@ -206,9 +231,17 @@ void FrameRenderer::setAreaSize(const QSize& size)
     emit areaSizeChanged(size);
 }
 
-void FrameRenderer::attach(const void* key, const QSize& size)
+void FrameRenderer::attach(const void* key, const QSize& size, const QSize& seen)
 {
-    m_targets.insert(key, size);
+    m_targets.insert(key, Target{size, seen.boundedTo(size)});
+    updateTarget();
+}
+
+void FrameRenderer::setCropsToView(bool crops)
+{
+    if (crops == m_cropsToView)
+        return;
+    m_cropsToView = crops;
     updateTarget();
 }
 
@@ -222,9 +255,9 @@ void FrameRenderer::detach(const void* key)
 QSize FrameRenderer::targetSize() const
 {
     QSize largest;
-    for (const QSize& size : m_targets) {
-        if (qint64(size.width()) * size.height() > qint64(largest.width()) * largest.height())
-            largest = size;
+    for (const Target& target : m_targets) {
+        if (qint64(target.size.width()) * target.size.height() > qint64(largest.width()) * largest.height())
+            largest = target.size;
     }
     return largest;
 }
@@ -233,12 +266,20 @@ void FrameRenderer::updateTarget()
 {
     if (!m_thread)
         return;
-    const QSize size = targetSize();
+    QSize size = targetSize();
+    if (m_cropsToView) {
+        QSize seen(0, 0);
+        for (const Target& target : m_targets)
+            seen = seen.expandedTo(target.seen);
+        size = size.boundedTo(seen + QSize(kSeenMargin, kSeenMargin));
+    }
+    const bool partial = size != targetSize();
     {
         std::lock_guard lock(m_workMutex);
-        if (size == m_renderSize)
+        if (size == m_renderSize && partial == m_renderPartial)
             return;
         m_renderSize = size;
+        m_renderPartial = partial;
         m_targetChanged = true;
     }
     m_wake.notify_one();

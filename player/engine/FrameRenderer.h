@@ -29,6 +29,10 @@ class QThread;
 // size changes; a paused or stopped player renders nothing. The target is the
 // largest of the sizes the shown surfaces report; with no surface shown the
 // frames are skipped (libmpv still counts them as shown, so playback goes on).
+// While libmpv draws the video at its own scale from the top-left corner
+// (setCropsToView), only the part the surfaces can see is converted, plus a
+// few pixels so that the edge's colours come out as in the whole frame: the
+// frame is then the area's top-left part, pixel for pixel.
 //
 // Made with a null handle, it never has a frame (a picture for fake engines).
 class FrameRenderer : public VideoPicture {
@@ -45,8 +49,9 @@ public:
     void shutdown();
 
     // The latest frame (a null image before the first one). Cheap: it shares
-    // the pixels.
-    QImage frame() const;
+    // the pixels. topLeftPart, if given, tells whether it is only the top-left
+    // part of the area, pixel for pixel, rather than the whole area.
+    QImage frame(bool* topLeftPart = nullptr) const;
     // Frames rendered so far, for the benchmarks and the tests.
     int framesRendered() const { return m_framesRendered.load(); }
 
@@ -57,9 +62,13 @@ public:
 
     // A surface attaches with its size in device pixels while it is shown,
     // and detaches when hidden or gone; the key tells the surfaces apart.
-    void attach(const void* key, const QSize& size) override;
+    void attach(const void* key, const QSize& size, const QSize& seen) override;
     void detach(const void* key) override;
     QSize targetSize() const;
+
+    // Set by the engine while libmpv draws the video unscaled from the
+    // top-left corner: frames may then be cut to what the surfaces see.
+    void setCropsToView(bool crops);
 
     // The gestures on a surface, relayed to the engine.
     void requestToggleFullScreen() { emit toggleFullScreenRequested(); }
@@ -73,7 +82,7 @@ signals:
 
 private:
     void run();
-    void renderFrame(const QSize& size, bool skip);
+    void renderFrame(const QSize& size, bool partial);
     void announceFrame();
     void updateTarget();
     static void onUpdate(void* self);
@@ -88,17 +97,24 @@ private:
     bool m_targetChanged = false;
     bool m_quit = false;
     QSize m_renderSize;
+    bool m_renderPartial = false;
 
     // The frame shared with the GUI thread, and the one the render thread
     // draws into next (reused while nobody else holds it).
     mutable std::mutex m_frameMutex;
     QImage m_latest;
+    bool m_latestPartial = false;
     QImage m_spare;
 
     std::atomic<bool> m_announceQueued{false};
     std::atomic<int> m_framesRendered{0};
 
     // GUI thread only.
+    struct Target {
+        QSize size;
+        QSize seen;
+    };
     QSize m_areaSize;
-    QMap<const void*, QSize> m_targets;
+    QMap<const void*, Target> m_targets;
+    bool m_cropsToView = false;
 };

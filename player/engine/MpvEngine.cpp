@@ -192,6 +192,7 @@ MpvEngine::MpvEngine(VideoOutput output, const Options& extra)
         m_mpv = nullptr;
         return;
     }
+    m_observed = MpvObserved(m_mpv);
     mpv_set_wakeup_callback(m_mpv, &MpvEngine::onWakeup, this);
     if (!m_midi.install(m_mpv))
         qWarning("MpvEngine: libmpv refused the MIDI stream");
@@ -251,6 +252,8 @@ void MpvEngine::drainEvents()
 
 void MpvEngine::handleEvent(const mpv_event& event)
 {
+    if (m_observed.handle(event))
+        return;
     switch (event.event_id) {
     case MPV_EVENT_START_FILE: {
         const auto* start = static_cast<const mpv_event_start_file*>(event.data);
@@ -288,8 +291,11 @@ void MpvEngine::handleEvent(const mpv_event& event)
         // target ends the answer from the target.
         if (m_seekTarget) {
             const auto position = doubleProperty(m_mpv, "time-pos");
-            if (flagProperty(m_mpv, "eof-reached") || (position && std::abs(*position - *m_seekTarget) < 0.25))
+            if (flagProperty(m_mpv, "eof-reached") || (position && std::abs(*position - *m_seekTarget) < 0.25)) {
                 m_seekTarget.reset();
+                // Changes sent before the seek landed must not answer after it.
+                m_observed.restart({MpvObserved::TimePos, MpvObserved::EofReached, MpvObserved::Seeking});
+            }
         }
         break;
     case MPV_EVENT_VIDEO_RECONFIG:
@@ -324,6 +330,9 @@ void MpvEngine::setFileName(const QString& path)
         return;
     }
     openFile(path);
+    // Duration and position answer for the new media from here on, not from
+    // changes libmpv sent about the one before.
+    m_observed.restartAll();
     applyDrawingSize();
 }
 
@@ -465,11 +474,11 @@ std::optional<double> MpvEngine::CurrentPosition() const
         return m_seekTarget;
     // With keep-open a video's last frame can start short of the duration:
     // at the end, the position is the duration.
-    if (flagProperty(m_mpv, "eof-reached")) {
-        if (const auto duration = doubleProperty(m_mpv, "duration"))
+    if (m_observed.flag(MpvObserved::EofReached)) {
+        if (const auto duration = m_observed.number(MpvObserved::Duration))
             return duration;
     }
-    const auto position = doubleProperty(m_mpv, "time-pos");
+    const auto position = m_observed.number(MpvObserved::TimePos);
     if (!position)
         return std::nullopt;
     return std::max(0.0, *position);
@@ -482,9 +491,9 @@ void MpvEngine::retryLostSeek()
 {
     if (!m_seekTarget || m_seekRetried || m_seekClock.elapsed() < kSeekRetryMs)
         return;
-    if (!flagProperty(m_mpv, "eof-reached") || flagProperty(m_mpv, "seeking"))
+    if (!m_observed.flag(MpvObserved::EofReached) || m_observed.flag(MpvObserved::Seeking))
         return;
-    const auto position = doubleProperty(m_mpv, "time-pos");
+    const auto position = m_observed.number(MpvObserved::TimePos);
     if (!position || !m_positionBeforeSeek || std::abs(*position - *m_positionBeforeSeek) > 1e-6
         || std::abs(*position - *m_seekTarget) < 0.25)
         return;
@@ -500,9 +509,14 @@ bool MpvEngine::setCurrentPosition(double seconds)
     if (!m_open || !std::isfinite(seconds))
         return false;
     double target = std::max(0.0, seconds);
-    if (const auto duration = doubleProperty(m_mpv, "duration"))
+    if (const auto duration = m_observed.number(MpvObserved::Duration))
         target = std::min(target, *duration);
-    m_positionBeforeSeek = doubleProperty(m_mpv, "time-pos");
+    m_positionBeforeSeek = m_observed.number(MpvObserved::TimePos);
+    // The rewind right after a file opens finds it where it starts: a seek
+    // would only restart decoding and hold back the first moving position.
+    if (target == 0.0 && !m_seekTarget && m_positionBeforeSeek && *m_positionBeforeSeek <= 0.0
+        && !m_observed.flag(MpvObserved::EofReached))
+        return true;
     if (mpv_set_property(m_mpv, "time-pos", MPV_FORMAT_DOUBLE, &target) < 0)
         return false;
     m_seekTarget = target;
@@ -516,7 +530,7 @@ std::optional<double> MpvEngine::Duration() const
     sync();
     if (!m_open)
         return std::nullopt;
-    return doubleProperty(m_mpv, "duration");
+    return m_observed.number(MpvObserved::Duration);
 }
 
 void MpvEngine::Play()
@@ -533,6 +547,8 @@ void MpvEngine::Pause()
         return;
     int yes = 1;
     mpv_set_property(m_mpv, "pause", MPV_FORMAT_FLAG, &yes);
+    // The position where it halted, not the last one libmpv sent while moving.
+    m_observed.restart({MpvObserved::TimePos});
 }
 
 // libmpv's own stop unloads the file; the player's Stop only halts, and the
@@ -610,11 +626,35 @@ QSize MpvEngine::drawingSize() const
     return m_requestedSize;
 }
 
-// The video window's surfaces take the size from the renderer.
+// The video window's surfaces take the size from the renderer. At the video's
+// own size the area is the video's size, and libmpv draws it unscaled from the
+// top-left corner, which at that size is the same picture: then the renderer
+// can convert only what the video window shows of a video larger than it.
 void MpvEngine::applyDrawingSize()
 {
-    if (m_renderer)
-        m_renderer->setAreaSize(drawingSize());
+    if (!m_renderer)
+        return;
+    const bool unscaled = m_displaySize == Original && drawingSize() == m_videoSize && !m_videoSize.isEmpty();
+    // libmpv draws unscaled before the renderer cuts frames, and the renderer
+    // draws whole frames before libmpv scales again.
+    if (unscaled)
+        setUnscaled(true);
+    m_renderer->setCropsToView(unscaled && m_unscaled);
+    if (!unscaled)
+        setUnscaled(false);
+    m_renderer->setAreaSize(drawingSize());
+}
+
+void MpvEngine::setUnscaled(bool unscaled)
+{
+    if (unscaled == m_unscaled || !m_mpv)
+        return;
+    const char* align = unscaled ? "-1" : "0";
+    if (mpv_set_property_string(m_mpv, "video-unscaled", unscaled ? "yes" : "no") < 0
+        || mpv_set_property_string(m_mpv, "video-align-x", align) < 0
+        || mpv_set_property_string(m_mpv, "video-align-y", align) < 0)
+        return;
+    m_unscaled = unscaled;
 }
 
 void MpvEngine::setDisplaySize(int size)
@@ -638,6 +678,8 @@ void MpvEngine::enterFullScreen()
     m_displaySize = FullScreen;
     if (!m_renderer)
         return;
+    // The full-screen picture is scaled to the screen, never cut.
+    applyDrawingSize();
     if (!m_fullScreenWindow) {
         m_fullScreenWindow = std::make_unique<FullScreenWindow>(m_renderer.get());
         connect(m_fullScreenWindow.get(), &FullScreenWindow::leaveRequested, this, [this] {

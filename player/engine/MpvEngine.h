@@ -2,6 +2,7 @@
 
 #include "core/MediaEngine.h"
 #include "engine/MidiStream.h"
+#include "engine/MpvObserved.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -25,6 +26,8 @@ class FullScreenWindow;
 // has failed, reads drain libmpv's pending events first so they answer the
 // state as it stands (a read right after a seek gives the new position), and at
 // the end of a file the media stays open with CurrentPosition equal to Duration.
+// Position and duration come from libmpv's property-change events (MpvObserved),
+// not from a round trip per read: a paused player wakes nobody.
 //
 // MIDI files (.mid, .rmi, or any file that starts as one) are synthesised by
 // FluidSynth into a stream that libmpv plays like a WAV file (MidiStream).
@@ -114,12 +117,14 @@ private:
     void readVideoSize();
     bool applyBalance(int level);
     void applyDrawingSize();
+    void setUnscaled(bool unscaled);
     QSize drawingSize() const;
     void enterFullScreen();
     void leaveFullScreen(int size);
     static void onWakeup(void* self);
 
     mpv_handle* m_mpv = nullptr;
+    MpvObserved m_observed{nullptr};
     std::atomic<bool> m_drainQueued{false};
     std::atomic<bool> m_eventsPending{true};
     std::unique_ptr<FrameRenderer> m_renderer;
@@ -150,5 +155,6 @@ private:
     int m_sizeBeforeFullScreen = Original;
     bool m_fullScreenEnabled = true;
     QSize m_requestedSize;
+    bool m_unscaled = false;
     QSize m_videoSize;
 };

@@ -2,10 +2,14 @@
 
 #include "engine/FrameRenderer.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 VideoSurface::VideoSurface(VideoPicture* picture, QWidget* parent)
@@ -56,7 +60,8 @@ void VideoSurface::paintEvent(QPaintEvent*)
     if (forExposure || !forFrame)
         emit exposed();
     QPainter painter(this);
-    const QImage frame = m_renderer ? m_renderer->frame() : QImage();
+    bool topLeftPart = false;
+    const QImage frame = m_renderer ? m_renderer->frame(&topLeftPart) : QImage();
     if (frame.isNull()) {
         painter.fillRect(rect(), Qt::black);
         return;
@@ -64,7 +69,15 @@ void VideoSurface::paintEvent(QPaintEvent*)
     // The frame is opaque: its pixels replace what was there, row by row.
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const QSize pixels = size() * devicePixelRatioF();
-    if (frame.size() == pixels) {
+    if (topLeftPart) {
+        // The part that can be seen, pixel for pixel; nothing beyond it shows.
+        QImage shown = frame;
+        shown.setDevicePixelRatio(devicePixelRatioF());
+        painter.drawImage(QPoint(0, 0), shown);
+        const QSizeF drawn = QSizeF(frame.size()) / devicePixelRatioF();
+        painter.fillRect(QRectF(drawn.width(), 0, width() - drawn.width(), height()), Qt::black);
+        painter.fillRect(QRectF(0, drawn.height(), width(), height() - drawn.height()), Qt::black);
+    } else if (frame.size() == pixels) {
         QImage shown = frame;
         shown.setDevicePixelRatio(devicePixelRatioF());
         painter.drawImage(QPoint(0, 0), shown);
@@ -86,7 +99,29 @@ void VideoSurface::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     m_exposurePending = true;
+    if (window() != this && window() != m_watchedWindow) {
+        if (m_watchedWindow)
+            m_watchedWindow->removeEventFilter(this);
+        m_watchedWindow = window();
+        m_watchedWindow->installEventFilter(this);
+    }
     reportTarget();
+}
+
+void VideoSurface::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (isVisible())
+        reportTarget();
+}
+
+// The window's size and place decide how much of the surface can be seen.
+bool VideoSurface::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_watchedWindow && (event->type() == QEvent::Resize || event->type() == QEvent::Move)
+        && isVisible())
+        reportTarget();
+    return QWidget::eventFilter(watched, event);
 }
 
 void VideoSurface::hideEvent(QHideEvent* event)
@@ -98,7 +133,26 @@ void VideoSurface::hideEvent(QHideEvent* event)
 void VideoSurface::reportTarget()
 {
     if (m_picture)
-        m_picture->attach(this, size() * devicePixelRatioF());
+        m_picture->attach(this, size() * devicePixelRatioF(), seenPixels());
+}
+
+// From the top-left corner, as far as every widget up to the window and the
+// screen the window is on reach.
+QSize VideoSurface::seenPixels() const
+{
+    QRect seen = rect();
+    QPoint offset;
+    const QWidget* widget = this;
+    for (; !widget->isWindow() && widget->parentWidget(); widget = widget->parentWidget()) {
+        offset += widget->pos();
+        seen &= widget->parentWidget()->rect().translated(-offset);
+    }
+    if (const QScreen* shown = widget->screen())
+        seen &= shown->geometry().translated(-widget->mapToGlobal(QPoint(0, 0)) - offset);
+    if (seen.isEmpty())
+        return QSize(0, 0);
+    const qreal ratio = devicePixelRatioF();
+    return QSize(int(std::ceil((seen.right() + 1) * ratio)), int(std::ceil((seen.bottom() + 1) * ratio)));
 }
 
 void VideoSurface::withdrawTarget()

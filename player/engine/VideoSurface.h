@@ -17,7 +17,9 @@ class FrameRenderer;
 // announced by exposed(), so that a window can tell its own repaints from the
 // video's.
 //
-// While shown it reports its size to the renderer as a render target. It
+// While shown it reports its size to the renderer as a render target, with the
+// part of it that can be seen: from its top-left corner, as far as its window
+// and the screen reach (its window is watched for resizes and moves). It
 // takes the drawing area's size the engine announces, unless it is told not
 // to (the full-screen surface fills its window instead). A double-click asks
 // the engine to toggle full screen, Escape to leave it.
@@ -40,12 +42,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showNewFrame();
     void reportTarget();
+    QSize seenPixels() const;
     void withdrawTarget();
 
     QPointer<VideoPicture> m_picture;
@@ -53,4 +58,5 @@ private:
     bool m_followsArea = true;
     bool m_framePending = false;
     bool m_exposurePending = false;
+    QPointer<QWidget> m_watchedWindow;
 };

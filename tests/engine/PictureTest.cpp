@@ -3,16 +3,19 @@
 // and nothing is rendered while the player is paused.
 #include "EngineMedia.h"
 #include "engine/FrameRenderer.h"
+#include "engine/FullScreenWindow.h"
 #include "engine/MpvEngine.h"
 #include "engine/VideoSurface.h"
 #include "support/MediaGenerator.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <string>
 #include <utility>
 
 namespace {
@@ -187,22 +190,42 @@ TEST(EnginePicture, RendersOnlyWhileSomethingMoves)
 
 namespace {
 
+struct Opaque {
+    const char* name;
+    int displaySize;
+    QSize area; // the drawing area; the video is 320x240
+};
+
+std::ostream& operator<<(std::ostream& out, const Opaque& c)
+{
+    return out << c.name;
+}
+
 // Window buffers of composited desktops keep an alpha byte, and Qt copies a
 // frame's fourth byte into them as it stands: a shown frame must be opaque in
-// every pixel, whatever libmpv left there, and keep its colour.
-TEST(EnginePicture, ShownFrameIsOpaqueAndKeepsItsColour)
+// every pixel, the black bars of a fitted picture too, whatever libmpv left
+// there, and keep its colour.
+class OpaqueFrame : public ::testing::TestWithParam<Opaque> {};
+
+TEST_P(OpaqueFrame, ShownFrameIsOpaqueAndKeepsItsColour)
 {
     const EngineMedia& media = EngineMedia::get();
     ASSERT_TRUE(media.ok);
     MpvEngine engine(MpvEngine::VideoOutput::Surface, EngineMedia::silent());
-    engine.setDisplaySize(MediaEngine::Original);
+    engine.setDrawingSize(GetParam().area.width(), GetParam().area.height());
+    engine.setDisplaySize(GetParam().displaySize);
     VideoSurface surface(engine.picture());
     surface.show();
     engine.setFileName(media.path("blue.avi"));
     ASSERT_FALSE(engine.HasError()) << engine.ErrorDescription().toStdString();
     auto* renderer = qobject_cast<FrameRenderer*>(engine.picture());
-    ASSERT_TRUE(waitFor([&] { return renderer->frame().size() == QSize(320, 240); }, kWaitMs));
+    // A frame of the area's size, with the video in it.
+    ASSERT_TRUE(waitFor([&] {
+        const QImage frame = renderer->frame();
+        return frame.size() == GetParam().area && qBlue(frame.pixel(frame.width() / 2, frame.height() / 2)) > 0x80;
+    }, kWaitMs));
     engine.Pause();
+    ASSERT_EQ(surface.size(), GetParam().area);
 
     QImage shown(surface.size(), QImage::Format_ARGB32_Premultiplied);
     shown.fill(Qt::transparent);
@@ -213,10 +236,139 @@ TEST(EnginePicture, ShownFrameIsOpaqueAndKeepsItsColour)
             notOpaque += qAlpha(shown.pixel(x, y)) != 255;
     }
     EXPECT_EQ(notOpaque, 0);
-    const QRgb middle = shown.pixel(160, 120);
+    const QRgb middle = shown.pixel(shown.width() / 2, shown.height() / 2);
     EXPECT_NEAR(qRed(middle), 0x20, 4);
     EXPECT_NEAR(qGreen(middle), 0x60, 4);
     EXPECT_NEAR(qBlue(middle), 0xC0, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, OpaqueFrame,
+                         ::testing::Values(Opaque{"Original", MediaEngine::Original, QSize(320, 240)},
+                                           Opaque{"FittedWithBars", MediaEngine::Fitted, QSize(480, 240)}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+struct Shown {
+    const char* name;
+    int displaySize;
+    QSize area;   // the drawing area the engine is given (Fitted)
+    QSize window; // what the window holding the surface shows of it
+};
+
+std::ostream& operator<<(std::ostream& out, const Shown& c)
+{
+    return out << c.name;
+}
+
+// A paused engine on the testsrc clip at 1 s, its surface in a window of the
+// given size.
+struct PausedView {
+    PausedView(int displaySize, QSize area, QSize windowSize)
+        : engine(MpvEngine::VideoOutput::Surface, EngineMedia::silent())
+    {
+        engine.setDrawingSize(area.width(), area.height());
+        engine.setDisplaySize(displaySize);
+        window.resize(windowSize);
+        surface = new VideoSurface(engine.picture(), &window);
+        window.show();
+        engine.setFileName(EngineMedia::get().path("mute.avi"));
+        engine.Pause();
+        engine.setCurrentPosition(1.0);
+    }
+    // The surface as painted, once a frame of the given kind has come.
+    QImage shownOnceRendered(bool topLeftPart)
+    {
+        auto* renderer = qobject_cast<FrameRenderer*>(engine.picture());
+        waitFor([&] {
+            bool part = false;
+            const QImage frame = renderer->frame(&part);
+            return part == topLeftPart && !frame.isNull() && litShare(frame) > 0.3
+                && engine.CurrentPosition().value_or(0) == 1.0;
+        }, kWaitMs);
+        // The last redraw of the paused frame may still be on its way.
+        QTest::qWait(300);
+        QImage image(surface->size(), QImage::Format_RGB32);
+        surface->render(&image);
+        return image;
+    }
+    MpvEngine engine;
+    QWidget window;
+    VideoSurface* surface;
+};
+
+// What a window shows of the picture is the same, pixel for pixel, whether the
+// renderer converts the whole area or only the part the window shows. The
+// reference is the whole area fitted to the same size, as frames were always
+// drawn; at the video's own size that is a 1:1 picture.
+class ShownPart : public ::testing::TestWithParam<Shown> {};
+
+TEST_P(ShownPart, IsThePictureOfTheWholeFrame)
+{
+    ASSERT_TRUE(EngineMedia::get().ok);
+    const Shown& c = GetParam();
+    const QSize area = c.displaySize == MediaEngine::Original ? QSize(320, 240) : c.area;
+    PausedView reference(MediaEngine::Fitted, area, area);
+    const QImage whole = reference.shownOnceRendered(false);
+
+    PausedView view(c.displaySize, c.area, c.window);
+    ASSERT_FALSE(view.engine.HasError());
+    ASSERT_EQ(view.surface->size(), area);
+    const bool cut = c.window.width() < area.width() || c.window.height() < area.height();
+    const QRect seen = QRect(QPoint(0, 0), area).intersected(QRect(QPoint(0, 0), c.window));
+    const QImage shown = view.shownOnceRendered(cut && c.displaySize == MediaEngine::Original);
+    int differing = 0;
+    for (int y = 0; y < seen.height(); ++y) {
+        for (int x = 0; x < seen.width(); ++x)
+            differing += shown.pixel(x, y) != whole.pixel(x, y);
+    }
+    EXPECT_EQ(differing, 0) << "of " << seen.width() * seen.height() << " pixels seen";
+    if (cut && c.displaySize == MediaEngine::Original) {
+        bool part = false;
+        const QImage frame = qobject_cast<FrameRenderer*>(view.engine.picture())->frame(&part);
+        EXPECT_TRUE(part);
+        EXPECT_LT(qint64(frame.width()) * frame.height(), qint64(area.width()) * area.height());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, ShownPart,
+    ::testing::Values(Shown{"OwnSizeInASmallerWindow", MediaEngine::Original, {}, QSize(200, 150)},
+                      Shown{"OwnSizeInAWiderWindow", MediaEngine::Original, {}, QSize(400, 120)},
+                      Shown{"Half", MediaEngine::Fitted, QSize(160, 120), QSize(170, 130)},
+                      Shown{"Double", MediaEngine::Fitted, QSize(640, 480), QSize(650, 490)},
+                      Shown{"Fitted", MediaEngine::Fitted, QSize(400, 200), QSize(410, 210)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// At its own size the video is drawn unscaled and cut to what its window
+// shows; the full-screen picture is scaled to fill its window all the same.
+TEST(EnginePicture, FullScreenFromOwnSizeIsScaledWhole)
+{
+    ASSERT_TRUE(EngineMedia::get().ok);
+    PausedView view(MediaEngine::Original, {}, QSize(200, 150));
+    auto* renderer = qobject_cast<FrameRenderer*>(view.engine.picture());
+    view.shownOnceRendered(true);
+
+    view.engine.setDisplaySize(MediaEngine::FullScreen);
+    FullScreenWindow* full = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* candidate = qobject_cast<FullScreenWindow*>(widget); candidate && candidate->isVisible())
+            full = candidate;
+    }
+    ASSERT_NE(full, nullptr);
+    view.window.hide(); // as the video window minimises itself
+    ASSERT_TRUE(waitFor([&] { return full->surface()->width() > 320; }, kWaitMs));
+    EXPECT_TRUE(waitFor([&] {
+        bool part = true;
+        const QImage frame = renderer->frame(&part);
+        return !part && frame.size() == full->surface()->size() && litShare(frame) > 0.5;
+    }, kWaitMs)) << "lit share " << litShare(renderer->frame());
 }
 
 } // namespace
