@@ -9,7 +9,7 @@
 class FakePicture : public VideoPicture {
 public:
     QSize areaSize() const override { return m_areaSize; }
-    void attach(const void*, const QSize&) override { }
+    void attach(const void*, const QSize&, const QSize&) override { }
     void detach(const void*) override { }
     void setAreaSize(const QSize& size)
     {
