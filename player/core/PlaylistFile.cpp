@@ -1,10 +1,10 @@
 #include "core/PlaylistFile.h"
 
+#include "core/AtomicFile.h"
 #include "core/FileNameCodec.h"
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -153,13 +153,5 @@ std::optional<QStringList> PlaylistFile::read(const QString& path, Fields fields
 
 bool PlaylistFile::write(const QString& path, const QStringList& entries)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = format(entries);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return AtomicFile::write(path, format(entries));
 }

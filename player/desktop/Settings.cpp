@@ -5,6 +5,7 @@
 #include "core/PlayerCore.h"
 #include "core/PlaybackClock.h"
 #include "desktop/SettingValue.h"
+#include "desktop/SettingsFile.h"
 #include "gui/Twips.h"
 #include "gui/frmMain.h"
 #include "gui/VelkorCmd.h"
@@ -101,7 +102,8 @@ void setSliderValue(sarv::Variateur& slider, int value)
 
 void Settings::GetValue()
 {
-    const QSettings store(storePath(), QSettings::IniFormat);
+    SettingsFile file(storePath());
+    const QSettings& store = file.store();
 
     restorePosition(store);
     MediaEngine& engine = m_main.engine();
@@ -150,7 +152,8 @@ void Settings::GetValue()
 
 void Settings::SaveSettings()
 {
-    QSettings store(storePath(), QSettings::IniFormat);
+    SettingsFile file(storePath());
+    QSettings& store = file.store();
     store.beginGroup(kSection);
     MediaEngine& engine = m_main.engine();
     store.setValue(QStringLiteral("Vol"), SettingValue::fromInteger(engine.Volume()));
@@ -164,8 +167,7 @@ void Settings::SaveSettings()
     store.setValue(QStringLiteral("Ontop"), SettingValue::fromBoolean(m_main.mnuOnTop->isChecked()));
     store.setValue(QStringLiteral("FitToSize"), SettingValue::fromBoolean(m_main.mnuFit->isChecked()));
     store.endGroup();
-    // One atomic replacement of the file (QSettings writes a temporary file and
-    // renames it); when that fails the previous file stays whole.
-    store.setAtomicSyncRequired(true);
-    store.sync();
+    // One checked atomic replacement of the file; when that fails the
+    // previous file stays whole.
+    file.commit();
 }
