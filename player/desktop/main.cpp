@@ -1,7 +1,7 @@
 // velkor-player: the program's entry point. The splash window comes first; when
 // it has run its course the main window loads, and the program ends when the
 // main window has unloaded (closed from its own controls, by the desktop, or on
-// SIGTERM / SIGINT).
+// SIGTERM, SIGINT, SIGHUP or SIGQUIT).
 #include "core/MediaEngine.h"
 #include "core/PlayerCore.h"
 #include "desktop/CommandLine.h"

@@ -149,3 +149,46 @@ TEST(Program, MenuEntryPlaysAFileWhoseNameIsNotUtf8)
     ASSERT_TRUE(lastList.open(QIODevice::ReadOnly));
     EXPECT_EQ(lastList.readAll(), '"' + name + "\"\r\n");
 }
+
+// Every ending that can wait for a save: the program, playing, gets the
+// signal (after a SIGPIPE, which it ignores), writes its playlist and settings
+// and ends with status 0.
+class ProgramSignal : public ::testing::TestWithParam<int> { };
+
+TEST_P(ProgramSignal, SavesAndEndsWithStatusZero)
+{
+    const QString program
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/../player/velkor-player");
+    QTemporaryDir home;
+    const QString song = home.filePath(QStringLiteral("chanson.wav"));
+    ASSERT_TRUE(writeWav(song, 30));
+    QProcess player;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    player.setProcessEnvironment(environment);
+    player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    player.start(program, { song });
+    ASSERT_TRUE(player.waitForStarted(5000));
+    MprisClient client(QStringLiteral("org.mpris.MediaPlayer2.velkorplayer"));
+    ASSERT_TRUE(waitInEventLoop([&] {
+        return client.get(QStringLiteral("PlaybackStatus")).toString() == QLatin1String("Playing");
+    }, 20000));
+
+    ::kill(pid_t(player.processId()), SIGPIPE);
+    ::kill(pid_t(player.processId()), GetParam());
+    EXPECT_TRUE(waitInEventLoop([&] { return player.state() == QProcess::NotRunning; }, 10000));
+    if (player.state() != QProcess::NotRunning) {
+        player.kill();
+        player.waitForFinished(2000);
+    }
+    EXPECT_EQ(player.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(player.exitCode(), 0);
+    QFile lastList(home.filePath(QStringLiteral("data/velkor-player/lastlist.lst")));
+    ASSERT_TRUE(lastList.open(QIODevice::ReadOnly));
+    EXPECT_EQ(lastList.readAll(), '"' + song.toUtf8() + "\"\r\n");
+    EXPECT_TRUE(QFile::exists(home.filePath(QStringLiteral("config/velkor-player/velkor-player.ini"))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, ProgramSignal, ::testing::Values(SIGHUP, SIGTERM, SIGINT, SIGQUIT),
+                         [](const auto& info) { return std::string(sigabbrev_np(info.param)); });
