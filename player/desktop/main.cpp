@@ -6,6 +6,7 @@
 #include "core/PlayerCore.h"
 #include "desktop/CommandLine.h"
 #include "desktop/DesktopIntegration.h"
+#include "desktop/ProgramArguments.h"
 #include "desktop/QtFrench.h"
 #include "gui/Launcher.h"
 #include "engine/EngineFactory.h"
@@ -17,9 +18,11 @@
 
 int main(int argc, char** argv)
 {
-    if (const auto exitCode = CommandLine::answerInfoRequest(argc, argv))
+    ProgramArguments arguments(argc, argv);
+    if (const auto exitCode = CommandLine::answerInfoRequest(arguments.own()))
         return *exitCode;
-    QApplication app(argc, argv);
+    arguments.choosePlatform();
+    QApplication app(arguments.qtCount(), arguments.qtArguments());
     QtFrench::install(app);
     // libmpv needs the C numeric locale; the user's other categories stay.
     std::setlocale(LC_NUMERIC, "C");
@@ -29,7 +32,7 @@ int main(int argc, char** argv)
 
     PlayerCore core(&createMediaEngine);
     frmMain window(core);
-    DesktopIntegration desktop(window, CommandLine::arguments(argc, argv));
+    DesktopIntegration desktop(window, arguments.own());
     Launcher launcher(window);
     launcher.start();
     return app.exec();

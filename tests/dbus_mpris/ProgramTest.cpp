@@ -192,3 +192,45 @@ TEST_P(ProgramSignal, SavesAndEndsWithStatusZero)
 
 INSTANTIATE_TEST_SUITE_P(Endings, ProgramSignal, ::testing::Values(SIGHUP, SIGTERM, SIGINT, SIGQUIT),
                          [](const auto& info) { return std::string(sigabbrev_np(info.param)); });
+
+// Names that are Qt's own options, after "--": files of the playlist, the
+// first of which plays; Qt sees none of them.
+TEST(Program, NamesOfQtOptionsAfterDashesAreFiles)
+{
+    const QString program
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/../player/velkor-player");
+    QTemporaryDir home;
+    const QStringList names { QStringLiteral("-platform"), QStringLiteral("x"), QStringLiteral("-style"),
+                              QStringLiteral("y") };
+    for (const QString& name : names)
+        ASSERT_TRUE(writeWav(home.filePath(name), 30));
+    QProcess player;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    player.setProcessEnvironment(environment);
+    player.setWorkingDirectory(home.path());
+    player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    player.start(program, QStringList { QStringLiteral("--") } + names);
+    ASSERT_TRUE(player.waitForStarted(5000));
+    MprisClient client(QStringLiteral("org.mpris.MediaPlayer2.velkorplayer"));
+    const auto url = [&] {
+        return QUrl(client.metadata().value(QStringLiteral("xesam:url")).toString()).toLocalFile();
+    };
+    EXPECT_TRUE(waitInEventLoop([&] { return url() == home.filePath(names[0]); }, 20000))
+        << url().toStdString();
+    client.call(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Quit"));
+    EXPECT_TRUE(waitInEventLoop([&] { return player.state() == QProcess::NotRunning; }, 10000));
+    if (player.state() != QProcess::NotRunning) {
+        player.kill();
+        player.waitForFinished(2000);
+    }
+    EXPECT_EQ(player.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(player.exitCode(), 0);
+    QFile lastList(home.filePath(QStringLiteral("data/velkor-player/lastlist.lst")));
+    ASSERT_TRUE(lastList.open(QIODevice::ReadOnly));
+    QByteArray expected;
+    for (const QString& name : names)
+        expected += '"' + home.filePath(name).toUtf8() + "\"\r\n";
+    EXPECT_EQ(lastList.readAll(), expected);
+}
