@@ -103,6 +103,13 @@ std::optional<QString> PlaylistFile::canonicalNumber(const QString& field)
     return QString::number(value, 'g', 15);
 }
 
+bool PlaylistFile::isWritable(const QString& entry)
+{
+    if (entry.contains(QLatin1Char('\r')) || entry.contains(QLatin1Char('\n')))
+        return false;
+    return !entry.contains(QLatin1Char('"')) || needsBareForm(entry);
+}
+
 QStringList PlaylistFile::parse(QByteArrayView bytes, Fields fields)
 {
     QStringList entries;
