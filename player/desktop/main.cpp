@@ -8,11 +8,13 @@
 #include "desktop/DesktopIntegration.h"
 #include "desktop/ProgramArguments.h"
 #include "desktop/QtFrench.h"
+#include "desktop/SingleInstance.h"
 #include "gui/Launcher.h"
 #include "engine/EngineFactory.h"
 #include "gui/frmMain.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <clocale>
 
@@ -30,8 +32,15 @@ int main(int argc, char** argv)
     // ends when the main window has unloaded, not when the last window closes.
     app.setQuitOnLastWindowClosed(false);
 
+    // A player already running takes the files and this one ends here.
+    SingleInstance instance;
+    if (const auto exitCode = instance.claimOrHandOver(
+            CommandLine::parse(arguments.own(), QDir::currentPath()).paths))
+        return *exitCode;
+
     PlayerCore core(&createMediaEngine);
     frmMain window(core);
+    instance.serve(window);
     DesktopIntegration desktop(window, arguments.own());
     Launcher launcher(window);
     launcher.start();

@@ -234,3 +234,65 @@ TEST(Program, NamesOfQtOptionsAfterDashesAreFiles)
         expected += '"' + home.filePath(name).toUtf8() + "\"\r\n";
     EXPECT_EQ(lastList.readAll(), expected);
 }
+
+// A second start while the player runs: its files go to the running player,
+// which plays the first of them, and it ends at once with status 0, writing
+// nothing of its own; without files it only asks for the window.
+TEST(Program, SecondStartHandsItsFilesToTheRunningPlayer)
+{
+    const QString program
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/../player/velkor-player");
+    QTemporaryDir home;
+    const QString first = home.filePath(QStringLiteral("un.wav"));
+    const QString second = home.filePath(QStringLiteral("deux.wav"));
+    const QString third = home.filePath(QStringLiteral("trois.wav"));
+    for (const QString& path : { first, second, third })
+        ASSERT_TRUE(writeWav(path, 30));
+    const auto environmentFor = [&](const QString& user) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(user + QStringLiteral("/config")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(user + QStringLiteral("/data")));
+        return environment;
+    };
+    QProcess running;
+    running.setProcessEnvironment(environmentFor(QStringLiteral("first")));
+    running.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    running.start(program, { first });
+    ASSERT_TRUE(running.waitForStarted(5000));
+    MprisClient client(QStringLiteral("org.mpris.MediaPlayer2.velkorplayer"));
+    const auto url = [&] {
+        return QUrl(client.metadata().value(QStringLiteral("xesam:url")).toString()).toLocalFile();
+    };
+    ASSERT_TRUE(waitInEventLoop([&] { return url() == first; }, 20000)) << url().toStdString();
+
+    // Started with other folders, so that anything it wrote would show.
+    for (const QStringList& arguments : { QStringList { second, third }, QStringList {} }) {
+        QProcess later;
+        later.setProcessEnvironment(environmentFor(QStringLiteral("second")));
+        later.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        later.start(program, arguments);
+        EXPECT_TRUE(waitInEventLoop([&] { return later.state() == QProcess::NotRunning; }, 15000));
+        if (later.state() != QProcess::NotRunning) {
+            later.kill();
+            later.waitForFinished(2000);
+        }
+        EXPECT_EQ(later.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(later.exitCode(), 0);
+    }
+    EXPECT_TRUE(waitInEventLoop([&] { return url() == second; }, 10000)) << url().toStdString();
+    EXPECT_TRUE(waitInEventLoop([&] {
+        return client.get(QStringLiteral("PlaybackStatus")).toString() == QLatin1String("Playing");
+    }, 5000));
+    EXPECT_EQ(running.state(), QProcess::Running);
+
+    client.call(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Quit"));
+    EXPECT_TRUE(waitInEventLoop([&] { return running.state() == QProcess::NotRunning; }, 10000));
+    if (running.state() != QProcess::NotRunning) {
+        running.kill();
+        running.waitForFinished(2000);
+    }
+    QFile lastList(home.filePath(QStringLiteral("first/data/velkor-player/lastlist.lst")));
+    ASSERT_TRUE(lastList.open(QIODevice::ReadOnly));
+    EXPECT_EQ(lastList.readAll(), '"' + second.toUtf8() + "\"\r\n\"" + third.toUtf8() + "\"\r\n");
+    EXPECT_FALSE(QFile::exists(home.filePath(QStringLiteral("second/data/velkor-player/lastlist.lst"))));
+}
