@@ -53,12 +53,25 @@ SettingsFile::~SettingsFile() = default;
 
 bool SettingsFile::commit()
 {
-    m_store->sync();
-    if (!m_folder.isValid() || m_store->status() != QSettings::NoError) {
+    if (!m_folder.isValid()) {
         logKept(m_path, "copie de travail impossible");
         return false;
     }
-    const std::optional<QByteArray> bytes = RegularFile::read(m_store->fileName(), kMaxBytes);
+    // A fresh file of what was read and changed: the store's own status
+    // keeps a format error of the file it read, which would stop its writes
+    // for good, and a damaged file is replaced by a sound one.
+    const QString written = m_folder.filePath(QStringLiteral("written.ini"));
+    {
+        QSettings out(written, QSettings::IniFormat);
+        for (const QString& key : m_store->allKeys())
+            out.setValue(key, m_store->value(key));
+        out.sync();
+        if (out.status() != QSettings::NoError) {
+            logKept(m_path, "copie de travail impossible");
+            return false;
+        }
+    }
+    const std::optional<QByteArray> bytes = RegularFile::read(written, kMaxBytes);
     if (!bytes) {
         logKept(m_path, "copie de travail illisible");
         return false;

@@ -129,6 +129,16 @@ TEST_F(StrangeSettingsFile, LockThatIsAFolderIsGivenUpQuickly)
     EXPECT_EQ(contents(ini()), before);
 }
 
+TEST_F(StrangeSettingsFile, DamagedFileIsReplacedByASoundOne)
+{
+    QFile file(ini());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Options]\n]\nmute=True\n");
+    file.close();
+    ASSERT_TRUE(saveSettings(ini(), QStringLiteral("-1390")));
+    EXPECT_EQ(SettingsFile(ini()).store().value(QStringLiteral("Options/Vol")).toString(), QStringLiteral("-1390"));
+}
+
 TEST_F(StrangeSettingsFile, LinkToDeviceLeavesTheDevice)
 {
     ASSERT_EQ(::symlink("/dev/null", QFile::encodeName(ini()).constData()), 0);
