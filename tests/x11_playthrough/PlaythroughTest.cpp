@@ -39,6 +39,9 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs)
     return true;
 }
 
+// Where a rewound entry may stand: well within the first second the time shows.
+constexpr double kRewoundSeconds = 0.05;
+
 // The real engine, noting the position and duration the player last read when
 // it stopped each entry. What the test checks must not hang on catching a
 // moment between two of the player's ticks: on a busy machine the test's own
@@ -121,14 +124,19 @@ TEST(Playthrough, UpdateMovesThroughTheListToItsEnd)
     ASSERT_TRUE(ended) << seen.join(QLatin1Char(' ')).toStdString();
     EXPECT_EQ(endedEntries(), entries);
     EXPECT_EQ(window.core().playlist().CurrentTrack(), 2);
-    // ... and rewound.
-    EXPECT_TRUE(waitUntil([&] { return engine->CurrentPosition().value_or(-1) == 0.0; }, 10000))
-        << "position " << engine->CurrentPosition().value_or(-1);
+    // ... and rewound. A rewind lands on the first sound frame at or after 0,
+    // a few milliseconds in: the engine answers exactly 0 only until the seek
+    // has landed, which a test on a busy machine may well look at afterwards.
+    const auto rewound = [&] {
+        const double position = engine->CurrentPosition().value_or(-1);
+        return position >= 0 && position < kRewoundSeconds;
+    };
+    EXPECT_TRUE(waitUntil(rewound, 10000)) << "position " << engine->CurrentPosition().value_or(-1);
 
     // At the end of the list without repeat nothing else starts.
     waitUntil([] { return false; }, 1500);
     EXPECT_EQ(engine->FileName(), entries.last());
-    EXPECT_EQ(engine->CurrentPosition().value_or(-1), 0.0);
+    EXPECT_TRUE(rewound()) << "position " << engine->CurrentPosition().value_or(-1);
     EXPECT_EQ(window.scrlTime->Value(), 0);
 }
 
