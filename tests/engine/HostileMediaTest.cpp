@@ -76,7 +76,8 @@ QByteArray mjpegAvi(const QByteArray& picture, int size, int frames)
     QByteArray strh("vidsMJPG", 8);
     for (const quint32 v : { 0u, 0u, 0u, 1u, 10u, 0u, quint32(frames), 0u, 0xFFFFFFFFu, 0u })
         put(strh, v);
-    put(strh, 0, 8); // frame rectangle
+    put(strh, 0); // frame rectangle
+    put(strh, 0);
     QByteArray strf;
     for (const quint32 v : { 40u, quint32(size), quint32(size) })
         put(strf, v);
@@ -84,7 +85,8 @@ QByteArray mjpegAvi(const QByteArray& picture, int size, int frames)
     put(strf, 24, 2);
     strf += "MJPG";
     put(strf, quint32(size) * quint32(size) * 3);
-    put(strf, 0, 16);
+    for (int i = 0; i < 4; ++i)
+        put(strf, 0);
     QByteArray movi;
     for (int i = 0; i < frames; ++i)
         movi += chunk("00dc", picture);
