@@ -290,15 +290,9 @@ void MpvEngine::handleEvent(const mpv_event& event)
         // A restart left over from the load or from an earlier seek can come
         // after the position was written: only the one that reached the
         // target ends the answer from the target.
-        // At the end of the file only a target at the end has been reached:
-        // a rewind written there is still on its way, or was lost and is
-        // written again (retryLostSeek), which needs the target kept.
         if (m_seekTarget) {
             const auto position = doubleProperty(m_mpv, "time-pos");
-            const auto duration = doubleProperty(m_mpv, "duration");
-            const bool endTargetReached = flagProperty(m_mpv, "eof-reached") && duration
-                && *m_seekTarget >= *duration - 0.25;
-            if (endTargetReached || (position && std::abs(*position - *m_seekTarget) < 0.25))
+            if (flagProperty(m_mpv, "eof-reached") || (position && std::abs(*position - *m_seekTarget) < 0.25))
                 m_seekTarget.reset();
         }
         break;
