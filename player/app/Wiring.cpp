@@ -101,11 +101,17 @@ void connectSliders(PlayerCore& core, frmMain& main)
         [&levels, &main] { levels.scrlVol_Change(main.scrlVol->Value()); });
     QObject::connect(main.scrlBal, &sarv::Variateur::Change, &levels,
         [&levels, &main] { levels.scrlBal_Change(main.scrlBal->Value()); });
-    // The core keeps the steps inside the sliders' ranges.
+    // The core asks for steps of the sliders' usual ranges; a slider whose
+    // form gives it a narrower one takes the nearest step it holds instead of
+    // refusing the value with a message box.
+    const auto setInside = [](sarv::Variateur* slider, int index) {
+        const int min = slider->Min();
+        slider->setValue(short(std::clamp(index, min, std::max(min, int(slider->Max())))));
+    };
     QObject::connect(&levels, &Levels::volumeIndexRequested, main.scrlVol,
-        [&main](int index) { main.scrlVol->setValue(short(index)); });
+        [&main, setInside](int index) { setInside(main.scrlVol, index); });
     QObject::connect(&levels, &Levels::balanceIndexRequested, main.scrlBal,
-        [&main](int index) { main.scrlBal->setValue(short(index)); });
+        [&main, setInside](int index) { setInside(main.scrlBal, index); });
     QObject::connect(&levels, &Levels::volumeTextChanged, main.LabVol, &QLabel::setText);
     QObject::connect(&levels, &Levels::balanceTextChanged, main.LabBal, &QLabel::setText);
 }

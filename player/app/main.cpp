@@ -1,28 +1,33 @@
 // velkor-player: the program's entry point. The splash window comes first; when
 // it has run its course the main window loads, and the program ends when the
 // main window has unloaded (closed from its own controls, by the desktop, or on
-// SIGTERM / SIGINT).
+// SIGTERM, SIGINT, SIGHUP or SIGQUIT).
 #include "app/Launcher.h"
 #include "app/Wiring.h"
 #include "core/MediaEngine.h"
 #include "core/PlayerCore.h"
 #include "desktop/CommandLine.h"
 #include "desktop/DesktopIntegration.h"
+#include "desktop/ProgramArguments.h"
 #include "desktop/QtFrench.h"
 #include "desktop/Settings.h"
+#include "desktop/SingleInstance.h"
 #include "engine/EngineFactory.h"
 #include "gui/frmMain.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QListView>
 
 #include <clocale>
 
 int main(int argc, char** argv)
 {
-    if (const auto exitCode = CommandLine::answerInfoRequest(argc, argv))
+    ProgramArguments arguments(argc, argv);
+    if (const auto exitCode = CommandLine::answerInfoRequest(arguments.own()))
         return *exitCode;
-    QApplication app(argc, argv);
+    arguments.choosePlatform();
+    QApplication app(arguments.qtCount(), arguments.qtArguments());
     QtFrench::install(app);
     // libmpv needs the C numeric locale; the user's other categories stay.
     std::setlocale(LC_NUMERIC, "C");
@@ -30,13 +35,19 @@ int main(int argc, char** argv)
     // ends when the main window has unloaded, not when the last window closes.
     app.setQuitOnLastWindowClosed(false);
 
+    // A player already running takes the files and this one ends here.
+    SingleInstance instance;
+    if (const auto exitCode = instance.claimOrHandOver(
+            CommandLine::parse(arguments.own(), QDir::currentPath()).paths))
+        return *exitCode;
+
     PlayerCore core(&createMediaEngine);
     Settings settings(core);
     frmMain window(core);
     window.setSettingsStore(&settings);
     Wiring::connectMainWindow(core, window);
-    DesktopIntegration desktop(core, window, { window.lstPlay->viewport() },
-                               CommandLine::arguments(argc, argv));
+    instance.serve(core, window);
+    DesktopIntegration desktop(core, window, { window.lstPlay->viewport() }, arguments.own());
     Launcher launcher(window);
     launcher.start();
     return app.exec();

@@ -1,10 +1,10 @@
 #include "core/PlaylistFile.h"
 
+#include "core/AtomicFile.h"
 #include "core/FileNameCodec.h"
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -103,6 +103,13 @@ std::optional<QString> PlaylistFile::canonicalNumber(const QString& field)
     return QString::number(value, 'g', 15);
 }
 
+bool PlaylistFile::isWritable(const QString& entry)
+{
+    if (entry.contains(QLatin1Char('\r')) || entry.contains(QLatin1Char('\n')))
+        return false;
+    return !entry.contains(QLatin1Char('"')) || needsBareForm(entry);
+}
+
 QStringList PlaylistFile::parse(QByteArrayView bytes, Fields fields)
 {
     QStringList entries;
@@ -153,13 +160,5 @@ std::optional<QStringList> PlaylistFile::read(const QString& path, Fields fields
 
 bool PlaylistFile::write(const QString& path, const QStringList& entries)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = format(entries);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return AtomicFile::write(path, format(entries));
 }

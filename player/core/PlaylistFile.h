@@ -26,6 +26,10 @@ public:
     };
 
     static QStringList parse(QByteArrayView bytes, Fields fields = Fields::AsWritten);
+    // Whether format() writes the entry in a form parse() reads back as
+    // itself: not so for a line break, nor for a double quote together with a
+    // comma or a leading blank or quote.
+    static bool isWritable(const QString& entry);
     static QByteArray format(const QStringList& entries);
 
     // std::nullopt when the file cannot be opened or read.

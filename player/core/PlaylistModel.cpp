@@ -33,8 +33,13 @@ void PlaylistModel::Append(const QString& entry)
     AppendMany({ entry });
 }
 
-void PlaylistModel::AppendMany(const QStringList& entries)
+void PlaylistModel::AppendMany(const QStringList& given)
 {
+    // A name that a playlist file cannot hold (a line break ends an entry
+    // there) would come back from lastlist.lst as other entries: it is left
+    // out, like any other name that cannot be played.
+    QStringList entries = given;
+    entries.removeIf([](const QString& entry) { return !PlaylistFile::isWritable(entry); });
     const int row = Count();
     const int count = std::min<int>(int(entries.size()), PlaylistFile::kMaxEntries - row);
     if (count <= 0)

@@ -20,7 +20,8 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     void Append(const QString& entry);
-    // Entries past the 32,767th are left out: indices are 16-bit.
+    // Entries past the 32,767th are left out: indices are 16-bit. So are
+    // names that no playlist file can hold (PlaylistFile::isWritable).
     void AppendMany(const QStringList& entries);
     int Count() const { return int(m_entries.size()); }
     QString Entry(int index) const;

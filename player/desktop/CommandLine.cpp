@@ -68,9 +68,9 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QString& work
     return result;
 }
 
-std::optional<int> CommandLine::answerInfoRequest(int argc, char** argv)
+std::optional<int> CommandLine::answerInfoRequest(const QStringList& arguments)
 {
-    const CommandLine commandLine = parse(arguments(argc, argv), QDir::currentPath());
+    const CommandLine commandLine = parse(arguments, QDir::currentPath());
     QString text;
     if (commandLine.action == Action::Help)
         text = helpText();
@@ -101,6 +101,13 @@ QString CommandLine::helpText()
         "lecture, dans l'ordre, et le premier est lu dès le démarrage terminé.\n"
         "Un répertoire donne ses fichiers multimédia, comme « Ajouter un répertoir ».\n"
         "Sans fichier, la liste de lecture précédente est reprise et rien n'est lu.\n"
+        "Tout argument après « -- », et tout fichier existant, est un fichier,\n"
+        "même s'il commence par un tiret.\n"
+        "\n"
+        "Dans une session Wayland, le lecteur s'affiche comme client X11 (Xwayland) :\n"
+        "il place ses fenêtres, les garde au premier plan et leur donne une forme,\n"
+        "ce que Wayland ne permet pas. QT_QPA_PLATFORM ou l'option de Qt\n"
+        "« -platform NOM » (avant « -- ») choisissent une autre plateforme.\n"
         "\n"
         "Options :\n"
         "  -h, --help     affiche cette aide et quitte\n"

@@ -19,11 +19,10 @@ public:
 
     // For main(), before any window exists: answers --help and --version on
     // standard output and returns the exit code; nullopt lets the program run.
-    static std::optional<int> answerInfoRequest(int argc, char** argv);
+    static std::optional<int> answerInfoRequest(const QStringList& arguments);
 
     // argv as text through FileNameCodec, so that a file name that is not
     // UTF-8 keeps its bytes (QCoreApplication::arguments() would replace them).
-    // Given after QApplication took its own options out of argv.
     static QStringList arguments(int argc, char** argv);
 
     static QString helpText();

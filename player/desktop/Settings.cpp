@@ -3,6 +3,7 @@
 #include "core/Levels.h"
 #include "core/PlayerCore.h"
 #include "desktop/SettingValue.h"
+#include "desktop/SettingsFile.h"
 
 #include <QPointF>
 #include <QSettings>
@@ -44,7 +45,8 @@ QString Settings::read(const QSettings& store, const QString& key, const QString
 
 void Settings::GetValue()
 {
-    const QSettings store(storePath(), QSettings::IniFormat);
+    SettingsFile file(storePath());
+    const QSettings& store = file.store();
 
     // The window stays where it is for a coordinate that cannot be read.
     const QPointF current = m_core.windowPlace();
@@ -85,7 +87,8 @@ void Settings::GetValue()
 
 void Settings::SaveSettings()
 {
-    QSettings store(storePath(), QSettings::IniFormat);
+    SettingsFile file(storePath());
+    QSettings& store = file.store();
     store.beginGroup(kSection);
     store.setValue(QStringLiteral("Vol"), SettingValue::fromInteger(m_core.levels().engineVolume()));
     store.setValue(QStringLiteral("suff"), SettingValue::fromInteger(m_core.Shuffle() ? 1 : 0));
@@ -100,8 +103,7 @@ void Settings::SaveSettings()
         SettingValue::fromBoolean(m_core.OnTopWanted() || m_core.OnTopSuspended()));
     store.setValue(QStringLiteral("FitToSize"), SettingValue::fromBoolean(m_core.FitToSize()));
     store.endGroup();
-    // One atomic replacement of the file (QSettings writes a temporary file and
-    // renames it); when that fails the previous file stays whole.
-    store.setAtomicSyncRequired(true);
-    store.sync();
+    // One checked atomic replacement of the file; when that fails the
+    // previous file stays whole.
+    file.commit();
 }

@@ -3,15 +3,21 @@
 #include <QSocketNotifier>
 
 #include <cerrno>
+#include <iterator>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
+// The endings that can wait for a save: a logout or kill (SIGTERM), Ctrl+C
+// (SIGINT), a closed terminal (SIGHUP) and Ctrl+\ (SIGQUIT).
+constexpr int kSignals[] = { SIGTERM, SIGINT, SIGHUP, SIGQUIT };
+constexpr int kCount = int(std::size(kSignals));
+
 int g_pipe[2] = { -1, -1 };
-struct sigaction g_previousTerm { };
-struct sigaction g_previousInt { };
+struct sigaction g_previous[kCount] { };
+struct sigaction g_previousPipe { };
 
 void onSignal(int signalNumber)
 {
@@ -34,8 +40,14 @@ TerminationSignals::TerminationSignals(QObject* parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, &g_previousTerm);
-    ::sigaction(SIGINT, &action, &g_previousInt);
+    for (int i = 0; i < kCount; ++i)
+        ::sigaction(kSignals[i], &action, &g_previous[i]);
+    // A reader that went away (a closed terminal or pipe on standard output)
+    // turns into a failed write, not the end of the program.
+    struct sigaction ignore { };
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGPIPE, &ignore, &g_previousPipe);
 
     m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readPipe);
@@ -45,8 +57,9 @@ TerminationSignals::~TerminationSignals()
 {
     if (!m_notifier)
         return;
-    ::sigaction(SIGTERM, &g_previousTerm, nullptr);
-    ::sigaction(SIGINT, &g_previousInt, nullptr);
+    for (int i = 0; i < kCount; ++i)
+        ::sigaction(kSignals[i], &g_previous[i], nullptr);
+    ::sigaction(SIGPIPE, &g_previousPipe, nullptr);
     delete m_notifier;
     ::close(g_pipe[0]);
     ::close(g_pipe[1]);

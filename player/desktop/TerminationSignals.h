@@ -4,9 +4,10 @@
 
 class QSocketNotifier;
 
-// Turns SIGTERM and SIGINT into the signal `received` on the GUI thread, so that
-// the program can close its main window as a normal unload (playlist and
-// settings written) when the session ends or the user presses Ctrl+C. The
+// Turns SIGTERM, SIGINT, SIGHUP and SIGQUIT into the signal `received` on the
+// GUI thread, so that the program can close its main window as a normal unload
+// (playlist and settings written) when the session ends, the terminal closes
+// or the user presses Ctrl+C; SIGPIPE is ignored while it lives. The
 // handler only writes the signal number into a pipe; everything else happens
 // in the event loop. One instance at a time; the previous handlers come back
 // when it is destroyed.

@@ -98,6 +98,12 @@ bool MidiStream::Library::install(mpv_handle* mpv)
         if (!song)
             return MPV_ERROR_LOADING_FAILED;
         QString error;
+        // Every length the stream computes stays within 64 bits because the
+        // song's frames fit its 32-bit WAV header.
+        if (!framesFor(song->file.durationSeconds())) {
+            library->setOpenError(address, tr("morceau MIDI trop long pour être lu (plus de 6 heures 46)"));
+            return MPV_ERROR_LOADING_FAILED;
+        }
         std::unique_ptr<Synth> synth = library->takeSynth(song->soundFont, &error);
         if (!synth) {
             library->setOpenError(address, error);
@@ -188,7 +194,7 @@ MidiStream::MidiStream(Library& library, std::shared_ptr<const MidiSong> song,
     : m_library(library)
     , m_song(std::move(song))
     , m_synth(std::move(synth))
-    , m_frames(framesFor(m_song->file.durationSeconds()))
+    , m_frames(framesFor(m_song->file.durationSeconds()).value_or(0))
 {
     m_header = wavHeader(m_frames);
 }
@@ -201,14 +207,23 @@ MidiStream::~MidiStream()
     m_library.giveBack(std::move(m_synth));
 }
 
-int64_t MidiStream::framesFor(double seconds)
+std::optional<int64_t> MidiStream::framesFor(double seconds)
 {
-    return std::max<int64_t>(0, int64_t(std::ceil(seconds * kSampleRate)));
+    if (std::isnan(seconds))
+        return std::nullopt;
+    if (seconds <= 0)
+        return 0;
+    // Compared as a double before any conversion: a conversion of a value
+    // outside int64_t is undefined.
+    const double frames = std::ceil(seconds * kSampleRate);
+    if (!(frames <= double(kMaxFrames)))
+        return std::nullopt;
+    return int64_t(frames);
 }
 
 QByteArray MidiStream::wavHeader(int64_t frames)
 {
-    const quint32 dataBytes = quint32(std::min<int64_t>(frames * kBytesPerFrame, 0xFFFFFFFFLL - kHeaderBytes));
+    const quint32 dataBytes = quint32(std::clamp<int64_t>(frames, 0, kMaxFrames) * kBytesPerFrame);
     QByteArray out("RIFF");
     appendLe(out, dataBytes + kHeaderBytes - 8, 4);
     out += "WAVEfmt ";

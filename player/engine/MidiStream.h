@@ -6,9 +6,11 @@
 #include <QString>
 
 #include <cstdint>
+#include <climits>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 struct mpv_handle;
@@ -33,6 +35,9 @@ public:
     static constexpr int kChannels = 2;
     static constexpr int kBytesPerFrame = 2 * kChannels;
     static constexpr int kHeaderBytes = 44;
+    // The most frames the stream can describe: its WAV header counts the data
+    // bytes in 32 bits (a little under 6 h 46 min). Longer songs are refused.
+    static constexpr int64_t kMaxFrames = (int64_t(UINT32_MAX) - kHeaderBytes) / kBytesPerFrame;
 
     // The songs one libmpv instance can open, and the synthesiser kept between
     // songs so that the SoundFont is loaded once. libmpv calls in on its own
@@ -71,8 +76,9 @@ public:
     int64_t read(char* buffer, uint64_t bytes);
     int64_t seek(int64_t offset);
 
-    // The number of sample frames the song lasts.
-    static int64_t framesFor(double seconds);
+    // The number of sample frames the song lasts; std::nullopt when that is
+    // not a number or more than kMaxFrames.
+    static std::optional<int64_t> framesFor(double seconds);
     static QByteArray wavHeader(int64_t frames);
 
 private:

@@ -172,6 +172,10 @@ MpvEngine::MpvEngine(VideoOutput output, const Options& extra)
     // A machine without a sound device still plays, silently.
     setOption(m_mpv, "audio-fallback-to-null", "yes");
     setOption(m_mpv, "hwdec", "no");
+    // A picture is at most 4096x4096 pixels (4K video fits): a file whose
+    // header claims more is refused by the decoder instead of having it, and
+    // the renderer after it, allocate gigabytes for a picture that is not there.
+    setOption(m_mpv, "vd-lavc-o", "max_pixels=16777216");
     // Seeks land where they were asked to. MPEG program streams (.mpg, VCD
     // .dat) have no index, and the demuxer can overshoot to the keyframe
     // after the target; starting the demuxer a second early lets the precise

@@ -149,3 +149,150 @@ TEST(Program, MenuEntryPlaysAFileWhoseNameIsNotUtf8)
     ASSERT_TRUE(lastList.open(QIODevice::ReadOnly));
     EXPECT_EQ(lastList.readAll(), '"' + name + "\"\r\n");
 }
+
+// Every ending that can wait for a save: the program, playing, gets the
+// signal (after a SIGPIPE, which it ignores), writes its playlist and settings
+// and ends with status 0.
+class ProgramSignal : public ::testing::TestWithParam<int> { };
+
+TEST_P(ProgramSignal, SavesAndEndsWithStatusZero)
+{
+    const QString program
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/../player/velkor-player");
+    QTemporaryDir home;
+    const QString song = home.filePath(QStringLiteral("chanson.wav"));
+    ASSERT_TRUE(writeWav(song, 30));
+    QProcess player;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    player.setProcessEnvironment(environment);
+    player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    player.start(program, { song });
+    ASSERT_TRUE(player.waitForStarted(5000));
+    MprisClient client(QStringLiteral("org.mpris.MediaPlayer2.velkorplayer"));
+    ASSERT_TRUE(waitInEventLoop([&] {
+        return client.get(QStringLiteral("PlaybackStatus")).toString() == QLatin1String("Playing");
+    }, 20000));
+
+    ::kill(pid_t(player.processId()), SIGPIPE);
+    ::kill(pid_t(player.processId()), GetParam());
+    EXPECT_TRUE(waitInEventLoop([&] { return player.state() == QProcess::NotRunning; }, 10000));
+    if (player.state() != QProcess::NotRunning) {
+        player.kill();
+        player.waitForFinished(2000);
+    }
+    EXPECT_EQ(player.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(player.exitCode(), 0);
+    QFile lastList(home.filePath(QStringLiteral("data/velkor-player/lastlist.lst")));
+    ASSERT_TRUE(lastList.open(QIODevice::ReadOnly));
+    EXPECT_EQ(lastList.readAll(), '"' + song.toUtf8() + "\"\r\n");
+    EXPECT_TRUE(QFile::exists(home.filePath(QStringLiteral("config/velkor-player/velkor-player.ini"))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, ProgramSignal, ::testing::Values(SIGHUP, SIGTERM, SIGINT, SIGQUIT),
+                         [](const auto& info) { return std::string(sigabbrev_np(info.param)); });
+
+// Names that are Qt's own options, after "--": files of the playlist, the
+// first of which plays; Qt sees none of them.
+TEST(Program, NamesOfQtOptionsAfterDashesAreFiles)
+{
+    const QString program
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/../player/velkor-player");
+    QTemporaryDir home;
+    const QStringList names { QStringLiteral("-platform"), QStringLiteral("x"), QStringLiteral("-style"),
+                              QStringLiteral("y") };
+    for (const QString& name : names)
+        ASSERT_TRUE(writeWav(home.filePath(name), 30));
+    QProcess player;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    player.setProcessEnvironment(environment);
+    player.setWorkingDirectory(home.path());
+    player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    player.start(program, QStringList { QStringLiteral("--") } + names);
+    ASSERT_TRUE(player.waitForStarted(5000));
+    MprisClient client(QStringLiteral("org.mpris.MediaPlayer2.velkorplayer"));
+    const auto url = [&] {
+        return QUrl(client.metadata().value(QStringLiteral("xesam:url")).toString()).toLocalFile();
+    };
+    EXPECT_TRUE(waitInEventLoop([&] { return url() == home.filePath(names[0]); }, 20000))
+        << url().toStdString();
+    client.call(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Quit"));
+    EXPECT_TRUE(waitInEventLoop([&] { return player.state() == QProcess::NotRunning; }, 10000));
+    if (player.state() != QProcess::NotRunning) {
+        player.kill();
+        player.waitForFinished(2000);
+    }
+    EXPECT_EQ(player.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(player.exitCode(), 0);
+    QFile lastList(home.filePath(QStringLiteral("data/velkor-player/lastlist.lst")));
+    ASSERT_TRUE(lastList.open(QIODevice::ReadOnly));
+    QByteArray expected;
+    for (const QString& name : names)
+        expected += '"' + home.filePath(name).toUtf8() + "\"\r\n";
+    EXPECT_EQ(lastList.readAll(), expected);
+}
+
+// A second start while the player runs: its files go to the running player,
+// which plays the first of them, and it ends at once with status 0, writing
+// nothing of its own; without files it only asks for the window.
+TEST(Program, SecondStartHandsItsFilesToTheRunningPlayer)
+{
+    const QString program
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/../player/velkor-player");
+    QTemporaryDir home;
+    const QString first = home.filePath(QStringLiteral("un.wav"));
+    const QString second = home.filePath(QStringLiteral("deux.wav"));
+    const QString third = home.filePath(QStringLiteral("trois.wav"));
+    for (const QString& path : { first, second, third })
+        ASSERT_TRUE(writeWav(path, 30));
+    const auto environmentFor = [&](const QString& user) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(user + QStringLiteral("/config")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(user + QStringLiteral("/data")));
+        return environment;
+    };
+    QProcess running;
+    running.setProcessEnvironment(environmentFor(QStringLiteral("first")));
+    running.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    running.start(program, { first });
+    ASSERT_TRUE(running.waitForStarted(5000));
+    MprisClient client(QStringLiteral("org.mpris.MediaPlayer2.velkorplayer"));
+    const auto url = [&] {
+        return QUrl(client.metadata().value(QStringLiteral("xesam:url")).toString()).toLocalFile();
+    };
+    ASSERT_TRUE(waitInEventLoop([&] { return url() == first; }, 20000)) << url().toStdString();
+
+    // Started with other folders, so that anything it wrote would show.
+    for (const QStringList& arguments : { QStringList { second, third }, QStringList {} }) {
+        QProcess later;
+        later.setProcessEnvironment(environmentFor(QStringLiteral("second")));
+        later.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        later.start(program, arguments);
+        EXPECT_TRUE(waitInEventLoop([&] { return later.state() == QProcess::NotRunning; }, 15000));
+        if (later.state() != QProcess::NotRunning) {
+            later.kill();
+            later.waitForFinished(2000);
+        }
+        EXPECT_EQ(later.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(later.exitCode(), 0);
+    }
+    EXPECT_TRUE(waitInEventLoop([&] { return url() == second; }, 10000)) << url().toStdString();
+    EXPECT_TRUE(waitInEventLoop([&] {
+        return client.get(QStringLiteral("PlaybackStatus")).toString() == QLatin1String("Playing");
+    }, 5000));
+    EXPECT_EQ(running.state(), QProcess::Running);
+
+    client.call(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Quit"));
+    EXPECT_TRUE(waitInEventLoop([&] { return running.state() == QProcess::NotRunning; }, 10000));
+    if (running.state() != QProcess::NotRunning) {
+        running.kill();
+        running.waitForFinished(2000);
+    }
+    QFile lastList(home.filePath(QStringLiteral("first/data/velkor-player/lastlist.lst")));
+    ASSERT_TRUE(lastList.open(QIODevice::ReadOnly));
+    EXPECT_EQ(lastList.readAll(), '"' + second.toUtf8() + "\"\r\n\"" + third.toUtf8() + "\"\r\n");
+    EXPECT_FALSE(QFile::exists(home.filePath(QStringLiteral("second/data/velkor-player/lastlist.lst"))));
+}

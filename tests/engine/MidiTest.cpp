@@ -41,6 +41,10 @@ private:
             && MidiGenerator::write(path("midi-named.bin"), song)
             && MidiGenerator::write(path("short.mid"), MidiGenerator::song(Options{1, 480, 2, 240, {}}))
             && MidiGenerator::write(path("long.mid"), MidiGenerator::song(Options{1, 480, 1200, 480, {}}))
+            // Fifteen seconds a note: six hours, within what the stream can
+            // hold; then one note of 2^28 ticks: more than a century.
+            && MidiGenerator::write(path("sixhours.mid"), MidiGenerator::song(Options{1, 1, 1440, 1, {{0, 4}}}))
+            && MidiGenerator::write(path("endless.mid"), MidiGenerator::song(Options{1, 1, 1, 0x0FFFFFFF, {{0, 4}}}))
             && MidiGenerator::write(path("truncated.mid"), song.first(song.size() - 7))
             && MidiGenerator::write(path("garbage.mid"), QByteArray(300, 'x'))
             && MidiGenerator::write(path("notracks.mid"), QByteArray("MThd\0\0\0\6\0\1\0\0\1\xE0", 14))
@@ -91,7 +95,7 @@ TEST_P(MidiOpen, OpensWithTheDurationOfItsNotes)
 INSTANTIATE_TEST_SUITE_P(Songs, MidiOpen,
                          ::testing::Values(SongCase{"slowing.mid", 6.0}, SongCase{"slowing0.MID", 6.0},
                                            SongCase{"wrapped.rmi", 6.0}, SongCase{"midi-named.bin", 6.0},
-                                           SongCase{"long.mid", 600.0}));
+                                           SongCase{"long.mid", 600.0}, SongCase{"sixhours.mid", 21600.0}));
 
 // What FluidSynth makes reaches the output through the same chain as any file:
 // real sound on both sides, and the volume scales it by its decibels.
@@ -159,6 +163,7 @@ TEST(MidiEnd, PositionReachesTheDuration)
 
 struct BrokenCase {
     const char* name;
+    const char* says = "MIDI"; // in the error description
 };
 
 std::ostream& operator<<(std::ostream& out, const BrokenCase& c)
@@ -175,7 +180,8 @@ TEST_P(MidiBrokenFile, FailsWithAMessageAndTheNextFileStillPlays)
     MpvEngine engine(MpvEngine::VideoOutput::None, EngineMedia::silent());
     engine.setFileName(media.path(QString::fromLatin1(GetParam().name)));
     EXPECT_TRUE(engine.HasError());
-    EXPECT_TRUE(engine.ErrorDescription().contains(QLatin1String("MIDI"))) << engine.ErrorDescription().toStdString();
+    EXPECT_TRUE(engine.ErrorDescription().contains(QString::fromUtf8(GetParam().says)))
+        << engine.ErrorDescription().toStdString();
     EXPECT_FALSE(engine.Duration().has_value());
     engine.setFileName(media.path("short.mid"));
     EXPECT_FALSE(engine.HasError()) << engine.ErrorDescription().toStdString();
@@ -183,7 +189,8 @@ TEST_P(MidiBrokenFile, FailsWithAMessageAndTheNextFileStillPlays)
 
 INSTANTIATE_TEST_SUITE_P(Files, MidiBrokenFile,
                          ::testing::Values(BrokenCase{"truncated.mid"}, BrokenCase{"garbage.mid"},
-                                           BrokenCase{"notracks.mid"}, BrokenCase{"cut.rmi"}));
+                                           BrokenCase{"notracks.mid"}, BrokenCase{"cut.rmi"},
+                                           BrokenCase{"endless.mid", "MIDI trop long"}));
 
 // The variable names the only SoundFont tried, so the machine's own stays out.
 class SoundFontOverride {

@@ -3,9 +3,12 @@
 // and no file yields more entries than a playlist holds.
 #include "FuzzCheck.h"
 
+#include "core/FileNameCodec.h"
 #include "core/PlaylistFile.h"
+#include "core/PlaylistModel.h"
 
 #include <QHash>
+#include <QSet>
 
 namespace {
 
@@ -34,6 +37,28 @@ void checkNameBytes(QByteArrayView bytes)
     require(PlaylistFile::format(entries) == file, "name bytes kept");
 }
 
+// The input cut at NUL bytes into names, line breaks and all, given to the
+// playlist as files are added: whatever it keeps is written and read back as
+// exactly those entries, and every name that would read back is kept.
+void checkAddedNames(QByteArrayView bytes)
+{
+    QStringList names;
+    for (const QByteArrayView part : QByteArray(bytes.toByteArray()).split('\0'))
+        names << FileNameCodec::decode(part);
+    PlaylistModel playlist;
+    playlist.AppendMany(names);
+    const QStringList kept = playlist.Entries();
+    for (const QString& name : kept)
+        require(PlaylistFile::isWritable(name), "only writable names kept");
+    require(PlaylistFile::parse(PlaylistFile::format(kept)) == kept, "added names read back");
+    const QSet<QString> keptNames(kept.begin(), kept.end());
+    for (const QString& name : names) {
+        if (!keptNames.contains(name) && kept.size() < PlaylistFile::kMaxEntries)
+            require(PlaylistFile::parse(PlaylistFile::format({ name })) != QStringList { name },
+                    "a name that reads back is kept");
+    }
+}
+
 // A short input repeated far past the cap: the reader stops at the cap. Costly,
 // so only a share of the inputs (picked by their hash, the same on every run).
 void checkCap(QByteArrayView bytes)
@@ -55,6 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size)
     checkRoundTrip(bytes, PlaylistFile::Fields::AsWritten);
     checkRoundTrip(bytes, PlaylistFile::Fields::CanonicalNumbers);
     checkNameBytes(bytes);
+    checkAddedNames(bytes);
     checkCap(bytes);
     return 0;
 }

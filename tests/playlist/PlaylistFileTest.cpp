@@ -2,6 +2,7 @@
 // input that is broken on purpose.
 #include "core/FileNameCodec.h"
 #include "core/PlaylistFile.h"
+#include "core/PlaylistModel.h"
 
 #include <QDir>
 #include <QFile>
@@ -123,6 +124,20 @@ TEST(PlaylistFile, EntriesSurviveAWriteAndARead)
         FileNameCodec::decode("/bad/\xff\xfe\xc3(.mp3"),
     };
     EXPECT_EQ(PlaylistFile::parse(PlaylistFile::format(entries)), entries);
+}
+
+// A name with a line break would come back from the file as two entries (one
+// with a quote and a comma, cut at the quote): the playlist refuses it when it is added, so what it holds always reads back.
+TEST(PlaylistFile, NamesWithLineBreaksAreRefusedAndTheRestRoundTrips)
+{
+    PlaylistModel playlist;
+    playlist.AppendMany({ u("/music/a.mp3"), u("/music/two\nlines.mp3"), u("/music/cr\r.mp3"),
+                          u("/music/crlf\r\n.mp3"), u("/music/b.mp3"),
+                          u("/music/\"quoted\", with comma.mp3") });
+    playlist.Append(u("\n"));
+    const QStringList kept = { u("/music/a.mp3"), u("/music/b.mp3") };
+    EXPECT_EQ(playlist.Entries(), kept);
+    EXPECT_EQ(PlaylistFile::parse(PlaylistFile::format(playlist.Entries())), kept);
 }
 
 TEST(PlaylistFile, InvalidUtf8KeepsItsBytes)
