@@ -65,10 +65,11 @@ bool MoveArming::eventFilter(QObject* watched, QEvent* event)
     case Step::Disarm:
         disarm();
         break;
-    case Step::Start:
+    case Step::Start: {
         disarm();
-        WindowSystem::current().startSystemMove(m_window);
+        WindowSystem::current().startSystemMove(m_window, m_pressedAt);
         return true;
+    }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #include "gui/WindowSystem.h"
 
 #include "gui/PointerFollower.h"
+#include "gui/X11Window.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -21,9 +22,11 @@ public:
         menu->exec(QCursor::pos());
     }
 
-    void startSystemMove(QWidget* window) override
+    void startSystemMove(QWidget* window, QPoint pressedAt) override
     {
         if (!window)
+            return;
+        if (X11Window::startMove(*window->window(), pressedAt))
             return;
         // The window system takes the pointer over from the widget that holds
         // the implicit grab of the press. Where it refuses (a window manager

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+
 class QAction;
 class QMenu;
 class QWidget;
@@ -18,8 +20,9 @@ public:
     virtual void popupMenu(QMenu* menu, QAction* defaultItem) = 0;
 
     // Hands window to the window system, which moves it with the mouse until
-    // the button that is down is released.
-    virtual void startSystemMove(QWidget* window) = 0;
+    // the button that is down is released, keeping the offset from the
+    // pointer that the press at `pressedAt` (global) had.
+    virtual void startSystemMove(QWidget* window, QPoint pressedAt) = 0;
 
     // The seam in force for the whole program; Qt's unless a test has installed
     // its own. setCurrent(nullptr) goes back to Qt's.

@@ -114,7 +114,6 @@ void frmAbout::createControls()
     logo.setDevicePixelRatio(ratio);
     imgIcon->setPixmap(logo);
     imgIcon->setAlignment(Qt::AlignCenter);
-    setWindowIcon(QIcon(QPixmap::fromImage(Logo::image(64))));
 
     auto* name
         = place(verdanaLabel(QStringLiteral("Velkor Player"), VelkorFrm1), 1300, 480, 4300, 420);

@@ -7,6 +7,7 @@
 #include "core/PlaylistModel.h"
 #include "gui/Twips.h"
 #include "gui/frmMain.h"
+#include "gui/X11Window.h"
 #include "engine/FrameRenderer.h"
 #include "engine/VideoSurface.h"
 
@@ -179,6 +180,9 @@ void frmPlayer::resizeEvent(QResizeEvent* event)
 
 void frmPlayer::showEvent(QShowEvent* event)
 {
+    // The video window belongs to the main window: one task-bar entry for both.
+    if (!event->spontaneous())
+        X11Window::keepOutOfTaskBar(*this);
     QWidget::showEvent(event);
     syncIdleBackground();
 }

@@ -67,6 +67,7 @@ TEST(MoveArming, OnlyTheDragDistanceWithTheButtonDownMovesTheWindow)
     for (const ArmingCase& c : kCases) {
         SCOPED_TRACE(c.name);
         system.moves.clear();
+        system.moveOrigins.clear();
         for (const Event& e : c.events) {
             const QPoint at = e.travel == kStill ? pressed : pressed + QPoint(distance + e.travel, 0);
             const Qt::MouseButton button
@@ -80,6 +81,9 @@ TEST(MoveArming, OnlyTheDragDistanceWithTheButtonDownMovesTheWindow)
         EXPECT_EQ(system.moves.size(), c.moves);
         if (!system.moves.isEmpty()) {
             EXPECT_EQ(system.moves.first(), &window);
+            // The window system moves it from the press, not from where the
+            // pointer has travelled to: the window keeps the press's offset.
+            EXPECT_EQ(system.moveOrigins.first(), pressed);
         }
         // Every case ends with the move started or disarmed, never left armed
         // by a press whose release came.

@@ -53,6 +53,8 @@ EncoderSettings settingsFor(MediaGenerator::Kind kind)
     case MediaGenerator::Kind::H264Hd:
         return {"testsrc=duration=%1:size=1280x720:rate=25[out0];sine=frequency=440:duration=%1[out1]",
                 "libx264", "libmp3lame", "avi"};
+    case MediaGenerator::Kind::Colour:
+        return {"color=c=0x2060C0:duration=%1:size=320x240:rate=25", "mpeg4", nullptr, "avi"};
     case MediaGenerator::Kind::Mp3:
         return {"sine=frequency=440:duration=%1", nullptr, "libmp3lame", "mp3"};
     }

@@ -22,10 +22,11 @@
 //   AviSilent      -> MPEG-4 part 2 video alone in AVI
 //   Mpeg1Vga       -> as Mpeg1, at 640x480
 //   H264Hd         -> H.264 video (libx264) 1280x720 + MP3 audio in AVI
+//   Colour         -> MPEG-4 part 2 video alone in AVI, 320x240, all #2060C0
 //   Mp3   -> MP3 audio only
 class MediaGenerator {
 public:
-    enum class Kind { Mpeg1, Avi, Mp3, Mpeg1VideoOnly, AviSilent, Mpeg1Vga, H264Hd };
+    enum class Kind { Mpeg1, Avi, Mp3, Mpeg1VideoOnly, AviSilent, Mpeg1Vga, H264Hd, Colour };
 
     struct Probe {
         bool audio = false;
