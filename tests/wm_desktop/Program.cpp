@@ -109,11 +109,13 @@ bool Program::start(const QStringList& arguments, const QStringList& environment
     const int width = qRound(Twips::toPixelsX(5145) * m_scale);
     const bool shown = waitFor(
         [&] {
-            for (Id w : windows())
+            for (Id w : windows()) {
                 if (X11Desktop::geometry(w).width() == width) {
                     mainWindow = w;
                     return true;
                 }
+                windowTypesBeforeMain << X11Desktop::property(w, QStringLiteral("_NET_WM_WINDOW_TYPE"));
+            }
             return false;
         },
         15000);

@@ -57,6 +57,9 @@ public:
     QProcess& process() { return m_process; }
 
     X11Desktop::Id mainWindow = 0;
+    // The window types (_NET_WM_WINDOW_TYPE) of the windows seen before the
+    // main window showed: the splash's.
+    QStringList windowTypesBeforeMain;
 
 private:
     QTemporaryDir m_home;

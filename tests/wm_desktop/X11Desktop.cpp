@@ -66,6 +66,26 @@ QStringList netWmState(Id window)
     return atoms;
 }
 
+QString property(Id window, const QString& name)
+{
+    const QString out
+        = run(QStringLiteral("xprop"), { QStringLiteral("-id"), hexId(window), name });
+    const qsizetype eq = out.indexOf(QLatin1Char('='));
+    return eq < 0 ? QString() : out.mid(eq + 1).trimmed();
+}
+
+QStringList iconSizes(Id window)
+{
+    // xprop draws each image of the icon under a line "Icon (W x H):".
+    const QString out = run(QStringLiteral("xprop"),
+        { QStringLiteral("-id"), hexId(window), QStringLiteral("_NET_WM_ICON") });
+    QStringList sizes;
+    static const QRegularExpression header(QStringLiteral("Icon \\((\\d+) x (\\d+)\\)"));
+    for (const QRegularExpressionMatch& m : header.globalMatch(out))
+        sizes << m.captured(1) + QLatin1Char('x') + m.captured(2);
+    return sizes;
+}
+
 QList<Id> stacking()
 {
     return windowIds(run(QStringLiteral("xprop"),

@@ -23,6 +23,8 @@ QString run(const QString& program, const QStringList& arguments);
 void xdotool(const QStringList& arguments);
 
 QStringList netWmState(Id window); // the atoms of _NET_WM_STATE
+QString property(Id window, const QString& name); // as xprop prints it after "="
+QStringList iconSizes(Id window); // "WxH" of each image of _NET_WM_ICON
 QList<Id> stacking(); // managed windows, bottom to top
 Id activeWindow();
 bool isViewable(Id window);
