@@ -20,8 +20,8 @@ public:
     virtual void popupMenu(QMenu* menu, QAction* defaultItem) = 0;
 
     // Hands window to the window system, which moves it with the mouse until
-    // the button that is down is released, keeping the offset from the
-    // pointer that the press at `pressedAt` (global) had.
+    // the button that is down is released; `pressedAt` (global) is where that
+    // button went down.
     virtual void startSystemMove(QWidget* window, QPoint pressedAt) = 0;
 
     // The seam in force for the whole program; Qt's unless a test has installed

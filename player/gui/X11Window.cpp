@@ -3,7 +3,6 @@
 #include "gui/X11Window.h"
 
 #include <QGuiApplication>
-#include <QPointF>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -35,50 +34,7 @@ xcb_connection_t* connection()
     return x11 ? x11->connection() : nullptr;
 }
 
-// Whether the window manager lists `wanted` in the root's _NET_SUPPORTED.
-bool supported(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t wanted)
-{
-    const xcb_atom_t list = atom(connection, "_NET_SUPPORTED");
-    const std::unique_ptr<xcb_get_property_reply_t, FreeReply> reply(xcb_get_property_reply(
-        connection, xcb_get_property(connection, false, root, list, XCB_ATOM_ATOM, 0, 4096), nullptr));
-    if (!reply || reply->format != 32 || reply->type != XCB_ATOM_ATOM)
-        return false;
-    const auto* values = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
-    const int count = xcb_get_property_value_length(reply.get()) / 4;
-    return std::find(values, values + count, wanted) != values + count;
-}
-
 } // namespace
-
-bool startMove(QWidget& window, QPoint pressedAt)
-{
-    xcb_connection_t* x = connection();
-    if (!x || !window.windowHandle())
-        return false;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
-    const xcb_atom_t moveResize = atom(x, "_NET_WM_MOVERESIZE");
-    if (moveResize == XCB_ATOM_NONE || !supported(x, root, moveResize))
-        return false;
-    // The message takes the window system's pixels.
-    const QPoint origin = (QPointF(pressedAt) * window.devicePixelRatioF()).toPoint();
-    xcb_client_message_event_t message {};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = xcb_window_t(window.winId());
-    message.type = moveResize;
-    message.data.data32[0] = uint32_t(origin.x());
-    message.data.data32[1] = uint32_t(origin.y());
-    message.data.data32[2] = 8; // _NET_WM_MOVERESIZE_MOVE
-    message.data.data32[3] = XCB_BUTTON_INDEX_1;
-    message.data.data32[4] = 1; // a normal application
-    // The press's grab goes first, or the window manager cannot take the pointer.
-    xcb_ungrab_pointer(x, XCB_CURRENT_TIME);
-    xcb_send_event(x, false, root,
-        XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-        reinterpret_cast<const char*>(&message));
-    xcb_flush(x);
-    return true;
-}
 
 void keepOutOfTaskBar(QWidget& window)
 {

@@ -135,6 +135,9 @@ void drag(QPoint from, QPoint delta)
     QTest::qWait(100);
     xdotool({ QStringLiteral("mousedown"), QStringLiteral("1") });
     QTest::qWait(200);
+    const QPoint armed = from + kArmingStep;
+    xdotool({ QStringLiteral("mousemove"), QString::number(armed.x()), QString::number(armed.y()) });
+    QTest::qWait(200);
     constexpr int kSteps = 4;
     for (int i = 1; i <= kSteps; ++i) {
         const QPoint at = from + delta * i / kSteps;

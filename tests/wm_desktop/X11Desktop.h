@@ -3,6 +3,7 @@
 #include "support/WaitFor.h"
 
 #include <QList>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -33,7 +34,9 @@ QString name(Id window);
 QList<Id> visibleWindowsOf(qint64 pid);
 
 // Presses the left button at a point of the screen, drags it by delta in a few
-// steps and releases it.
+// steps and releases it. The first step is kArmingStep: a window moved by its
+// skin starts moving only once the pointer has travelled that far.
+constexpr QPoint kArmingStep(12, 0);
 void drag(QPoint from, QPoint delta);
 
 } // namespace X11Desktop
