@@ -1,7 +1,9 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Velkor Player developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program on the current X display (the one xvfb-run made) with
-# xfwm4 (the Xfce desktop's window manager) managing its windows, so that stacking, on-top, minimising and moving
-# behave as on a desktop. Exits with the test program's status.
+# xfwm4, the Xfce desktop's window manager, managing its windows (without its
+# compositor, as on a plain X server). Exits with the test program's status.
 set -u
 xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 &
 wm=$!

@@ -98,6 +98,15 @@ bool Program::start(const QStringList& arguments, const QStringList& environment
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
+    // The program chooses its window system as in a user's session. Until it
+    // does so by itself in a Wayland session, VELKOR_PLAYER_PLATFORM names it.
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    if (const QString platform = qEnvironmentVariable("VELKOR_PLAYER_PLATFORM"); !platform.isEmpty())
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    // VELKOR_PLAYER_SCALE runs every journey of the test program on a screen
+    // scaled that much (QT_SCALE_FACTOR), as on a 2x display.
+    if (const QString scale = qEnvironmentVariable("VELKOR_PLAYER_SCALE"); !scale.isEmpty())
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
     for (const QString& setting : environment)
         env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
     m_process.setProcessEnvironment(env);
@@ -138,7 +147,12 @@ bool Program::waitForWindows(const std::function<bool(const QList<Id>&)>& condit
 QPoint Program::at(double left, double top) const
 {
     const QRect g = X11Desktop::geometry(mainWindow);
-    return g.topLeft() + QPoint(Twips::toPixelsX(left), Twips::toPixelsY(top)) * m_scale;
+    return g.topLeft() + pixels(left, top);
+}
+
+QPoint Program::pixels(double left, double top) const
+{
+    return QPoint(Twips::toPixelsX(left), Twips::toPixelsY(top)) * m_scale;
 }
 
 void Program::click(QPoint point) const

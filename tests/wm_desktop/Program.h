@@ -43,6 +43,9 @@ public:
 
     // A point of the main window, given in twips from its top left corner.
     QPoint at(double left, double top) const;
+    // Twips of the program's screen in the X server's pixels.
+    QPoint pixels(double left, double top) const;
+    double scale() const { return m_scale; }
     void click(QPoint point) const;
     // As a person does: the main window comes to the front, the pointer goes
     // to the dot and rests there, then the click.

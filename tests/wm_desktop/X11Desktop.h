@@ -2,6 +2,7 @@
 
 #include "support/WaitFor.h"
 
+#include <QImage>
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -26,6 +27,10 @@ void xdotool(const QStringList& arguments);
 QStringList netWmState(Id window); // the atoms of _NET_WM_STATE
 QString property(Id window, const QString& name); // as xprop prints it after "="
 QStringList iconSizes(Id window); // "WxH" of each image of _NET_WM_ICON
+bool wmSupports(const QString& atom); // listed in the root's _NET_SUPPORTED
+// The window's own contents as the X server holds them (read from the window,
+// not from the root, which a rootless Xwayland leaves black).
+QImage contents(Id window);
 QList<Id> stacking(); // managed windows, bottom to top
 Id activeWindow();
 bool isViewable(Id window);
