@@ -1,10 +1,11 @@
 #include "app/Launcher.h"
 
 #include "desktop/TerminationSignals.h"
+#include "gui/AppIcon.h"
 #include "gui/frmMain.h"
 #include "gui/frmSplash.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 Launcher::Launcher(frmMain& window, QObject* parent)
     : QObject(parent)
@@ -28,6 +29,8 @@ Launcher::~Launcher()
 
 void Launcher::start()
 {
+    // Every window of the program, the splash first, carries the player's icon.
+    QApplication::setWindowIcon(AppIcon::icon());
     m_splash = new frmSplash;
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
     // Queued: the splash is gone before the main window shows.

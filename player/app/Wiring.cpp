@@ -2,6 +2,7 @@
 
 #include "core/FileNameCodec.h"
 #include "core/Levels.h"
+#include "core/MediaEngine.h"
 #include "core/MediaAdder.h"
 #include "core/PlaybackClock.h"
 #include "core/PlayerCore.h"
@@ -145,9 +146,16 @@ void connectVideoWindow(PlayerCore& core, frmMain& main)
     QObject::connect(&core, &PlayerCore::videoWindowRequested, &main,
         [&main](PlayerCore::VideoRequest request) {
             switch (request) {
-            case PlayerCore::VideoRequest::Show:
-                main.videoWindow().show();
+            case PlayerCore::VideoRequest::Show: {
+                // The video window has no task-bar entry of its own, so a
+                // minimised one (left so by full screen) would be out of reach:
+                // a start outside full screen brings it back.
+                frmPlayer& video = main.videoWindow();
+                if (video.isMinimized() && main.engine().DisplaySize() != MediaEngine::FullScreen)
+                    video.setWindowState(video.windowState() & ~Qt::WindowMinimized);
+                video.show();
                 break;
+            }
             case PlayerCore::VideoRequest::Repaint:
                 main.videoWindow().update();
                 break;

@@ -6,6 +6,7 @@
 #include "core/FolderScan.h"
 #include "core/LocalFile.h"
 #include "core/MediaFilter.h"
+#include "core/PlaylistFile.h"
 #include "core/PlaylistModel.h"
 #include "core/Sequencer.h"
 #include "desktop/CommandLine.h"
@@ -73,14 +74,26 @@ QStringList DesktopIntegration::mediaEntries(const QStringList& paths, QStringLi
     QStringList entries;
     for (const QString& path : paths) {
         const LocalFile::Info info = LocalFile::stat(path);
-        if (info.isDir)
+        if (info.isDir) {
             entries << folderMediaEntries(path);
-        else if (info.isFile)
+        } else if (info.isFile && isPlaylistFile(path)) {
+            // A playlist stands for its entries, read as "&Charger" reads them.
+            if (const std::optional<QStringList> listed = PlaylistFile::read(path))
+                entries << *listed;
+            else if (skipped)
+                *skipped << path;
+        } else if (info.isFile) {
             entries << path;
+        }
         else if (skipped)
             *skipped << path;
     }
     return entries;
+}
+
+bool DesktopIntegration::isPlaylistFile(const QString& path)
+{
+    return path.endsWith(QLatin1String(".lst"), Qt::CaseInsensitive);
 }
 
 QStringList DesktopIntegration::folderMediaEntries(const QString& folder)

@@ -27,13 +27,17 @@ public:
     MprisService* mpris() const { return m_mpris.get(); }
 
     // Paths turned into playlist entries: a folder gives its media files as
-    // "Ajouter un répertoir" does, a file stands for itself, anything else
+    // "Ajouter un répertoir" does, a playlist file (.lst) its entries as
+    // "&Charger" reads them, any other file stands for itself; anything else
     // (missing, unreadable, a device) is left out and listed in `skipped`.
     static QStringList mediaEntries(const QStringList& paths, QStringList* skipped = nullptr);
 
     // The media files of one folder, as the folder scan of "Ajouter un
     // répertoir" lists them.
     static QStringList folderMediaEntries(const QString& folder);
+
+    // Whether a file is read as a playlist (its name ends in .lst).
+    static bool isPlaylistFile(const QString& path);
 
     // Runs the command line's files now (main() waits for the end of start-up).
     void openCommandLineFiles();

@@ -4,6 +4,7 @@
 #include "core/PlayerCore.h"
 #include "core/TransportController.h"
 #include "core/Sequencer.h"
+#include "gui/MoveArming.h"
 #include "gui/OnTop.h"
 #include "gui/Twips.h"
 #include "gui/WindowShape.h"
@@ -47,6 +48,7 @@ const std::array<ShortcutTarget, 6> kShortcutTargets = { {
 
 Chrome::Chrome(frmMain& main)
     : m_main(main)
+    , m_move(new MoveArming(&main))
 {
     m_main.installEventFilter(this);
     m_main.Label3->installEventFilter(this);
@@ -82,7 +84,7 @@ bool Chrome::eventFilter(QObject* watched, QEvent* event)
         case QEvent::MouseButtonPress: {
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (onBackground(&m_main, mouse))
-                Form_MouseDown(mouse->button());
+                Form_MouseDown(mouse->button(), mouse->globalPosition().toPoint());
             break;
         }
         case QEvent::MouseButtonRelease: {
@@ -104,7 +106,8 @@ bool Chrome::eventFilter(QObject* watched, QEvent* event)
             break;
         }
     } else if (watched == m_main.Label3 && type == QEvent::MouseButtonPress) {
-        Label3_MouseDown(static_cast<QMouseEvent*>(event)->button());
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        Label3_MouseDown(mouse->button(), mouse->globalPosition().toPoint());
         return true;
     } else if (watched == m_main.picPlayList && type == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
@@ -117,16 +120,14 @@ bool Chrome::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void Chrome::Form_MouseDown(Qt::MouseButton button)
+void Chrome::Form_MouseDown(Qt::MouseButton button, QPoint pointer)
 {
-    if (button == Qt::LeftButton)
-        WindowSystem::current().startSystemMove(&m_main);
+    m_move->press(button, pointer);
 }
 
-void Chrome::Label3_MouseDown(Qt::MouseButton button)
+void Chrome::Label3_MouseDown(Qt::MouseButton button, QPoint pointer)
 {
-    if (button == Qt::LeftButton)
-        WindowSystem::current().startSystemMove(&m_main);
+    m_move->press(button, pointer);
 }
 
 void Chrome::Form_MouseUp(Qt::MouseButton button)

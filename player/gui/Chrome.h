@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 
 #include <functional>
@@ -9,6 +10,7 @@ class QEvent;
 class QMouseEvent;
 class frmMain;
 class frmAbout;
+class MoveArming;
 
 // The main window's chrome: moving the borderless window by its background and
 // its title label, its rounded shape, the right-click menu, minimising, the
@@ -20,8 +22,10 @@ public:
     explicit Chrome(frmMain& main);
     ~Chrome() override;
 
-    void Form_MouseDown(Qt::MouseButton button);
-    void Label3_MouseDown(Qt::MouseButton button);
+    // A left press arms moving the window; it moves once the pointer has
+    // travelled the drag distance with the button down. `pointer` is global.
+    void Form_MouseDown(Qt::MouseButton button, QPoint pointer);
+    void Label3_MouseDown(Qt::MouseButton button, QPoint pointer);
     void Form_MouseUp(Qt::MouseButton button);
     void picPlayList_MouseUp(Qt::MouseButton button);
     void Form_Resize();
@@ -56,6 +60,7 @@ private:
     void setCaption(const QString& caption);
 
     frmMain& m_main;
+    MoveArming* m_move = nullptr;
     QPointer<frmAbout> m_about;
     HandlerHook m_handlerHook;
 };

@@ -29,17 +29,19 @@ public:
         menu->exec(globalPos);
     }
 
-    void startSystemMove(QWidget* window) override
+    void startSystemMove(QWidget* window, QPoint pressedAt) override
     {
         if (!window)
             return;
         // The window system takes the pointer over from the widget that holds
-        // the implicit grab of the press. Where it refuses (a window manager
-        // without _NET_WM_MOVERESIZE, a platform without system moves), the
-        // window follows the pointer itself until the button is released.
+        // the implicit grab of the press, and moves the window from where the
+        // pointer is now. Where it refuses (a window manager without
+        // _NET_WM_MOVERESIZE, a platform without system moves), the window
+        // follows the pointer itself until the button is released, at the
+        // offset the press had.
         QWindow* handle = window->window()->windowHandle();
         if (!handle || !handle->startSystemMove())
-            PointerFollower::start(window, QCursor::pos());
+            PointerFollower::start(window, pressedAt);
     }
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+
 class QAction;
 class QMenu;
 class QPoint;
@@ -22,8 +24,9 @@ public:
     virtual void popupMenuAt(QMenu* menu, QAction* defaultItem, const QPoint& globalPos);
 
     // Hands window to the window system, which moves it with the mouse until
-    // the button that is down is released.
-    virtual void startSystemMove(QWidget* window) = 0;
+    // the button that is down is released; `pressedAt` (global) is where that
+    // button went down.
+    virtual void startSystemMove(QWidget* window, QPoint pressedAt) = 0;
 
     // The seam in force for the whole program; Qt's unless a test has installed
     // its own. setCurrent(nullptr) goes back to Qt's.

@@ -1,9 +1,9 @@
 #include "gui/frmAbout.h"
 
 #include "gui/Logo.h"
+#include "gui/MoveArming.h"
 #include "gui/Twips.h"
 #include "gui/WindowShape.h"
-#include "gui/WindowSystem.h"
 #include "core/PlayerCore.h"
 #include "gui/frmMain.h"
 #include "gui/VelkorCmd.h"
@@ -67,6 +67,7 @@ frmAbout::frmAbout(frmMain& main)
     // while that has left the top-most layer. It is never modal.
     : QWidget(&main, Qt::Dialog | Qt::FramelessWindowHint)
     , m_main(main)
+    , m_move(new MoveArming(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About"));
@@ -113,7 +114,6 @@ void frmAbout::createControls()
     logo.setDevicePixelRatio(ratio);
     imgIcon->setPixmap(logo);
     imgIcon->setAlignment(Qt::AlignCenter);
-    setWindowIcon(QIcon(QPixmap::fromImage(Logo::image(64))));
 
     auto* name
         = place(verdanaLabel(QStringLiteral("Velkor Player"), VelkorFrm1), 1300, 480, 4300, 420);
@@ -146,7 +146,8 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonPress) {
         for (int i = 0; i < int(Label4.size()); ++i) {
             if (watched == Label4[i]) {
-                Label4_MouseDown(i, static_cast<QMouseEvent*>(event)->button());
+                auto* mouse = static_cast<QMouseEvent*>(event);
+                Label4_MouseDown(i, mouse->button(), mouse->globalPosition().toPoint());
                 return true;
             }
         }
@@ -154,12 +155,11 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmAbout::Label4_MouseDown(int index, Qt::MouseButton button)
+void frmAbout::Label4_MouseDown(int index, Qt::MouseButton button, QPoint pointer)
 {
     if (index < 0 || index >= int(Label4.size()))
         return;
-    if (button == Qt::LeftButton)
-        WindowSystem::current().startSystemMove(this);
+    m_move->press(button, pointer);
 }
 
 void frmAbout::cmdOk_Click()

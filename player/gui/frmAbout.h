@@ -8,6 +8,7 @@ class QFrame;
 class QLabel;
 class VelkorCmd;
 class frmMain;
+class MoveArming;
 
 // The About window: the player's name, version, a short description and a
 // credit block. Opening it suspends the main window's always-on-top state;
@@ -20,7 +21,9 @@ public:
 
     // Shows the window (not modal) and gives it its rounded shape.
     void Form_Load();
-    void Label4_MouseDown(int index, Qt::MouseButton button);
+    // A left press on either title label arms moving the window (global
+    // `pointer`); it moves once the pointer has travelled the drag distance.
+    void Label4_MouseDown(int index, Qt::MouseButton button, QPoint pointer);
     void cmdOk_Click();
 
     QWidget* VelkorFrm1 = nullptr;
@@ -41,4 +44,5 @@ private:
     void restoreOnTop();
 
     frmMain& m_main;
+    MoveArming* m_move = nullptr;
 };

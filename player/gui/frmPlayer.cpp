@@ -10,6 +10,7 @@
 #include "gui/Twips.h"
 #include "gui/frmMain.h"
 #include "core/VideoPicture.h"
+#include "gui/X11Window.h"
 #include "engine/VideoSurface.h"
 
 #include <QAction>
@@ -182,6 +183,9 @@ void frmPlayer::resizeEvent(QResizeEvent* event)
 
 void frmPlayer::showEvent(QShowEvent* event)
 {
+    // The video window belongs to the main window: one task-bar entry for both.
+    if (!event->spontaneous())
+        X11Window::keepOutOfTaskBar(*this);
     QWidget::showEvent(event);
     syncIdleBackground();
 }

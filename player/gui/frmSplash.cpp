@@ -22,7 +22,9 @@ constexpr int kHeight = 260;
 } // namespace
 
 frmSplash::frmSplash(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    // A splash-screen window: desktops keep it out of the task bar and the
+    // window overview, and place it in the middle of the screen.
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setWindowTitle(QString());
     setFixedSize(kWidth, kHeight);

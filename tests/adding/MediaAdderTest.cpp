@@ -78,7 +78,7 @@ public:
     MenuRecorder() { WindowSystem::setCurrent(this); }
     ~MenuRecorder() override { WindowSystem::setCurrent(nullptr); }
     void popupMenu(QMenu* menu, QAction* defaultItem) override { popped.append({ menu, defaultItem }); }
-    void startSystemMove(QWidget*) override { }
+    void startSystemMove(QWidget*, QPoint) override { }
     QList<QPair<QMenu*, QAction*>> popped;
 };
 

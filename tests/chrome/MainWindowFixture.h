@@ -28,10 +28,15 @@ public:
     {
         popups.append({ menu, defaultItem });
     }
-    void startSystemMove(QWidget* window) override { moves.append(window); }
+    void startSystemMove(QWidget* window, QPoint pressedAt) override
+    {
+        moves.append(window);
+        moveOrigins.append(pressedAt);
+    }
 
     QList<Popup> popups;
     QList<QWidget*> moves;
+    QList<QPoint> moveOrigins; // where each move's press was
 };
 
 // A main window on a fake engine, with every menu and dialog recorded.

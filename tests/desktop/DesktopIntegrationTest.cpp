@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QListView>
 #include <QUrl>
 
@@ -70,6 +71,25 @@ TEST_F(CommandLineFiles, ReplaceTheRestoredPlaylistInOrderAndStartTheFirst)
     EXPECT_EQ(window->core().playlist().ListIndex(), 0);
     // Start hands the first entry to the engine.
     EXPECT_EQ(window->engine().FileName(), b);
+    EXPECT_EQ(window->core().playlist().CurrentTrack(), 0);
+}
+
+// A .lst given as a file manager or a terminal gives it is the playlist, as
+// "&Charger" loads it, not a track.
+TEST_F(CommandLineFiles, PlaylistFileIsLoadedAsThePlaylistAndItsFirstEntryStarts)
+{
+    const QString list = makeFile(QStringLiteral("soirée.LST"));
+    QFile file(list);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"/musique/un.mp3\"\r\n\"-\"\r\n\"/vidéo/deux.avi\"\r\n");
+    file.close();
+    auto desktop = startWith({ list });
+
+    const QStringList listed { QStringLiteral("/musique/un.mp3"), QStringLiteral("-"),
+        QStringLiteral("/vidéo/deux.avi") };
+    EXPECT_TRUE(waitInEventLoop([&] { return window->core().playlist().Count() == 3; }));
+    EXPECT_EQ(window->core().playlist().Entries(), listed);
+    EXPECT_EQ(window->engine().FileName(), listed.first());
     EXPECT_EQ(window->core().playlist().CurrentTrack(), 0);
 }
 

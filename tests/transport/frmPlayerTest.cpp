@@ -64,13 +64,19 @@ TEST(frmPlayer, OwnBackgroundCoversTheDrawingAreaUnlessVideoIsOpen)
     EXPECT_FALSE(area->isHidden());
 }
 
-TEST(frmPlayer, FullScreenMinimisesOnRepaint)
+// The window has no task-bar entry of its own: once full screen is left, the
+// next start brings the minimised window back.
+TEST(frmPlayer, FullScreenMinimisesOnRepaintAndTheNextStartOutsideItRestores)
 {
-    Harness h({ QStringLiteral("/m/clip.avi") });
+    Harness h({ QStringLiteral("/m/clip.avi"), QStringLiteral("/m/clip2.avi") });
     h.start(0);
     h.fake->displaySize = 3;
     h.video().update();
     EXPECT_TRUE(waitFor([&] { return bool(h.video().windowState() & Qt::WindowMinimized); }));
+    h.fake->displaySize = 4;
+    h.start(1);
+    EXPECT_FALSE(h.video().windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(h.video().isVisible());
 }
 
 TEST(frmPlayer, ResizeFitsTheDrawingAreaAndTheDisplaySize)

@@ -1,10 +1,15 @@
 #include "X11Desktop.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 
 namespace X11Desktop {
 
@@ -66,6 +71,57 @@ QStringList netWmState(Id window)
     return atoms;
 }
 
+QString property(Id window, const QString& name)
+{
+    const QString out
+        = run(QStringLiteral("xprop"), { QStringLiteral("-id"), hexId(window), name });
+    const qsizetype eq = out.indexOf(QLatin1Char('='));
+    return eq < 0 ? QString() : out.mid(eq + 1).trimmed();
+}
+
+QStringList iconSizes(Id window)
+{
+    // xprop draws each image of the icon under a line "Icon (W x H):".
+    const QString out = run(QStringLiteral("xprop"),
+        { QStringLiteral("-id"), hexId(window), QStringLiteral("_NET_WM_ICON") });
+    QStringList sizes;
+    static const QRegularExpression header(QStringLiteral("Icon \\((\\d+) x (\\d+)\\)"));
+    for (const QRegularExpressionMatch& m : header.globalMatch(out))
+        sizes << m.captured(1) + QLatin1Char('x') + m.captured(2);
+    return sizes;
+}
+
+bool wmSupports(const QString& atom)
+{
+    return run(QStringLiteral("xprop"), { QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTED") })
+        .contains(QRegularExpression(QStringLiteral("\\b") + atom + QStringLiteral("\\b")));
+}
+
+QImage contents(Id window)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return {};
+    xcb_connection_t* connection = x11->connection();
+    const QRect g = geometry(window);
+    xcb_get_image_reply_t* reply = xcb_get_image_reply(connection,
+        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, xcb_drawable_t(window), 0, 0,
+            uint16_t(g.width()), uint16_t(g.height()), ~0u),
+        nullptr);
+    if (!reply)
+        return {};
+    QImage image;
+    // A depth 24 or 32 window gives 32 bits a pixel, blue first.
+    if (reply->depth >= 24
+        && xcb_get_image_data_length(reply) >= g.width() * g.height() * 4) {
+        image = QImage(xcb_get_image_data(reply), g.width(), g.height(), g.width() * 4,
+            QImage::Format_RGB32)
+                    .copy();
+    }
+    std::free(reply);
+    return image;
+}
+
 QList<Id> stacking()
 {
     return windowIds(run(QStringLiteral("xprop"),
@@ -114,6 +170,9 @@ void drag(QPoint from, QPoint delta)
     xdotool({ QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y()) });
     QTest::qWait(100);
     xdotool({ QStringLiteral("mousedown"), QStringLiteral("1") });
+    QTest::qWait(200);
+    const QPoint armed = from + kArmingStep;
+    xdotool({ QStringLiteral("mousemove"), QString::number(armed.x()), QString::number(armed.y()) });
     QTest::qWait(200);
     constexpr int kSteps = 4;
     for (int i = 1; i <= kSteps; ++i) {

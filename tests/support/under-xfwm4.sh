@@ -1,0 +1,25 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 Velkor Player developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs a test program on the current X display (the one xvfb-run made) with
+# xfwm4, the Xfce desktop's window manager, managing its windows (without its
+# compositor, as on a plain X server). Exits with the test program's status.
+set -u
+xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 &
+wm=$!
+# The window manager is in charge once it has announced itself on the root.
+tries=0
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
+  tries=$((tries + 1))
+  if [ "$tries" -gt 200 ] || ! kill -0 "$wm" 2>/dev/null; then
+    echo "under-xfwm4: xfwm4 did not start on $DISPLAY" >&2
+    kill "$wm" 2>/dev/null
+    exit 1
+  fi
+  sleep 0.05
+done
+"$@"
+status=$?
+kill "$wm" 2>/dev/null
+wait "$wm" 2>/dev/null
+exit "$status"
