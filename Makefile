@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Velkor Player developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The two commands of the README, plus the pieces they are made of.
 BUILD ?= build
 JOBS  ?= $(shell nproc)

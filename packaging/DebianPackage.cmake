@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Velkor Player developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian packages that `make package` builds through CPack's DEB generator.
 # Included at the end of the top-level CMakeLists.txt, once every install rule
 # exists. Each install component goes into exactly one package:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // velkor-icon-render SVG PNG SIZE: draws the SVG icon into a square PNG, so the
 // bitmap icon is made at build time from the one drawing we keep.
 #include <QGuiApplication>

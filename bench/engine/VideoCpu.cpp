@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CPU seconds per second of playback: all of the process's threads (decoder,
 // renderer, GUI painting) over wall-clock time, playing and paused.
 #include "VideoCpu.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times what the player asks of the engine most: opening a file (FileName
 // write) and one poll (CurrentPosition + Duration), for MpvEngine and for bare
 // libmpv doing the same work, so the engine's own overhead shows as a ratio.

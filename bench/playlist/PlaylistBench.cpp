@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Figures for the playlist: reading and writing a full playlist file of 32,767
 // paths of 60 bytes, and the main window's load with that playlist (without
 // the splash), with the time the list then takes to scroll and repaint.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Figures for adding a large folder: the scan of a folder of 10,000 files, half
 // of them media, and appending the result to the playlist of a shown window.
 // Wall-clock times swell when the machine is busy; the processor time of the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times a full repaint of the slider face at the player's sizes and at a large
 // size (called directly and by name), and a drag of 1,000 mouse moves across
 // the track. Prints figures only.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Video at the engine's own cost. Generated 10-second H.264 files are played,
 // in alternate child processes, by the player (core, main window, video
 // window, real engine), by a bare libmpv render loop drawing straight into a

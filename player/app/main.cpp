@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // velkor-player: the program's entry point. The splash window comes first; when
 // it has run its course the main window loads, and the program ends when the
 // main window has unloaded (closed from its own controls, by the desktop, or on

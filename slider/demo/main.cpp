@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // sarv-demo: the player's three sliders (scrlTime, scrlVol, scrlBal) loaded
 // from the player's stored forms, and one slider of each gradient mode and
 // thumb width. Clicking a slider selects it; "Gestion..." opens the property

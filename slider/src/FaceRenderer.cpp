@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #include <sarv/FaceRenderer.h>
 
 #include <sarv/ColorRoutines.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menus' pictures: drawn inside their square, at every size.
 #include "gui/AddMenuIcons.h"
 #include "gui/MenuIcons.h"

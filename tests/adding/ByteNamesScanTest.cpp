@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Names that are not UTF-8 (Latin-1 bytes from old discs) are found by the
 // folder scan and the video CD scan, and their entries give back the bytes.
 #include "core/FileNameCodec.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The folder scan: which files of a folder are taken, and in which order.
 #include "TreeHelpers.h"
 #include "core/FileNameCodec.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The add menu and its actions on a main window with a scripted engine and
 // scripted dialogs.
 #include "core/Levels.h"

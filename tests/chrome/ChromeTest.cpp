@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's chrome: which presses move the window, which releases open
 // the shortcut menu, the mute button, the shortcut items, the caption while
 // minimised and the rounded shape.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the menus look like and where they open: the pictures beside the items
 // the menu table gives one, and no menu of Qt's own over any control.
 #include "MainWindowFixture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Always on top: the menu item, the resize rule, and the About window that
 // suspends and restores it.
 #include "MainWindowFixture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Moving a window where the window system refuses a system move: the window
 // follows the pointer while the left button is down, and only then.
 #include "gui/PointerFollower.h"

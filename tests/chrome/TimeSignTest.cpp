@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sign of the time display as the window shows it: the "+" or "-" must be
 // seen above the frame of the display, not only held in its label.
 #include "MainWindowFixture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The zoom menu: sizes of the video window in twips, full screen and the two
 // check marks.
 #include "MainWindowFixture.h"

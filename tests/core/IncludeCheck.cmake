@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Velkor Player developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails when a file of a layer of the player includes a header it may not.
 #   LAYER_DIR  the folder of the layer
 #   FORBIDDEN  a regular expression matching the include lines it may not have

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Volume and balance on the bare core: the sliders' steps turned into the
 // engine's levels and the texts beside the sliders, and the steps asked of
 // the volume slider from outside (MPRIS, the settings).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The MIDI file reader: lengths through tempo changes, the RIFF wrapper, and
 // every kind of broken file refused with a reason.
 #include "core/MidiFile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one conversion between a name's bytes and an entry: what the list shows,
 // and the bytes a file:// URL carries.
 #include "core/FileNameCodec.h"

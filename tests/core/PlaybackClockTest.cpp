@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The periodic update and the handlers of the position slider and the time
 // display, on the bare core: the position slider is played by the harness,
 // which hands every value the core shows back to scrlTime_Change as the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Next, Previous and Start on a fake engine: which entry opens, and what Start
 // does around it.
 #include "CoreHarness.h"

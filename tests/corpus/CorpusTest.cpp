@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real program fed with what users throw at it: broken files with media
 // names, names that are no file, URL-looking names of every protocol libmpv
 // knows, a long all-failing list with repeat and shuffle on, given on the

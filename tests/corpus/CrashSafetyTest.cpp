@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The write-back of a full playlist killed at random moments: whatever the
 // moment, the file on disk is one whole list, the one before or one written
 // since, never a mix or a cut.

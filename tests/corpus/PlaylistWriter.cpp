@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // playlist_writer PATH ROUND: writes the full playlist of ROUND (see
 // playlistOfRound) to PATH through PlaylistFile, the way the player writes
 // lastlist.lst at exit, over and over until it is killed. Prints "writing"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The player over MPRIS on a private session bus, driven as a desktop client
 // would, on the fake engine.
 #include "core/Levels.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program itself, started as a file manager starts it: two files on the
 // command line replace the playlist and the first plays after the start-up;
 // the desktop sees it over MPRIS and can close it. And started from its menu

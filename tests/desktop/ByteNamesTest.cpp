@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A file whose name is Latin-1 bytes, given on the command line (as a path or
 // a file:// URI) or dropped, becomes an entry with the same bytes and is kept
 // as a file that exists.

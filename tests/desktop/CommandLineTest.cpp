@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line: paths and file:// URIs become absolute local paths in the
 // order given; --help and --version win over files; other options and remote
 // URIs are skipped with a French warning.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Files from the command line replace the playlist once the main window has
 // finished loading, and the first one starts; without files nothing changes.
 #include "support/TestMain.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drops on the main window or the playlist append files as "Ajouter un
 // fichier" and folders as "Ajouter un répertoir" would, and start nothing.
 #include "DesktopFixture.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Velkor Player developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch prefix, checks that every file is in its
 # standard place, then builds and runs a small project against the installed
 # Sarv package. Run by CTest with -DBUILD_DIR, -DWORK_DIR, -DCONSUMER_DIR and

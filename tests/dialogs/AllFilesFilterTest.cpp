@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "*.*" in a type list means every file: Qt's own file dialog, given the
 // player's type lists, lists a file without an extension under that choice.
 #include "core/MediaFilter.h"

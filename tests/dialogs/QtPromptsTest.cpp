@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Qt's own dialogs as the player shows them: in French, read from the dialog's
 // widgets while it is open, and a save onto an existing file that asks nothing.
 #include "desktop/QtFrench.h"

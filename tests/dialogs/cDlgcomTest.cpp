@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // cDlgcom over scripted dialogs: what reaches the dialog, and what the
 // properties hold afterwards.
 #include "dialogs/cDlgcom.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A WAV whose name is Latin-1 bytes plays when its entry comes from a .lst
 // file, and the list writes it back with the same bytes.
 #include "EngineMedia.h"

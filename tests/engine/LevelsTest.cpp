@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Volume, balance and mute of the real engine: the values read back, levels out
 // of range are refused, and the sound libmpv produces carries the gains.
 #include "EngineMedia.h"

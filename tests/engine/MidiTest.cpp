@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // MIDI files through the real engine: FluidSynth's sound in libmpv's audio
 // chain, durations through tempo changes, seeking, and files that cannot play.
 #include "EngineMedia.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The engine's picture without a window: video files open with their video
 // whether or not anything shows them, a surface made later gets a real frame,
 // and nothing is rendered while the player is paused.

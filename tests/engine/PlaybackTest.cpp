@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing with the real engine: the end of a file, seeking, Stop and Pause.
 #include "EngineMedia.h"
 #include "engine/MpvEngine.h"

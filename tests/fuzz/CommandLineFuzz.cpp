@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line on any arguments: each argument gives at most one path or
 // warning, every path is absolute and clean, and the paths given again (after
 // "--") come back unchanged.

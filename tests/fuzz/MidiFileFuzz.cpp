@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The MIDI file reader on any bytes: every input gives a song or a reason, and
 // a song's length and its mapping between seconds and ticks stay finite and
 // inside the song.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The mount-table reader on any bytes, and on tables whose mount point is any
 // name written with the table's octal escapes.
 #include "FuzzCheck.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The playlist reader and writer on any bytes: reading what was written gives
 // the same entries and the same file, the bytes of a name come back unchanged,
 // and no file yields more entries than a playlist holds.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The slider's saved-form text on any input: one load and save gives a text
 // that loads to the same properties and saves to itself, and every value
 // converts to each property type without leaving that type's range.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Velkor Player developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs one fuzz target for CTest, for a fixed time, from a random seed that the
 # log shows (rerun one with -DSEED=...). The inputs libFuzzer finds grow a
 # corpus in the build folder, kept from run to run so that each run starts

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings' text forms on any text: what a reader accepts, written back and
 // read again, is the same value, and coordinates stay within their range.
 #include "FuzzCheck.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The folder scan's wildcard on any pattern and name, against a plain
 // dynamic-programming matcher that tries every way a "*" can stretch.
 #include "FuzzCheck.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Velkor Player developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The man page renders without a warning from man or groff, and names every
 # option that `velkor-player --help` lists. Run by CTest with -DMAN_PAGE and
 # -DPROGRAM.

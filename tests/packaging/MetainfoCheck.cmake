@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Velkor Player developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The AppStream metainfo validates (pedantic), is named after its id, says
 # its licences, and describes the menu entry it names: its launchable is the
 # desktop file, its media types are the desktop file's MimeType list and its

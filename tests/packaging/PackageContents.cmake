@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Velkor Player developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian packages with cpack into WORK_DIR/debs (the other package
 # tests use them), then checks what they hold against a plain installation:
 #   - the packages together hold exactly the files `cmake --install` puts, plus

@@ -1,4 +1,8 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 Velkor Player developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the built packages on this machine with apt-get, as a user would,
 # checks the installed player, its menu entry, man page and library, then
 # removes them and checks that nothing is left. Without root or apt-get the

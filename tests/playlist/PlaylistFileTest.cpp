@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The playlist file reader and writer: exact bytes, hand-written input, and
 // input that is broken on purpose.
 #include "core/FileNameCodec.h"

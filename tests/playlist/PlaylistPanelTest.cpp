@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The playlist panel inside a real main window: its buttons, keys, the
 // selection label, and Save and Load through scripted file dialogs.
 #include "core/FileNameCodec.h"

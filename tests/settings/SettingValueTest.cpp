@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The text forms of stored settings, read forgivingly and written one way.
 #include "desktop/SettingValue.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The ten options: what a stored file restores, what the exit writes, and how
 // bad stored values fall back without taking the others with them.
 #include "core/Levels.h"

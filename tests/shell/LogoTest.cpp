@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The player's logo at the sizes it is shown, and the About window showing it.
 #include "gui/Logo.h"
 #include "gui/Chrome.h"

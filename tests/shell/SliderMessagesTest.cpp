@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sliders' refusals reach the person through the player's prompts, in French,
 // and the refused value is not taken.
 #include "support/TestMain.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's layout, its load and unload, and the playlist panel toggle,
 // with a fake engine and the user's folders in a temporary place.
 #include "support/TestMain.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The skinned widgets: symbol captions, pressed state, bar values, the
 // rounded window shape, and the step runner of start-up and shutdown.
 #include "core/StepRunner.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window builds every control of its layout and its menus.
 #include "support/TestMain.h"
 #include "gui/frmMain.h"

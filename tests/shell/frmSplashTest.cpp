@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The splash window: the bar's steps and the tick on which it hands over.
 #include "gui/frmSplash.h"
 #include "gui/VelkorPBar.h"

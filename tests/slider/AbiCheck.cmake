@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Velkor Player developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Compares the built libsarv with the ABI baseline kept in the repository.
 # Fails when the baseline belongs to another SONAME (SOVERSION moved without a
 # new baseline, or the other way round), and when anything of the public ABI

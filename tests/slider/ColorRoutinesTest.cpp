@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Colour arithmetic of the slider face: channel splitting, shifting and blending
 // with halves rounded to even.
 #include <sarv/ColorRoutines.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Designer plugin as Designer loads it: from its file, by QPluginLoader.
 // It offers the slider in the group "Sarv", and a task menu whose entry opens
 // Gestion on the selected slider.

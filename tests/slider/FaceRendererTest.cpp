@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pixels of the slider face, drawn into an image without any window.
 #include <sarv/ColorRoutines.h>
 #include <sarv/FaceRenderer.h>

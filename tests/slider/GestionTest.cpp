@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The property page: loading the first selected slider and writing it back in
 // the fixed order, through the slider's setters.
 #include "SliderTestSupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a host that knows the library only by names can do: create the slider
 // and its property page by class name, call Refresh and read its status, find
 // the property pages and the library's description.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The slider control's properties: setter rules, their order of effects, the
 // messages, the defaults, and the factory.
 #include "SliderTestSupport.h"

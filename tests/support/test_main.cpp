@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shared main() of every test program: a QApplication first (widgets, timers and
 // the engine need one), then the numeric locale libmpv insists on.
 #include <QApplication>

@@ -1,4 +1,8 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 Velkor Player developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a test program on the current X display (the one xvfb-run made) with
 # openbox managing its windows, so that stacking, on-top, minimising and moving
 # behave as on a desktop. Exits with the test program's status.

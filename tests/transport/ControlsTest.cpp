@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's track controls: the check boxes set the core's flags and
 // show them, the buttons run Next and Previous.
 #include "Harness.h"

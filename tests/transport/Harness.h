@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A main window on a fake engine, with scripted prompts, for the transport and

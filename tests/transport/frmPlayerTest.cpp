@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The video window: load, repaint, resize, unload and its own background.
 #include "support/DrawingArea.h"
 #include "support/TestMain.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The periodic update and the handlers of the sliders and the time display,
 // against a scripted engine.
 #include "core/Levels.h"

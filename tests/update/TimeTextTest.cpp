@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Time texts and the level table: the figures the display and the engine get.
 #include "core/LevelTable.h"
 #include "core/TimeText.h"

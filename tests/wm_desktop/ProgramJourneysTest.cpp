@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built program under a window manager, driven as a person drives it:
 // on top restored at start-up and toggled, About over the main window while on
 // top is suspended, and quitting by SIGTERM in every state a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // On a real X server: making the main window top-most and back keeps it shown
 // in its place and size, and its rounded shape cuts the corners on screen.
 #include "support/TestMain.h"

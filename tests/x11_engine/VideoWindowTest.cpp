@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real engine drawing into real windows (Xvfb): the picture shows, follows
 // the display sizes, goes full screen and comes back, and resizing the window
 // while a video plays never stalls the GUI thread.

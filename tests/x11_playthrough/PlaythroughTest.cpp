@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Under a real X server with the real engine: a playlist of three short WAV
 // files, started on its first entry, plays through to the end of the list by
 // the periodic update alone.

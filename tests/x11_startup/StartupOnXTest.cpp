@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up and shutdown on a real X server: the splash hands over to the main
 // window, SIGTERM ends the program as a normal unload that writes lastlist.lst
 // back, the window has its rounded shape on screen, and a read-only data folder

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // On a real X server with the real engine: a generated .avi started from the
 // playlist shows the video window with its picture, a generated .mp3 hides it,
 // and the next and previous buttons move along the list.

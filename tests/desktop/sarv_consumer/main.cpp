@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velkor Player developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Uses the installed library the way a host that knows only names does:
 // creates the slider and its property page by class name, calls Refresh by
 // name and reads its status, opens the page the slider lists and applies it.
