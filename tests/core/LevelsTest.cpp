@@ -5,6 +5,7 @@
 // engine's levels and the texts beside the sliders, and the steps asked of
 // the volume slider from outside (MPRIS, the settings).
 #include "CoreHarness.h"
+#include "support/WaitFor.h"
 
 #include "core/Levels.h"
 
@@ -73,10 +74,7 @@ TEST(Levels, BalanceChangesDuringThePauseDoNotNest)
     };
     QTimer::singleShot(0, &h.core, change);
     h.core.levels().scrlBal_Change(10);
-    QDeadlineTimer deadline(10000);
-    while (changes < 6 && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    EXPECT_EQ(changes, 6);
+    EXPECT_TRUE(waitFor([&] { return changes == 6; }));
     EXPECT_LE(deepest, 2);
     EXPECT_EQ(h.core.levels().balanceText(), QStringLiteral("60% Droit"));
 }

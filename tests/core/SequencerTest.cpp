@@ -4,32 +4,15 @@
 // Next, Previous and Start on a fake engine: which entry opens, and what Start
 // does around it.
 #include "CoreHarness.h"
+#include "support/WaitFor.h"
 
 #include "core/PlaybackClock.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Lets events run for a while, or until done() holds; false when the time ran out.
-bool runEventsUntil(const std::function<bool()>& done, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-void runEvents(int ms)
-{
-    runEventsUntil([] { return false; }, ms);
-}
 
 enum class Step { Next, Previous };
 
@@ -229,7 +212,7 @@ TEST(TrackSelection, LongFailingPlaylistEnds)
     h.core.chkRepeat_Click(true);
     h.start(0);
     // A run this long hands its rest to the event loop in slices.
-    ASSERT_TRUE(runEventsUntil([&] { return !h.tracks().isMovingOn(); }, 60000));
+    ASSERT_TRUE(waitFor([&] { return !h.tracks().isMovingOn(); }, 60000));
     EXPECT_EQ(h.opened().size(), 32767);
 }
 
@@ -273,12 +256,12 @@ TEST(TrackSelection, SlowFailingRunLetsTheEventLoopIn)
             h.tracks().cancelMoveOn();
             h.core.engineHost().release();
             EXPECT_FALSE(h.tracks().isMovingOn());
-            runEvents(200);
+            QTest::qWait(200);
             EXPECT_EQ(h.enginesMade, 1);
             continue;
         }
-        ASSERT_TRUE(runEventsUntil([&] { return !h.tracks().isMovingOn(); }, 10000));
-        runEvents(50);
+        ASSERT_TRUE(waitFor([&] { return !h.tracks().isMovingOn(); }, 10000));
+        QTest::qWait(50);
         switch (c.then) {
         case Then::Wait:
             EXPECT_TRUE(eventLoopRan);
