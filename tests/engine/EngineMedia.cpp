@@ -41,7 +41,9 @@ MpvEngine::Options EngineMedia::silent(double speed)
 
 namespace {
 
-std::vector<double> readLevels(const QString& path, qint64* frameCount)
+// Levels of each channel; also the number of frames and the first frame with
+// a sample other than zero (the number of frames when all are zero).
+std::vector<double> readLevels(const QString& path, qint64* frameCount, qint64* firstSound = nullptr)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -71,6 +73,8 @@ std::vector<double> readLevels(const QString& path, qint64* frameCount)
             const quint32 frames = size / quint32(bytes * channels);
             if (frameCount)
                 *frameCount = frames;
+            if (firstSound)
+                *firstSound = frames;
             for (quint32 f = 0; f < frames; ++f) {
                 for (int c = 0; c < channels; ++c) {
                     const char* at = body + (qsizetype(f) * channels + c) * bytes;
@@ -82,6 +86,8 @@ std::vector<double> readLevels(const QString& path, qint64* frameCount)
                     else
                         return {};
                     sums[c] += v * v;
+                    if (firstSound && v != 0.0 && f < *firstSound)
+                        *firstSound = f;
                 }
             }
             for (double& sum : sums)
@@ -105,4 +111,13 @@ qint64 EngineMedia::frameCount(const QString& path)
     qint64 frames = -1;
     readLevels(path, &frames);
     return frames;
+}
+
+qint64 EngineMedia::soundingFrames(const QString& path)
+{
+    qint64 frames = -1;
+    qint64 firstSound = 0;
+    if (readLevels(path, &frames, &firstSound).empty())
+        return -1;
+    return frames - firstSound;
 }

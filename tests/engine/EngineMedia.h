@@ -27,6 +27,8 @@ struct EngineMedia {
     static std::vector<double> channelLevels(const QString& path);
     // The number of sample frames in the same kind of file.
     static qint64 frameCount(const QString& path);
+    // The frames from the first sample that is not silence to the end.
+    static qint64 soundingFrames(const QString& path);
 
     std::unique_ptr<QTemporaryDir> dir;
     bool ok = false;

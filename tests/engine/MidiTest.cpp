@@ -125,7 +125,10 @@ TEST(MidiSound, ComesOutThroughTheVolume)
 }
 
 // A seek lands on the tick of that moment through the tempo change: what plays
-// from there lasts the rest of the song, and it is not silence.
+// from there lasts the rest of the song, and it is not silence. The file
+// output is untimed, so it writes sound from the start until the pause takes
+// hold, as much as a busy machine lets it; that part is muted, and only what
+// sounds counts. Both targets are the start of a note after the slowing.
 TEST(MidiSeek, PlaysTheRestOfTheSongFromTheTarget)
 {
     const MidiMedia& media = MidiMedia::get();
@@ -133,20 +136,22 @@ TEST(MidiSeek, PlaysTheRestOfTheSongFromTheTarget)
     struct Seek {
         double target;
     };
-    for (const Seek s : {Seek{3.0}, Seek{4.5}}) {
+    for (const Seek s : {Seek{3.0}, Seek{4.0}}) {
         const QString out = media.path(QStringLiteral("seek%1.wav").arg(s.target));
         {
             MpvEngine engine(MpvEngine::VideoOutput::None, pcmTo(out));
+            engine.setMute(true);
             engine.setFileName(media.path("slowing.mid"));
             ASSERT_FALSE(engine.HasError());
             engine.Pause();
+            engine.setMute(false);
             ASSERT_TRUE(engine.setCurrentPosition(s.target));
             EXPECT_NEAR(engine.CurrentPosition().value_or(-1), s.target, 0.1);
             engine.Play();
             EXPECT_TRUE(playToEnd(engine));
         }
-        const qint64 frames = EngineMedia::frameCount(out);
-        EXPECT_NEAR(frames / 44100.0, 6.0 - s.target, 0.5) << s.target;
+        const qint64 frames = EngineMedia::soundingFrames(out);
+        EXPECT_NEAR(frames / 44100.0, 6.0 - s.target, 0.25) << s.target;
         const std::vector<double> levels = EngineMedia::channelLevels(out);
         ASSERT_EQ(levels.size(), 2u);
         EXPECT_GT(levels[0], 0.005) << s.target;
