@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/KeyboardReach.h"
 
-#include "core/PlaybackClock.h"
-#include "core/PlayerCore.h"
 #include "gui/WindowSystem.h"
 #include "gui/frmMain.h"
 #include "gui/frmPlayer.h"
@@ -25,15 +23,15 @@ QPoint menuPosition(QWidget& window)
     return anchor->mapToGlobal(anchor->rect().center());
 }
 
-void installMenuKeys(QWidget& window, frmMain& main)
+void installMenuKeys(QWidget& window, QMenu* menu, QAction* defaultItem)
 {
     auto* open = new QAction(&window);
     open->setShortcuts({ QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10) });
     open->setShortcutContext(Qt::WindowShortcut);
     window.addAction(open);
     // The connection goes with the window, which never outlives the main window.
-    QObject::connect(open, &QAction::triggered, &window, [&window, &main] {
-        WindowSystem::current().popupMenuAt(main.mnuBar, main.mnuShortcut[1], menuPosition(window));
+    QObject::connect(open, &QAction::triggered, &window, [&window, menu, defaultItem] {
+        WindowSystem::current().popupMenuAt(menu, defaultItem, menuPosition(window));
     });
 }
 
@@ -84,14 +82,14 @@ namespace KeyboardReach {
 
 void apply(frmMain& main)
 {
-    installMenuKeys(main, main);
-    new ClickByKey(main.lblTime, [&main] { main.core().clock().lblTime_Click(); });
+    installMenuKeys(main, main.mnuBar, main.mnuShortcut[1]);
+    new ClickByKey(main.lblTime, [&main] { Q_EMIT main.timeModeToggled(); });
     frameOnFocus(*main.lblTime);
 }
 
 void apply(frmPlayer& video, frmMain& main)
 {
-    installMenuKeys(video, main);
+    installMenuKeys(video, main.mnuBar, main.mnuShortcut[1]);
 }
 
 } // namespace KeyboardReach

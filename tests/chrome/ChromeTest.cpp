@@ -5,6 +5,7 @@
 // the shortcut menu, the mute button, the shortcut items, the caption while
 // minimised and the rounded shape.
 #include "MainWindowFixture.h"
+#include "support/Controls.h"
 
 #include "gui/Chrome.h"
 #include "gui/Twips.h"
@@ -47,29 +48,29 @@ const MouseCase kMouseCases[] = {
     { "background right", window, { 300, 1400 }, Qt::RightButton, false, Menu::BarWithPlayDefault },
     { "background left", window, { 300, 1400 }, Qt::LeftButton, true, Menu::None },
     { "background middle", window, { 300, 1400 }, Qt::MiddleButton, false, Menu::None },
-    { "time frame right", [](frmMain& m) { return m.Shape1; }, { 30, 30 }, Qt::RightButton, false,
+    { "time frame right", [](frmMain& m) { return control<QWidget>(m, "Shape1"); }, { 30, 30 }, Qt::RightButton, false,
         Menu::BarWithPlayDefault },
-    { "title label left", [](frmMain& m) { return m.Label3; }, { -1, -1 }, Qt::LeftButton, true,
+    { "title label left", [](frmMain& m) { return control<QLabel>(m, "Label3"); }, { -1, -1 }, Qt::LeftButton, true,
         Menu::None },
-    { "title label right", [](frmMain& m) { return m.Label3; }, { -1, -1 }, Qt::RightButton, false,
+    { "title label right", [](frmMain& m) { return control<QLabel>(m, "Label3"); }, { -1, -1 }, Qt::RightButton, false,
         Menu::None },
-    { "volume label right", [](frmMain& m) { return m.LabVol; }, { -1, -1 }, Qt::RightButton, false,
+    { "volume label right", [](frmMain& m) { return control<QLabel>(m, "LabVol"); }, { -1, -1 }, Qt::RightButton, false,
         Menu::None },
-    { "volume label left", [](frmMain& m) { return m.LabVol; }, { -1, -1 }, Qt::LeftButton, false,
+    { "volume label left", [](frmMain& m) { return control<QLabel>(m, "LabVol"); }, { -1, -1 }, Qt::LeftButton, false,
         Menu::None },
-    { "play button right", [](frmMain& m) { return m.cmdPlay; }, { -1, -1 }, Qt::RightButton, false,
+    { "play button right", [](frmMain& m) { return control<VelkorCmd>(m, "cmdPlay"); }, { -1, -1 }, Qt::RightButton, false,
         Menu::None },
-    { "volume slider right", [](frmMain& m) { return m.scrlVol; }, { -1, -1 }, Qt::RightButton,
+    { "volume slider right", [](frmMain& m) { return control<sarv::Variateur>(m, "scrlVol"); }, { -1, -1 }, Qt::RightButton,
         false, Menu::None },
-    { "playlist panel right", [](frmMain& m) { return m.picPlayList; }, { 100, 100 },
+    { "playlist panel right", [](frmMain& m) { return control<QWidget>(m, "picPlayList"); }, { 100, 100 },
         Qt::RightButton, false, Menu::BarWithoutDefault },
-    { "playlist panel left", [](frmMain& m) { return m.picPlayList; }, { 100, 100 }, Qt::LeftButton,
+    { "playlist panel left", [](frmMain& m) { return control<QWidget>(m, "picPlayList"); }, { 100, 100 }, Qt::LeftButton,
         false, Menu::None },
-    { "playlist right", [](frmMain& m) { return m.lstPlay->viewport(); }, { -1, -1 },
+    { "playlist right", [](frmMain& m) { return control<QListView>(m, "lstPlay")->viewport(); }, { -1, -1 },
         Qt::RightButton, false, Menu::None },
-    { "panel title right", [](frmMain& m) { return m.Label2; }, { -1, -1 }, Qt::RightButton, false,
+    { "panel title right", [](frmMain& m) { return control<QLabel>(m, "Label2"); }, { -1, -1 }, Qt::RightButton, false,
         Menu::None },
-    { "entry name right", [](frmMain& m) { return m.txtFN; }, { -1, -1 }, Qt::RightButton, false,
+    { "entry name right", [](frmMain& m) { return control<QLabel>(m, "txtFN"); }, { -1, -1 }, Qt::RightButton, false,
         Menu::None },
 };
 
@@ -115,9 +116,9 @@ TEST_F(ChromeTest, OnlyTheBackgroundsMoveTheWindowOrOpenTheMenu)
             continue;
         }
         ASSERT_EQ(system.popups.size(), 1);
-        EXPECT_EQ(system.popups.first().menu, main->mnuBar);
+        EXPECT_EQ(system.popups.first().menu, control<QMenu>(*main, "mnuBar"));
         EXPECT_EQ(system.popups.first().defaultItem,
-            c.menu == Menu::BarWithPlayDefault ? main->mnuShortcut[1] : nullptr);
+            c.menu == Menu::BarWithPlayDefault ? control<QAction>(*main, "mnuShortcut", 1) : nullptr);
     }
 }
 
@@ -141,10 +142,10 @@ TEST_F(ChromeTest, MuteButtonSwapsItsGlyphAndTheEngineMute)
         main->core().setMute(c.mutedBefore);
         engine().calls.clear();
         if (c.foreignCaption)
-            main->Check1->setCaption(QString::fromLatin1(c.foreignCaption));
-        main->Check1->click();
-        EXPECT_EQ(main->Check1->Caption(), QString::fromLatin1(c.after));
-        EXPECT_EQ(main->Check1->Value(), c.mutedBefore ? 0 : 1);
+            control<VelkorCmd>(*main, "Check1")->setCaption(QString::fromLatin1(c.foreignCaption));
+        control<VelkorCmd>(*main, "Check1")->click();
+        EXPECT_EQ(control<VelkorCmd>(*main, "Check1")->Caption(), QString::fromLatin1(c.after));
+        EXPECT_EQ(control<VelkorCmd>(*main, "Check1")->Value(), c.mutedBefore ? 0 : 1);
         EXPECT_EQ(engine().callsStartingWith("setMute"), c.calls);
     }
 }
@@ -158,7 +159,7 @@ TEST_F(ChromeTest, ShortcutItemsRunTheirButtonsHandler)
     for (int i = 0; i < 6; ++i) {
         SCOPED_TRACE(i);
         ran.clear();
-        main->mnuShortcut[i]->trigger();
+        control<QAction>(*main, "mnuShortcut", i)->trigger();
         EXPECT_EQ(ran, QStringList { expected[i] });
     }
     ran.clear();
@@ -180,7 +181,7 @@ TEST_F(ChromeTest, ShortcutKeysActWithoutOpeningTheMenu)
 
 TEST_F(ChromeTest, CaptionFollowsTheTitleOnlyWhileMinimised)
 {
-    main->txtTitle->setText(QStringLiteral("Artiste - Chanson"));
+    control<QLineEdit>(*main, "txtTitle")->setText(QStringLiteral("Artiste - Chanson"));
     main->chrome().Minimised_Click();
     ASSERT_TRUE(main->isMinimized());
     main->chrome().Form_Paint();
