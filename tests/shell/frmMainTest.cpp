@@ -111,6 +111,8 @@ TEST(frmMain, ControlsRaiseTheirIntents)
         { "scrlVol", slide("scrlVol", 3), intent(&frmMain::volumeRequested), { 3 } },
         { "scrlBal", slide("scrlBal", 4), intent(&frmMain::balanceRequested), { 4 } },
         { "scrlTime", slide("scrlTime", 5), intent(&frmMain::seekRequested), { 5 } },
+        { "mnuShortcut(1)", trigger("mnuShortcut(1)"), intent(&frmMain::playRequested), {} },
+        { "mnuShortcut(4)", trigger("mnuShortcut(4)"), intent(&frmMain::nextRequested), {} },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
