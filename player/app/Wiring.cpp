@@ -12,7 +12,9 @@
 #include "core/PlaylistModel.h"
 #include "core/Sequencer.h"
 #include "core/TransportController.h"
+#include "core/VideoPicture.h"
 #include "gui/frmMain.h"
+#include "gui/frmPlayer.h"
 
 namespace Wiring {
 
@@ -90,6 +92,12 @@ void connectVideoWindow(PlayerCore& core, frmMain& main)
     // plays and draws without it.
     QObject::connect(&core, &PlayerCore::videoWindowRequested, &main, &frmMain::applyVideoRequest);
     QObject::connect(&core, &PlayerCore::mainWindowMinimiseRequested, &main, &QWidget::showMinimized);
+    // A new video window takes its first size from the picture of the engine
+    // it borrows.
+    QObject::connect(&main, &frmMain::videoWindowCreated, &core, [&core](frmPlayer* video) {
+        if (VideoPicture* picture = core.engine().picture())
+            QObject::connect(picture, &VideoPicture::areaSizeChanged, video, &frmPlayer::takeFirstVideoSize);
+    });
 }
 
 void connectChrome(PlayerCore& core, frmMain& main)

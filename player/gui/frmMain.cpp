@@ -316,6 +316,7 @@ frmPlayer& frmMain::videoWindow()
 {
     if (!m_player) {
         m_player = new frmPlayer(*this, m_core.engine());
+        Q_EMIT videoWindowCreated(m_player);
         m_player->Form_Load();
     }
     return *m_player;

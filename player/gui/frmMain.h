@@ -135,6 +135,8 @@ Q_SIGNALS:
     void entryActivated(int row); // lstPlay_DblClick
     void entrySelected(int row); // the list's selection, -1 for none
     void panelToggled(bool shown); // chkPlay
+    // A new video window has been made; it loads next.
+    void videoWindowCreated(frmPlayer* video);
     // Form_Unload has finished: the program may end.
     void unloaded();
 
