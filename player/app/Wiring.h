@@ -7,8 +7,9 @@ class PlayerCore;
 class frmMain;
 
 // Every connection between the player core and its windows, in one place:
-// each control's event goes to the core's handler of the same name, and each
-// core signal to the control that shows it.
+// each intent of the main window goes to the core's handler of the published
+// name (playRequested to cmdPlay_Click, ...), and each core signal to the
+// window's slot that shows it.
 namespace Wiring {
 
 void connectMainWindow(PlayerCore& core, frmMain& main);

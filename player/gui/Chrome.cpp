@@ -5,8 +5,6 @@
 
 #include "core/MediaEngine.h"
 #include "core/PlayerCore.h"
-#include "core/TransportController.h"
-#include "core/Sequencer.h"
 #include "gui/MoveArming.h"
 #include "gui/OnTop.h"
 #include "gui/Twips.h"
@@ -31,21 +29,16 @@ namespace {
 
 constexpr double kWindowWidth = 5145;
 
-// The transport items of the shortcut menu, by index, and the button handler
-// each one runs.
-struct ShortcutTarget {
-    const char* handler;
-    void (*run)(frmMain&);
+// The transport items of the shortcut menu, by index, and the main window's
+// intent each one raises, that of the button of the same caption.
+const std::array<void (frmMain::*)(), 6> kShortcutIntents = {
+    &frmMain::previousRequested,
+    &frmMain::playRequested,
+    &frmMain::pauseRequested,
+    &frmMain::stopRequested,
+    &frmMain::nextRequested,
+    &frmMain::openRequested,
 };
-
-const std::array<ShortcutTarget, 6> kShortcutTargets = { {
-    { "cmdBack_Click", [](frmMain& m) { m.core().sequencer().cmdBack_Click(); } },
-    { "cmdPlay_Click", [](frmMain& m) { m.core().transport().cmdPlay_Click(); } },
-    { "cmdPause_Click", [](frmMain& m) { m.core().transport().cmdPause_Click(); } },
-    { "cmdStop_Click", [](frmMain& m) { m.core().transport().cmdStop_Click(); } },
-    { "cmdForward_Click", [](frmMain& m) { m.core().sequencer().cmdForward_Click(); } },
-    { "cmdOpen_Click", [](frmMain& m) { m.core().transport().cmdOpen_Click(); } },
-} };
 
 } // namespace
 
@@ -212,13 +205,9 @@ void Chrome::cmdAbt_Click()
 
 void Chrome::mnuShortcut_Click(int index)
 {
-    if (index < 0 || index >= int(kShortcutTargets.size()))
+    if (index < 0 || index >= int(kShortcutIntents.size()))
         return;
-    const ShortcutTarget& target = kShortcutTargets[index];
-    if (m_handlerHook)
-        m_handlerHook(target.handler);
-    else
-        target.run(m_main);
+    Q_EMIT(m_main.*kShortcutIntents[index])();
 }
 
 bool Chrome::isTopMost() const

@@ -7,8 +7,6 @@
 #include <QPoint>
 #include <QPointer>
 
-#include <functional>
-
 class QEvent;
 class QMouseEvent;
 class frmMain;
@@ -35,6 +33,8 @@ public:
     void Form_Paint();
     void Minimised_Click();
     void cmdAbt_Click();
+    // The transport items ask for what the transport button of the same
+    // caption does: 0 previous, 1 play, 2 pause, 3 stop, 4 next, 5 open.
     void mnuShortcut_Click(int index);
 
     // Makes the main window top-most or not, keeping its size and position;
@@ -49,12 +49,6 @@ public:
     frmAbout* aboutWindow() const;
     void unloadAbout();
 
-    // Tests watch which handler of another subsystem a shortcut item runs: when
-    // set, the hook gets the handler's name ("cmdPlay_Click") instead of the
-    // handler running.
-    using HandlerHook = std::function<void(const char* handler)>;
-    void setHandlerHook(HandlerHook hook) { m_handlerHook = std::move(hook); }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -65,5 +59,4 @@ private:
     frmMain& m_main;
     MoveArming* m_move = nullptr;
     QPointer<frmAbout> m_about;
-    HandlerHook m_handlerHook;
 };

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/KeyboardReach.h"
 
-#include "core/PlaybackClock.h"
-#include "core/PlayerCore.h"
 #include "gui/WindowSystem.h"
 #include "gui/frmMain.h"
 #include "gui/frmPlayer.h"
@@ -11,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QShortcutEvent>
 #include <QLabel>
 
 #include <functional>
@@ -25,17 +24,38 @@ QPoint menuPosition(QWidget& window)
     return anchor->mapToGlobal(anchor->rect().center());
 }
 
-void installMenuKeys(QWidget& window, frmMain& main)
-{
-    auto* open = new QAction(&window);
-    open->setShortcuts({ QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10) });
-    open->setShortcutContext(Qt::WindowShortcut);
-    window.addAction(open);
-    // The connection goes with the window, which never outlives the main window.
-    QObject::connect(open, &QAction::triggered, &window, [&window, &main] {
-        WindowSystem::current().popupMenuAt(main.mnuBar, main.mnuShortcut[1], menuPosition(window));
-    });
-}
+// The Menu key and Shift+F10 in window: the shortcut's own event pops the
+// menu up, next to the control that has the focus.
+class MenuKeys : public QAction {
+public:
+    MenuKeys(QWidget& window, QMenu* menu, QAction* defaultItem)
+        : QAction(&window)
+        , m_window(window)
+        , m_menu(menu)
+        , m_defaultItem(defaultItem)
+    {
+        setShortcuts({ QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10) });
+        setShortcutContext(Qt::WindowShortcut);
+        window.addAction(this);
+    }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() != QEvent::Shortcut
+            || static_cast<QShortcutEvent*>(event)->isAmbiguous())
+            return QAction::event(event);
+        WindowSystem::current().popupMenuAt(m_menu, m_defaultItem, menuPosition(m_window));
+        return true;
+    }
+
+private:
+    // The action goes with the window, which never outlives the main window
+    // and its menu.
+    QWidget& m_window;
+    QMenu* m_menu;
+    QAction* m_defaultItem;
+};
 
 // Space or Enter on a focused widget that only reacts to clicks does what a
 // click does.
@@ -84,14 +104,14 @@ namespace KeyboardReach {
 
 void apply(frmMain& main)
 {
-    installMenuKeys(main, main);
-    new ClickByKey(main.lblTime, [&main] { main.core().clock().lblTime_Click(); });
+    new MenuKeys(main, main.mnuBar, main.mnuShortcut[1]);
+    new ClickByKey(main.lblTime, [&main] { Q_EMIT main.timeModeToggled(); });
     frameOnFocus(*main.lblTime);
 }
 
 void apply(frmPlayer& video, frmMain& main)
 {
-    installMenuKeys(video, main);
+    new MenuKeys(video, main.mnuBar, main.mnuShortcut[1]);
 }
 
 } // namespace KeyboardReach

@@ -7,7 +7,6 @@
 #include "core/PlayerCore.h"
 #include "core/PlaylistFile.h"
 #include "core/PlaylistModel.h"
-#include "core/Sequencer.h"
 #include "dialogs/cDlgcom.h"
 #include "gui/VelkorCmd.h"
 #include "gui/WindowSystem.h"
@@ -64,7 +63,7 @@ void PlaylistPanel::lstPlay_KeyPress(int keyAscii)
     if (keyAscii == kKeyFullStop)
         Remove();
     if (keyAscii == kKeyEnter)
-        m_main.core().sequencer().lstPlay_DblClick();
+        Q_EMIT m_main.entryActivated(m_main.lstPlay->currentIndex().row());
 }
 
 bool PlaylistPanel::eventFilter(QObject* watched, QEvent* event)

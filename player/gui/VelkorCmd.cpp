@@ -74,7 +74,16 @@ VelkorCmd::VelkorCmd(const QString& caption, QWidget* parent)
     f.setPixelSize(10);
     f.setBold(true);
     setFont(f);
-    connect(this, &QPushButton::clicked, this, &VelkorCmd::Click);
+}
+
+// Every click, by the mouse, a key, a shortcut or click(), passes here once,
+// just before the button reports it as clicked: it is the button's Click. The
+// button shows itself raised first, as a handler may open a modal dialog.
+void VelkorCmd::nextCheckState()
+{
+    QPushButton::nextCheckState();
+    repaint();
+    Q_EMIT Click();
 }
 
 void VelkorCmd::setCaption(const QString& caption)

@@ -71,6 +71,7 @@ Q_SIGNALS:
     void Click();
 
 protected:
+    void nextCheckState() override;
     void paintEvent(QPaintEvent* event) override;
     QSize sizeHint() const override;
 

@@ -76,7 +76,7 @@ frmAbout::frmAbout(frmMain& main)
     setWindowTitle(QStringLiteral("About"));
     setFixedSize(Twips::toPixelsX(6375), Twips::toPixelsY(3735));
     createControls();
-    connect(cmdOk, &VelkorCmd::Click, this, &frmAbout::cmdOk_Click);
+    QMetaObject::connectSlotsByName(this);
 }
 
 frmAbout::~frmAbout() = default;
@@ -135,6 +135,7 @@ void frmAbout::createControls()
         label->setStyleSheet(QStringLiteral("background: transparent;"));
 
     cmdOk = place(new VelkorCmd(QStringLiteral("&Ok"), VelkorFrm1), 2760, 3240, 1215, 375);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
 }
 
@@ -163,6 +164,11 @@ void frmAbout::Label4_MouseDown(int index, Qt::MouseButton button, QPoint pointe
     if (index < 0 || index >= int(Label4.size()))
         return;
     m_move->press(button, pointer);
+}
+
+void frmAbout::on_cmdOk_Click()
+{
+    cmdOk_Click();
 }
 
 void frmAbout::cmdOk_Click()

@@ -42,6 +42,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
+private Q_SLOTS:
+    // The Ok button's click, connected by its name when the window is made.
+    void on_cmdOk_Click();
+
 private:
     void createControls();
     void restoreOnTop();

@@ -15,10 +15,14 @@
 #include "dialogs/QtPrompts.h"
 #include "dialogs/SliderMessages.h"
 #include "gui/AccessibleNames.h"
+#include "gui/AddMenuIcons.h"
 #include "gui/Chrome.h"
 #include "gui/KeyboardReach.h"
 #include "gui/PanelToggle.h"
+#include "gui/OnTop.h"
 #include "gui/PlaylistPanel.h"
+#include "gui/PlaylistView.h"
+#include "gui/ShufflePicture.h"
 #include "gui/SliderForms.h"
 #include "gui/Twips.h"
 #include "gui/VideoSizes.h"
@@ -32,6 +36,8 @@
 #include <sarv/Variateur.h>
 
 #include <QAction>
+#include <QActionGroup>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QApplication>
 #include <QCloseEvent>
@@ -47,6 +53,8 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 template <typename W> W* place(W* widget, double left, double top, double width, double height)
@@ -59,6 +67,21 @@ sarv::Variateur* createSlider(QWidget* parent)
 {
     return qobject_cast<sarv::Variateur*>(
         sarv::createControl(QStringLiteral("Sarv.Variateur"), parent));
+}
+
+// The shuffle box's picture: crossed arrows, lit while shuffling.
+const QIcon& shuffleIcon(bool on)
+{
+    static const QIcon imgSuff[2] = { QIcon(QPixmap::fromImage(drawShufflePicture(false, 16))),
+        QIcon(QPixmap::fromImage(drawShufflePicture(true, 16))) };
+    return imgSuff[on ? 1 : 0];
+}
+
+// The slider takes the value, or the nearest one its range holds.
+void setInside(sarv::Variateur* slider, int index)
+{
+    const int min = slider->Min();
+    slider->setValue(short(std::clamp(index, min, std::max(min, int(slider->Max())))));
 }
 
 } // namespace
@@ -74,6 +97,7 @@ frmMain::frmMain(PlayerCore& core, QWidget* parent)
     resize(Twips::toPixelsX(5145), Twips::toPixelsY(5700));
     createControls();
     createMenus();
+    nameControls();
     applySkin();
     AccessibleNames::apply(*this);
     KeyboardReach::apply(*this);
@@ -84,6 +108,9 @@ frmMain::frmMain(PlayerCore& core, QWidget* parent)
     m_videoSizes = std::make_unique<VideoSizes>(*this);
     m_chrome = std::make_unique<Chrome>(*this);
     m_panelToggle = std::make_unique<PanelToggle>(*this);
+    // Every control is made and named: each event reaches the slot named
+    // after the control and the event (on_cmdPlay_Click, ...).
+    QMetaObject::connectSlotsByName(this);
 }
 
 frmMain::~frmMain()
@@ -142,6 +169,7 @@ void frmMain::createControls()
     chkRepeat->setToolTip(QStringLiteral("Répeter la liste de lecture"));
     chkSuffle = place(new VelkorCheck(QStringLiteral("\u21C4"), this), 4140, 1440, 390, 225);
     chkSuffle->setToolTip(QStringLiteral("Lecture aleatoire"));
+    chkSuffle->setIcon(shuffleIcon(false));
     chkPlay = place(new VelkorCheck(QStringLiteral("\u2630"), this), 4515, 1440, 330, 225);
     chkPlay->setToolTip(QStringLiteral("Afficher/masquer la liste de lecture"));
     chkPlay->setChecked(true);
@@ -152,7 +180,7 @@ void frmMain::createControls()
                     picPlayList),
             290, 75, 3465, 180);
     txtFN = place(new QLabel(picPlayList), 360, 360, 4455, 255);
-    lstPlay = place(new QListView(picPlayList), 240, 540, 4605, 2790);
+    lstPlay = place(new PlaylistView(picPlayList), 240, 540, 4605, 2790);
     lstPlay->setUniformItemSizes(true);
     lstPlay->setEditTriggers(QAbstractItemView::NoEditTriggers);
     const std::array<const char*, 5> captions
@@ -163,6 +191,10 @@ void frmMain::createControls()
         cmdAPlayList[i] = place(new VelkorCmd(QString::fromUtf8(captions[i]), picPlayList),
             columns[i].first, 3370, columns[i].second, 340);
     }
+    cmdAPlayListGroup = new QButtonGroup(this);
+    cmdAPlayListGroup->setExclusive(false);
+    for (int i = 0; i < 5; ++i)
+        cmdAPlayListGroup->addButton(cmdAPlayList[i], i);
 }
 
 void frmMain::createMenus()
@@ -172,6 +204,9 @@ void frmMain::createMenus()
     mnuMain->addSeparator();
     mnuAddDir = mnuMain->addAction(QStringLiteral("Ajouter un &répertoir"));
     mnuAddVCD = mnuMain->addAction(QStringLiteral("Ajouter un &VCD"));
+    mnuFile->setIcon(AddMenuIcons::file());
+    mnuAddDir->setIcon(AddMenuIcons::folder());
+    mnuAddVCD->setIcon(AddMenuIcons::disc());
 
     mnuZoom = new QMenu(QStringLiteral("mnu&Zoom"), this);
     mnuHalf = mnuZoom->addAction(QStringLiteral("&Demi taille"));
@@ -203,6 +238,11 @@ void frmMain::createMenus()
             shortcuts[i].picture(), QString::fromUtf8(shortcuts[i].caption));
         mnuShortcut[i]->setShortcut(QKeySequence(QString::fromLatin1(shortcuts[i].keys)));
     }
+    // The six items as one menu array: a trigger reports its item.
+    mnuShortcutGroup = new QActionGroup(this);
+    mnuShortcutGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    for (QAction* item : mnuShortcut)
+        mnuShortcutGroup->addAction(item);
     mnuOnTop = mnuBar->addAction(QStringLiteral("P&remier plan"));
     mnuOnTop->setCheckable(true);
     mnuOnTop->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
@@ -211,10 +251,72 @@ void frmMain::createMenus()
     mnuExit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
 }
 
+// Each control is known by its published name, as the people who test the
+// window and the slots of its events know it; a control array's elements by
+// the array's name and their index.
+void frmMain::nameControls()
+{
+    const std::pair<QObject*, const char*> names[] = {
+        { cmdAbt, "cmdAbt" },
+        { Label3, "Label3" },
+        { Minimised, "Minimised" },
+        { Closed, "Closed" },
+        { txtTitle, "txtTitle" },
+        { lblpls, "lblpls" },
+        { Shape1, "Shape1" },
+        { lblTime, "lblTime" },
+        { LabVol, "LabVol" },
+        { LabBal, "LabBal" },
+        { Check1, "Check1" },
+        { cmdFull, "cmdFull" },
+        { scrlVol, "scrlVol" },
+        { scrlBal, "scrlBal" },
+        { lblDuration, "lblDuration" },
+        { scrlTime, "scrlTime" },
+        { cmdBack, "cmdBack" },
+        { cmdPlay, "cmdPlay" },
+        { cmdPause, "cmdPause" },
+        { cmdStop, "cmdStop" },
+        { cmdForward, "cmdForward" },
+        { cmdOpen, "cmdOpen" },
+        { chkRepeat, "chkRepeat" },
+        { chkSuffle, "chkSuffle" },
+        { chkPlay, "chkPlay" },
+        { picPlayList, "picPlayList" },
+        { Label2, "Label2" },
+        { txtFN, "txtFN" },
+        { lstPlay, "lstPlay" },
+        { cmdAPlayListGroup, "cmdAPlayList" },
+        { mnuMain, "mnuMain" },
+        { mnuFile, "mnuFile" },
+        { mnuAddDir, "mnuAddDir" },
+        { mnuAddVCD, "mnuAddVCD" },
+        { mnuZoom, "mnuZoom" },
+        { mnuHalf, "mnuHalf" },
+        { mnuOriginal, "mnuOriginal" },
+        { mnuDouble, "mnuDouble" },
+        { mnuFullCtrl, "mnuFullCtrl" },
+        { mnuFull, "mnuFull" },
+        { mnuFit, "mnuFit" },
+        { mnuBar, "mnuBar" },
+        { mnuShortcutGroup, "mnuShortcut" },
+        { mnuOnTop, "mnuOnTop" },
+        { mnuAutoVCD, "mnuAutoVCD" },
+        { mnuExit, "mnuExit" },
+    };
+    for (const auto& [control, name] : names)
+        control->setObjectName(QLatin1String(name));
+    for (int i = 0; i < int(cmdAPlayList.size()); ++i)
+        cmdAPlayList[i]->setObjectName(QStringLiteral("cmdAPlayList(%1)").arg(i));
+    for (int i = 0; i < int(mnuShortcut.size()); ++i)
+        mnuShortcut[i]->setObjectName(QStringLiteral("mnuShortcut(%1)").arg(i));
+}
+
 frmPlayer& frmMain::videoWindow()
 {
     if (!m_player) {
         m_player = new frmPlayer(*this, m_core.engine());
+        Q_EMIT videoWindowCreated(m_player);
         m_player->Form_Load();
     }
     return *m_player;
@@ -240,7 +342,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton
             && lblTime->rect().contains(mouse->position().toPoint())) {
-            m_core.clock().lblTime_Click();
+            Q_EMIT timeModeToggled();
             return true;
         }
     }
@@ -451,4 +553,338 @@ void frmMain::closeEvent(QCloseEvent* event)
     // An unload is never cancelled.
     Form_Unload();
     event->accept();
+}
+
+int frmMain::timeMin() const
+{
+    return scrlTime->Min();
+}
+
+int frmMain::timeMax() const
+{
+    return scrlTime->Max();
+}
+
+int frmMain::timeValue() const
+{
+    return scrlTime->Value();
+}
+
+QWidget* frmMain::playlistDropArea() const
+{
+    return lstPlay->viewport();
+}
+
+void frmMain::on_cmdPlay_Click()
+{
+    Q_EMIT playRequested();
+}
+
+void frmMain::on_cmdPause_Click()
+{
+    Q_EMIT pauseRequested();
+}
+
+void frmMain::on_cmdStop_Click()
+{
+    Q_EMIT stopRequested();
+}
+
+void frmMain::on_cmdOpen_Click()
+{
+    Q_EMIT openRequested();
+}
+
+void frmMain::on_cmdForward_Click()
+{
+    Q_EMIT nextRequested();
+}
+
+void frmMain::on_cmdBack_Click()
+{
+    Q_EMIT previousRequested();
+}
+
+// Repeat: checked or greyed repeats; shuffle: only a full check shuffles.
+void frmMain::on_chkRepeat_toggled()
+{
+    Q_EMIT repeatToggled(chkRepeat->checkState() != Qt::Unchecked);
+}
+
+void frmMain::on_chkSuffle_toggled()
+{
+    Q_EMIT shuffleToggled(chkSuffle->checkState() == Qt::Checked);
+}
+
+void frmMain::on_mnuFile_triggered()
+{
+    Q_EMIT addFileRequested();
+}
+
+void frmMain::on_mnuAddDir_triggered()
+{
+    Q_EMIT addFolderRequested();
+}
+
+void frmMain::on_mnuAddVCD_triggered()
+{
+    Q_EMIT addDiscRequested();
+}
+
+void frmMain::on_mnuAutoVCD_triggered()
+{
+    Q_EMIT autoDiscRequested();
+}
+
+void frmMain::on_scrlTime_Change()
+{
+    Q_EMIT seekRequested(scrlTime->Value());
+}
+
+void frmMain::on_scrlTime_propertyChanged(const QString& name)
+{
+    if (name.compare(QLatin1String("Min"), Qt::CaseInsensitive) == 0
+        || name.compare(QLatin1String("Max"), Qt::CaseInsensitive) == 0)
+        Q_EMIT timeRangeSet(scrlTime->Min(), scrlTime->Max());
+}
+
+void frmMain::on_scrlVol_Change()
+{
+    Q_EMIT volumeRequested(scrlVol->Value());
+}
+
+void frmMain::on_scrlBal_Change()
+{
+    Q_EMIT balanceRequested(scrlBal->Value());
+}
+
+void frmMain::on_Check1_Click()
+{
+    Q_EMIT muteToggled();
+}
+
+void frmMain::on_mnuOnTop_triggered()
+{
+    Q_EMIT onTopToggled();
+}
+
+void frmMain::on_mnuFit_triggered()
+{
+    Q_EMIT fitToSizeToggled();
+}
+
+void frmMain::on_lstPlay_doubleClicked(const QModelIndex& index)
+{
+    Q_EMIT entryActivated(index.row());
+}
+
+void frmMain::on_lstPlay_currentEntryChanged(int row)
+{
+    Q_EMIT entrySelected(row);
+}
+
+// The box tells the core the person's choice, then the panel follows it.
+void frmMain::on_chkPlay_toggled(bool checked)
+{
+    Q_EMIT panelToggled(checked);
+    m_panelToggle->chkPlay_Click();
+}
+
+void frmMain::on_Minimised_clicked()
+{
+    m_chrome->Minimised_Click();
+}
+
+void frmMain::on_Closed_clicked()
+{
+    close();
+}
+
+void frmMain::on_mnuExit_triggered()
+{
+    close();
+}
+
+void frmMain::on_cmdAbt_Click()
+{
+    m_chrome->cmdAbt_Click();
+}
+
+void frmMain::on_mnuShortcut_triggered(QAction* item)
+{
+    const auto found = std::find(mnuShortcut.begin(), mnuShortcut.end(), item);
+    if (found != mnuShortcut.end())
+        m_chrome->mnuShortcut_Click(int(found - mnuShortcut.begin()));
+}
+
+void frmMain::on_cmdFull_Click()
+{
+    m_videoSizes->cmdFull_Click();
+}
+
+void frmMain::on_mnuHalf_triggered()
+{
+    m_videoSizes->mnuHalf_Click();
+}
+
+void frmMain::on_mnuOriginal_triggered()
+{
+    m_videoSizes->mnuOriginal_Click();
+}
+
+void frmMain::on_mnuDouble_triggered()
+{
+    m_videoSizes->mnuDouble_Click();
+}
+
+void frmMain::on_mnuFull_triggered()
+{
+    m_videoSizes->mnuFull_Click();
+}
+
+// A check mark item toggles its own mark before it reports the trigger; the
+// mark is put back first, so that the handler, which inverts it itself, leaves
+// it inverted once, as a direct call of the handler does.
+void frmMain::on_mnuFullCtrl_triggered(bool checked)
+{
+    mnuFullCtrl->setChecked(!checked);
+    m_videoSizes->mnuFullCtrl_Click();
+}
+
+void frmMain::on_cmdAPlayList_idClicked(int index)
+{
+    m_playlistPanel->cmdAPlayList_Click(index);
+}
+
+void frmMain::showRepeat(bool on)
+{
+    chkRepeat->setChecked(on);
+}
+
+void frmMain::showShuffle(bool on)
+{
+    chkSuffle->setChecked(on);
+    chkSuffle->setIcon(shuffleIcon(on));
+}
+
+// The mute button shows "V" while the sound is off and "U" while it is on.
+void frmMain::showMute(bool muted)
+{
+    Check1->setValue(muted ? 1 : 0);
+    Check1->setCaption(muted ? QStringLiteral("V") : QStringLiteral("U"));
+}
+
+void frmMain::showOnTop(bool marked)
+{
+    mnuOnTop->setChecked(marked);
+}
+
+void frmMain::showFitToSize(bool fit)
+{
+    mnuFit->setChecked(fit);
+}
+
+void frmMain::showPanel(bool shown)
+{
+    chkPlay->setChecked(shown);
+}
+
+void frmMain::showTitle(const QString& text)
+{
+    txtTitle->setText(text);
+}
+
+void frmMain::showSelectionCaption(const QString& text, const QString& fullName)
+{
+    txtFN->setText(text);
+    txtFN->setToolTip(fullName);
+}
+
+void frmMain::showSelectedEntry(int row)
+{
+    if (row < 0) {
+        lstPlay->selectionModel()->clear();
+        return;
+    }
+    lstPlay->selectionModel()->setCurrentIndex(
+        lstPlay->model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
+}
+
+void frmMain::showTime(const QString& text)
+{
+    lblTime->setText(text);
+}
+
+void frmMain::showDuration(const QString& text)
+{
+    lblDuration->setText(text);
+}
+
+void frmMain::showTimeSign(const QString& sign)
+{
+    lblpls->setText(sign);
+}
+
+void frmMain::showTimeRange(int min, int max)
+{
+    scrlTime->setMin(short(min));
+    scrlTime->setMax(short(max));
+}
+
+void frmMain::showTimeValue(int value)
+{
+    scrlTime->setValue(short(value));
+}
+
+void frmMain::showVolumeIndex(int index)
+{
+    setInside(scrlVol, index);
+}
+
+void frmMain::showBalanceIndex(int index)
+{
+    setInside(scrlBal, index);
+}
+
+void frmMain::showVolumeText(const QString& text)
+{
+    LabVol->setText(text);
+}
+
+void frmMain::showBalanceText(const QString& text)
+{
+    LabBal->setText(text);
+}
+
+void frmMain::applyWindowRules()
+{
+    if (isMinimized())
+        setWindowTitle(txtTitle->text());
+    OnTop::applyPeriodicRule(*this);
+}
+
+void frmMain::applyVideoRequest(PlayerCore::VideoRequest request)
+{
+    switch (request) {
+    case PlayerCore::VideoRequest::Show: {
+        // The video window has no task-bar entry of its own, so a minimised
+        // one (left so by full screen) would be out of reach: a start outside
+        // full screen brings it back.
+        frmPlayer& video = videoWindow();
+        if (video.isMinimized() && engine().DisplaySize() != MediaEngine::FullScreen)
+            video.setWindowState(video.windowState() & ~Qt::WindowMinimized);
+        video.show();
+        break;
+    }
+    case PlayerCore::VideoRequest::Repaint:
+        videoWindow().update();
+        break;
+    case PlayerCore::VideoRequest::Minimise:
+        videoWindow().showMinimized();
+        break;
+    case PlayerCore::VideoRequest::Hide:
+        if (hasVideoWindow())
+            videoWindow().hide();
+        break;
+    }
 }

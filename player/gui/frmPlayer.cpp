@@ -44,25 +44,36 @@ frmPlayer::frmPlayer(frmMain& main, MediaEngine& engine)
         Twips::toPixelsY(kDrawingMarginTwips) + 1);
     resize(initialSize());
     if (VideoPicture* picture = m_engine->picture()) {
-        connect(picture, &VideoPicture::areaSizeChanged, this, &frmPlayer::takeFirstVideoSize);
         auto* area = new VideoSurface(picture, this);
+        // The surface shows the engine MediaPlayer1's picture.
+        area->setObjectName(QStringLiteral("MediaPlayer1"));
         area->move(0, 0);
-        // A video at its own size can cover the whole window; the surface's
-        // exposures then stand for the window's repaints. Its new frames do
-        // not: the window has not been repainted for them.
-        connect(area, &VideoSurface::exposed, this, &frmPlayer::queueFormPaint);
         m_area = area;
     }
     m_idle = new IdleBackground(this);
+    m_idle->setObjectName(QStringLiteral("IdleBackground"));
     m_idle->setGeometry(rect());
     m_idle->raise();
-    connect(m_idle, &IdleBackground::painted, this, &frmPlayer::queueFormPaint);
+    QMetaObject::connectSlotsByName(this);
     AccessibleNames::apply(*this);
     KeyboardReach::apply(*this, m_main);
     Form_Initialize();
 }
 
 frmPlayer::~frmPlayer() = default;
+
+// A video at its own size can cover the whole window; the surface's exposures
+// then stand for the window's repaints. Its new frames do not: the window has
+// not been repainted for them.
+void frmPlayer::on_MediaPlayer1_exposed()
+{
+    queueFormPaint();
+}
+
+void frmPlayer::on_IdleBackground_painted()
+{
+    queueFormPaint();
+}
 
 // Creation: a window made while an audio file is open stays out of sight.
 void frmPlayer::Form_Initialize()

@@ -30,6 +30,10 @@ public:
     // True while the window's own background covers the drawing area.
     bool showsIdleBackground() const;
 
+public Q_SLOTS:
+    // The engine's drawing area has a new size (the first video's own size).
+    void takeFirstVideoSize(QSize area);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -37,9 +41,14 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
+private Q_SLOTS:
+    // The drawing area's exposures and the background's paints, connected by
+    // the children's names when the window is made.
+    void on_MediaPlayer1_exposed();
+    void on_IdleBackground_painted();
+
 private:
     static QSize initialSize();
-    void takeFirstVideoSize(QSize area);
     void Form_Initialize();
     // The background lies over the drawing area unless a video is open.
     void syncIdleBackground();

@@ -15,7 +15,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QScreen>
-#include <QTimer>
+#include <QTimerEvent>
 
 namespace {
 
@@ -48,10 +48,6 @@ frmSplash::frmSplash(QWidget* parent)
     Bar = new VelkorPBar(this);
     Bar->setGeometry(24, kHeight - 32, kWidth - 48, 14);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(kTickMs);
-    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
-
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -60,7 +56,7 @@ void frmSplash::Form_Load()
 {
     show();
     WindowShape::apply(this, 20);
-    Timer1->start();
+    Timer1.start(kTickMs, this);
 }
 
 void frmSplash::Timer1_Timer()
@@ -70,15 +66,23 @@ void frmSplash::Timer1_Timer()
         return;
     }
     // The bar has been full for one tick: unload, then hand over.
-    Timer1->stop();
+    Timer1.stop();
     m_done = true;
     close();
     Q_EMIT finished();
 }
 
+void frmSplash::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == Timer1.timerId())
+        Timer1_Timer();
+    else
+        QWidget::timerEvent(event);
+}
+
 void frmSplash::closeEvent(QCloseEvent* event)
 {
-    Timer1->stop();
+    Timer1.stop();
     event->accept();
     if (!m_done) {
         m_done = true;

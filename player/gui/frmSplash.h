@@ -3,10 +3,10 @@
 
 #pragma once
 
+#include <QBasicTimer>
 #include <QWidget>
 
 class QLabel;
-class QTimer;
 class VelkorPBar;
 
 // The splash window, the start-up window of the program: a picture, the text
@@ -27,7 +27,8 @@ public:
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;
     VelkorPBar* Bar = nullptr;
-    QTimer* Timer1 = nullptr;
+    // Ticks every kTickMs from Form_Load until the splash unloads.
+    QBasicTimer Timer1;
 
     // The splash picture, drawn by the program.
     static QImage picture(QSize size);
@@ -40,6 +41,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     bool m_done = false;

@@ -4,6 +4,7 @@
 // The add menu and its actions on a main window with a scripted engine and
 // scripted dialogs.
 #include "core/Levels.h"
+#include "support/Controls.h"
 #include "core/PlaybackClock.h"
 #include "core/PlayerCore.h"
 #include "core/PlaylistModel.h"
@@ -89,12 +90,12 @@ public:
 
 TEST_F(MediaAdderTest, AddMenuHasIconsAndPopsUpOnceFromTheAddButton)
 {
-    for (QAction* item : { window.mnuFile, window.mnuAddDir, window.mnuAddVCD })
+    for (QAction* item : { control<QAction>(window, "mnuFile"), control<QAction>(window, "mnuAddDir"), control<QAction>(window, "mnuAddVCD") })
         EXPECT_FALSE(item->icon().isNull()) << item->text().toStdString();
     MenuRecorder menus;
-    Q_EMIT window.cmdAPlayList[0]->Click();
+    control<VelkorCmd>(window, "cmdAPlayList", 0)->click();
     ASSERT_EQ(menus.popped.size(), 1);
-    EXPECT_EQ(menus.popped.first().first, window.mnuMain);
+    EXPECT_EQ(menus.popped.first().first, control<QMenu>(window, "mnuMain"));
     EXPECT_EQ(menus.popped.first().second, nullptr);
 }
 
@@ -102,15 +103,15 @@ TEST_F(MediaAdderTest, MenuItemsRunTheirHandlers)
 {
     touch(folder.path(), "a.mp3");
     prompts.folders.enqueue(folder.path());
-    window.mnuAddDir->trigger();
+    control<QAction>(window, "mnuAddDir")->trigger();
     insertDisc({ "mpegav/avseq01.dat" });
-    window.mnuAddVCD->trigger();
+    control<QAction>(window, "mnuAddVCD")->trigger();
     prompts.chooseFile("/x/one.avi");
-    window.mnuFile->trigger();
+    control<QAction>(window, "mnuFile")->trigger();
     EXPECT_EQ(playlist().Entries(),
         QStringList(
             { folder.path() + "/a.mp3", disc.path() + "/mpegav/avseq01.dat", "/x/one.avi" }));
-    window.mnuAutoVCD->trigger();
+    control<QAction>(window, "mnuAutoVCD")->trigger();
     EXPECT_EQ(playlist().Entries(), QStringList({ disc.path() + "/mpegav/avseq01.dat" }));
 }
 
@@ -286,10 +287,10 @@ TEST_F(MediaAdderTest, AutoVcdReplacesThePlaylistAndPlays)
     EXPECT_EQ(engine().callsStartingWith("setFileName"), QStringList("setFileName:" + first));
     EXPECT_EQ(engine().callsStartingWith("Play"), QStringList("Play"));
     EXPECT_EQ(engine().calls.last(), "Play");
-    EXPECT_EQ(window.scrlTime->Min(), 0);
-    EXPECT_EQ(window.scrlTime->Max(), 1234);
-    EXPECT_EQ(window.txtTitle->text(),
-        " - Velkor Player 2.0 - " + window.txtFN->text() + QString(45, ' '));
+    EXPECT_EQ(control<sarv::Variateur>(window, "scrlTime")->Min(), 0);
+    EXPECT_EQ(control<sarv::Variateur>(window, "scrlTime")->Max(), 1234);
+    EXPECT_EQ(control<QLineEdit>(window, "txtTitle")->text(),
+        " - Velkor Player 2.0 - " + control<QLabel>(window, "txtFN")->text() + QString(45, ' '));
     EXPECT_TRUE(window.videoWindow().isVisible());
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
@@ -299,7 +300,7 @@ TEST_F(MediaAdderTest, AutoVcdReportsTheEngineErrorAndStillPlays)
     insertDisc({ "mpegav/avseq01.dat" });
     const QString track = disc.path() + "/mpegav/avseq01.dat";
     engine().failing << track;
-    window.scrlTime->setMax(55);
+    control<sarv::Variateur>(window, "scrlTime")->setMax(55);
     adder().mnuAutoVCD_Click();
     ASSERT_EQ(prompts.messages.size(), 1);
     const ScriptedPrompts::Message& box = prompts.messages.first();
@@ -309,7 +310,7 @@ TEST_F(MediaAdderTest, AutoVcdReportsTheEngineErrorAndStillPlays)
     EXPECT_EQ(box.icon, Prompts::Icon::None);
     EXPECT_EQ(engine().calls.last(), "Play");
     // No length known: the slider keeps its range.
-    EXPECT_EQ(window.scrlTime->Max(), 55);
+    EXPECT_EQ(control<sarv::Variateur>(window, "scrlTime")->Max(), 55);
 }
 
 TEST_F(MediaAdderTest, AutoVcdCapsTheSliderAtItsLargestValue)
@@ -317,7 +318,7 @@ TEST_F(MediaAdderTest, AutoVcdCapsTheSliderAtItsLargestValue)
     insertDisc({ "MPEGAV/AVSEQ01.DAT" });
     engine().defaultDuration = 100000.0;
     adder().mnuAutoVCD_Click();
-    EXPECT_EQ(window.scrlTime->Max(), 32767);
+    EXPECT_EQ(control<sarv::Variateur>(window, "scrlTime")->Max(), 32767);
 }
 
 TEST_F(MediaAdderTest, AutoVcdWithoutTracksChangesNothing)
@@ -327,7 +328,7 @@ TEST_F(MediaAdderTest, AutoVcdWithoutTracksChangesNothing)
     window.core().setTitle("titre");
     adder().mnuAutoVCD_Click();
     EXPECT_EQ(playlist().Count(), 10);
-    EXPECT_EQ(window.txtTitle->text(), "titre");
+    EXPECT_EQ(control<QLineEdit>(window, "txtTitle")->text(), "titre");
     EXPECT_FALSE(window.hasVideoWindow());
     EXPECT_TRUE(prompts.messages.isEmpty());
 }

@@ -3,6 +3,7 @@
 // What a screen reader finds in the player's windows (names and roles through
 // Qt's accessibility layer), and the shortcut menu opened from the keyboard.
 #include "MainWindowFixture.h"
+#include "support/Controls.h"
 
 #include "gui/Chrome.h"
 #include "gui/VelkorCmd.h"
@@ -52,13 +53,13 @@ TEST_F(AccessibilityTest, SlidersCheckBoxesAndWindowsByRoleAndName)
         QAccessible::Role role;
         const char* name;
     } cases[] = {
-        { main->scrlTime, QAccessible::Slider, "Position" },
-        { main->scrlVol, QAccessible::Slider, "Volume" },
-        { main->scrlBal, QAccessible::Slider, "Balance" },
-        { main->chkRepeat, QAccessible::CheckBox, "Répeter la liste de lecture" },
-        { main->chkSuffle, QAccessible::CheckBox, "Lecture aleatoire" },
-        { main->chkPlay, QAccessible::CheckBox, "Afficher/masquer la liste de lecture" },
-        { main->cmdBack, QAccessible::Button, "Piste précédente" },
+        { control<sarv::Variateur>(*main, "scrlTime"), QAccessible::Slider, "Position" },
+        { control<sarv::Variateur>(*main, "scrlVol"), QAccessible::Slider, "Volume" },
+        { control<sarv::Variateur>(*main, "scrlBal"), QAccessible::Slider, "Balance" },
+        { control<QCheckBox>(*main, "chkRepeat"), QAccessible::CheckBox, "Répeter la liste de lecture" },
+        { control<QCheckBox>(*main, "chkSuffle"), QAccessible::CheckBox, "Lecture aleatoire" },
+        { control<QCheckBox>(*main, "chkPlay"), QAccessible::CheckBox, "Afficher/masquer la liste de lecture" },
+        { control<VelkorCmd>(*main, "cmdBack"), QAccessible::Button, "Piste précédente" },
         { main.get(), QAccessible::Window, "Velkor Player" },
         { &main->videoWindow(), QAccessible::Window, "Vidéo" },
     };
@@ -74,11 +75,11 @@ TEST_F(AccessibilityTest, SlidersCheckBoxesAndWindowsByRoleAndName)
 
 TEST_F(AccessibilityTest, MuteButtonIsNamedAfterWhatItDoes)
 {
-    EXPECT_EQ(nameOf(main->Check1), QStringLiteral("Couper le son"));
+    EXPECT_EQ(nameOf(control<VelkorCmd>(*main, "Check1")), QStringLiteral("Couper le son"));
     main->core().Check1_Click();
-    EXPECT_EQ(nameOf(main->Check1), QStringLiteral("Rétablir le son"));
+    EXPECT_EQ(nameOf(control<VelkorCmd>(*main, "Check1")), QStringLiteral("Rétablir le son"));
     main->core().Check1_Click();
-    EXPECT_EQ(nameOf(main->Check1), QStringLiteral("Couper le son"));
+    EXPECT_EQ(nameOf(control<VelkorCmd>(*main, "Check1")), QStringLiteral("Couper le son"));
 }
 
 // The Menu key and Shift+F10 open the shortcut menu, "Lire" first, from the
@@ -90,7 +91,7 @@ TEST_F(AccessibilityTest, MenuKeysOpenTheShortcutMenu)
     const struct {
         QWidget* window;
         QWidget* focus;
-    } places[] = { { main.get(), main->scrlVol }, { main.get(), main->lstPlay },
+    } places[] = { { main.get(), control<sarv::Variateur>(*main, "scrlVol") }, { main.get(), control<QListView>(*main, "lstPlay") },
         { &video, nullptr } };
     for (const auto& place : places) {
         SCOPED_TRACE(place.window->metaObject()->className());
@@ -104,8 +105,8 @@ TEST_F(AccessibilityTest, MenuKeysOpenTheShortcutMenu)
         QTest::keyClick(place.window, Qt::Key_F10, Qt::ShiftModifier);
         ASSERT_EQ(system.popups.size(), 2);
         for (const auto& popup : system.popups) {
-            EXPECT_EQ(popup.menu, main->mnuBar);
-            EXPECT_EQ(popup.defaultItem, main->mnuShortcut[1]);
+            EXPECT_EQ(popup.menu, control<QMenu>(*main, "mnuBar"));
+            EXPECT_EQ(popup.defaultItem, control<QAction>(*main, "mnuShortcut", 1));
         }
     }
 }
@@ -117,12 +118,12 @@ TEST_F(AccessibilityTest, TimeDisplaySwitchesFromTheKeyboard)
     main->show();
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    EXPECT_TRUE(main->lblTime->focusPolicy() & Qt::TabFocus);
-    main->lblTime->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(main->lblTime, Qt::Key_Space);
-    EXPECT_EQ(main->lblpls->text(), QStringLiteral("-"));
-    QTest::keyClick(main->lblTime, Qt::Key_Return);
-    EXPECT_EQ(main->lblpls->text(), QStringLiteral("+"));
+    EXPECT_TRUE(control<QLabel>(*main, "lblTime")->focusPolicy() & Qt::TabFocus);
+    control<QLabel>(*main, "lblTime")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(control<QLabel>(*main, "lblTime"), Qt::Key_Space);
+    EXPECT_EQ(control<QLabel>(*main, "lblpls")->text(), QStringLiteral("-"));
+    QTest::keyClick(control<QLabel>(*main, "lblTime"), Qt::Key_Return);
+    EXPECT_EQ(control<QLabel>(*main, "lblpls")->text(), QStringLiteral("+"));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // the shortcut menu, the mute button, the shortcut items, the caption while
 // minimised and the rounded shape.
 #include "MainWindowFixture.h"
+#include "support/Controls.h"
 
 #include "gui/Chrome.h"
 #include "gui/Twips.h"
@@ -21,9 +22,12 @@
 #include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -47,29 +51,29 @@ const MouseCase kMouseCases[] = {
     { "background right", window, { 300, 1400 }, Qt::RightButton, false, Menu::BarWithPlayDefault },
     { "background left", window, { 300, 1400 }, Qt::LeftButton, true, Menu::None },
     { "background middle", window, { 300, 1400 }, Qt::MiddleButton, false, Menu::None },
-    { "time frame right", [](frmMain& m) { return m.Shape1; }, { 30, 30 }, Qt::RightButton, false,
+    { "time frame right", [](frmMain& m) { return control<QWidget>(m, "Shape1"); }, { 30, 30 }, Qt::RightButton, false,
         Menu::BarWithPlayDefault },
-    { "title label left", [](frmMain& m) { return m.Label3; }, { -1, -1 }, Qt::LeftButton, true,
+    { "title label left", [](frmMain& m) { return control<QLabel>(m, "Label3"); }, { -1, -1 }, Qt::LeftButton, true,
         Menu::None },
-    { "title label right", [](frmMain& m) { return m.Label3; }, { -1, -1 }, Qt::RightButton, false,
+    { "title label right", [](frmMain& m) { return control<QLabel>(m, "Label3"); }, { -1, -1 }, Qt::RightButton, false,
         Menu::None },
-    { "volume label right", [](frmMain& m) { return m.LabVol; }, { -1, -1 }, Qt::RightButton, false,
+    { "volume label right", [](frmMain& m) { return control<QLabel>(m, "LabVol"); }, { -1, -1 }, Qt::RightButton, false,
         Menu::None },
-    { "volume label left", [](frmMain& m) { return m.LabVol; }, { -1, -1 }, Qt::LeftButton, false,
+    { "volume label left", [](frmMain& m) { return control<QLabel>(m, "LabVol"); }, { -1, -1 }, Qt::LeftButton, false,
         Menu::None },
-    { "play button right", [](frmMain& m) { return m.cmdPlay; }, { -1, -1 }, Qt::RightButton, false,
+    { "play button right", [](frmMain& m) { return control<VelkorCmd>(m, "cmdPlay"); }, { -1, -1 }, Qt::RightButton, false,
         Menu::None },
-    { "volume slider right", [](frmMain& m) { return m.scrlVol; }, { -1, -1 }, Qt::RightButton,
+    { "volume slider right", [](frmMain& m) { return control<sarv::Variateur>(m, "scrlVol"); }, { -1, -1 }, Qt::RightButton,
         false, Menu::None },
-    { "playlist panel right", [](frmMain& m) { return m.picPlayList; }, { 100, 100 },
+    { "playlist panel right", [](frmMain& m) { return control<QWidget>(m, "picPlayList"); }, { 100, 100 },
         Qt::RightButton, false, Menu::BarWithoutDefault },
-    { "playlist panel left", [](frmMain& m) { return m.picPlayList; }, { 100, 100 }, Qt::LeftButton,
+    { "playlist panel left", [](frmMain& m) { return control<QWidget>(m, "picPlayList"); }, { 100, 100 }, Qt::LeftButton,
         false, Menu::None },
-    { "playlist right", [](frmMain& m) { return m.lstPlay->viewport(); }, { -1, -1 },
+    { "playlist right", [](frmMain& m) { return control<QListView>(m, "lstPlay")->viewport(); }, { -1, -1 },
         Qt::RightButton, false, Menu::None },
-    { "panel title right", [](frmMain& m) { return m.Label2; }, { -1, -1 }, Qt::RightButton, false,
+    { "panel title right", [](frmMain& m) { return control<QLabel>(m, "Label2"); }, { -1, -1 }, Qt::RightButton, false,
         Menu::None },
-    { "entry name right", [](frmMain& m) { return m.txtFN; }, { -1, -1 }, Qt::RightButton, false,
+    { "entry name right", [](frmMain& m) { return control<QLabel>(m, "txtFN"); }, { -1, -1 }, Qt::RightButton, false,
         Menu::None },
 };
 
@@ -115,9 +119,9 @@ TEST_F(ChromeTest, OnlyTheBackgroundsMoveTheWindowOrOpenTheMenu)
             continue;
         }
         ASSERT_EQ(system.popups.size(), 1);
-        EXPECT_EQ(system.popups.first().menu, main->mnuBar);
+        EXPECT_EQ(system.popups.first().menu, control<QMenu>(*main, "mnuBar"));
         EXPECT_EQ(system.popups.first().defaultItem,
-            c.menu == Menu::BarWithPlayDefault ? main->mnuShortcut[1] : nullptr);
+            c.menu == Menu::BarWithPlayDefault ? control<QAction>(*main, "mnuShortcut", 1) : nullptr);
     }
 }
 
@@ -141,46 +145,87 @@ TEST_F(ChromeTest, MuteButtonSwapsItsGlyphAndTheEngineMute)
         main->core().setMute(c.mutedBefore);
         engine().calls.clear();
         if (c.foreignCaption)
-            main->Check1->setCaption(QString::fromLatin1(c.foreignCaption));
-        main->Check1->click();
-        EXPECT_EQ(main->Check1->Caption(), QString::fromLatin1(c.after));
-        EXPECT_EQ(main->Check1->Value(), c.mutedBefore ? 0 : 1);
+            control<VelkorCmd>(*main, "Check1")->setCaption(QString::fromLatin1(c.foreignCaption));
+        control<VelkorCmd>(*main, "Check1")->click();
+        EXPECT_EQ(control<VelkorCmd>(*main, "Check1")->Caption(), QString::fromLatin1(c.after));
+        EXPECT_EQ(control<VelkorCmd>(*main, "Check1")->Value(), c.mutedBefore ? 0 : 1);
         EXPECT_EQ(engine().callsStartingWith("setMute"), c.calls);
     }
 }
 
-TEST_F(ChromeTest, ShortcutItemsRunTheirButtonsHandler)
+namespace {
+
+// The transport items of the shortcut menu, by index, and the intent of the
+// button each one stands for.
+struct ShortcutIntent {
+    const char* button;
+    void (frmMain::*intent)();
+};
+const ShortcutIntent kShortcutIntents[] = {
+    { "cmdBack", &frmMain::previousRequested },
+    { "cmdPlay", &frmMain::playRequested },
+    { "cmdPause", &frmMain::pauseRequested },
+    { "cmdStop", &frmMain::stopRequested },
+    { "cmdForward", &frmMain::nextRequested },
+    { "cmdOpen", &frmMain::openRequested },
+};
+
+// Watches every transport intent of a window; which() lists the buttons whose
+// intent was raised since the last call, in order of the table.
+class IntentWatch {
+public:
+    explicit IntentWatch(frmMain& main)
+    {
+        for (const ShortcutIntent& entry : kShortcutIntents)
+            m_spies.push_back(std::make_unique<QSignalSpy>(&main, entry.intent));
+    }
+    QStringList which()
+    {
+        QStringList raised;
+        for (size_t i = 0; i < m_spies.size(); ++i) {
+            for (int n = 0; n < m_spies[i]->count(); ++n)
+                raised << QString::fromLatin1(kShortcutIntents[i].button);
+            m_spies[i]->clear();
+        }
+        return raised;
+    }
+
+private:
+    std::vector<std::unique_ptr<QSignalSpy>> m_spies;
+};
+
+} // namespace
+
+TEST_F(ChromeTest, ShortcutItemsRaiseTheirButtonsIntent)
 {
-    QStringList ran;
-    main->chrome().setHandlerHook([&ran](const char* handler) { ran << handler; });
-    const char* expected[] = { "cmdBack_Click", "cmdPlay_Click", "cmdPause_Click", "cmdStop_Click",
-        "cmdForward_Click", "cmdOpen_Click" };
+    IntentWatch watch(*main);
     for (int i = 0; i < 6; ++i) {
         SCOPED_TRACE(i);
-        ran.clear();
-        main->mnuShortcut[i]->trigger();
-        EXPECT_EQ(ran, QStringList { expected[i] });
+        control<QAction>(*main, "mnuShortcut", i)->trigger();
+        EXPECT_EQ(watch.which(), QStringList { QString::fromLatin1(kShortcutIntents[i].button) });
+        // The button of the same caption asks for the same.
+        control<VelkorCmd>(*main, kShortcutIntents[i].button)->click();
+        EXPECT_EQ(watch.which(), QStringList { QString::fromLatin1(kShortcutIntents[i].button) });
     }
-    ran.clear();
     for (int index : { -1, 6, 7, 100 })
         main->chrome().mnuShortcut_Click(index);
-    EXPECT_TRUE(ran.isEmpty());
+    EXPECT_TRUE(watch.which().isEmpty());
 }
 
 TEST_F(ChromeTest, ShortcutKeysActWithoutOpeningTheMenu)
 {
-    QStringList ran;
-    main->chrome().setHandlerHook([&ran](const char* handler) { ran << handler; });
+    IntentWatch watch(*main);
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
     QTest::keyClick(main.get(), Qt::Key_P, Qt::ControlModifier);
     QTest::keyClick(main.get(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(ran, (QStringList { "cmdPlay_Click", "cmdForward_Click" }));
+    EXPECT_EQ(watch.which(), (QStringList { "cmdPlay", "cmdForward" }));
+    EXPECT_TRUE(system.popups.isEmpty());
 }
 
 TEST_F(ChromeTest, CaptionFollowsTheTitleOnlyWhileMinimised)
 {
-    main->txtTitle->setText(QStringLiteral("Artiste - Chanson"));
+    control<QLineEdit>(*main, "txtTitle")->setText(QStringLiteral("Artiste - Chanson"));
     main->chrome().Minimised_Click();
     ASSERT_TRUE(main->isMinimized());
     main->chrome().Form_Paint();

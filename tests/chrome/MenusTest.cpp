@@ -4,6 +4,7 @@
 // What the menus look like and where they open: the pictures beside the items
 // the menu table gives one, and no menu of Qt's own over any control.
 #include "MainWindowFixture.h"
+#include "support/Controls.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,24 +44,24 @@ TEST_F(MenusTest, ItemsWithAPictureInTheTableHaveAnIcon)
         QAction* item;
         bool picture;
     } cases[] = {
-        { "mnuFile", m.mnuFile, true },
-        { "mnuAddDir", m.mnuAddDir, true },
-        { "mnuAddVCD", m.mnuAddVCD, true },
-        { "mnuHalf", m.mnuHalf, false },
-        { "mnuOriginal", m.mnuOriginal, false },
-        { "mnuDouble", m.mnuDouble, false },
-        { "mnuFullCtrl", m.mnuFullCtrl, false },
-        { "mnuFull", m.mnuFull, false },
-        { "mnuFit", m.mnuFit, false },
-        { "Précédent", m.mnuShortcut[0], true },
-        { "Lire", m.mnuShortcut[1], true },
-        { "Pause", m.mnuShortcut[2], true },
-        { "Arrêter", m.mnuShortcut[3], true },
-        { "Suivant", m.mnuShortcut[4], true },
-        { "Ouvrir", m.mnuShortcut[5], true },
-        { "mnuOnTop", m.mnuOnTop, false },
-        { "mnuAutoVCD", m.mnuAutoVCD, false },
-        { "mnuExit", m.mnuExit, true },
+        { "mnuFile", control<QAction>(m, "mnuFile"), true },
+        { "mnuAddDir", control<QAction>(m, "mnuAddDir"), true },
+        { "mnuAddVCD", control<QAction>(m, "mnuAddVCD"), true },
+        { "mnuHalf", control<QAction>(m, "mnuHalf"), false },
+        { "mnuOriginal", control<QAction>(m, "mnuOriginal"), false },
+        { "mnuDouble", control<QAction>(m, "mnuDouble"), false },
+        { "mnuFullCtrl", control<QAction>(m, "mnuFullCtrl"), false },
+        { "mnuFull", control<QAction>(m, "mnuFull"), false },
+        { "mnuFit", control<QAction>(m, "mnuFit"), false },
+        { "Précédent", control<QAction>(m, "mnuShortcut", 0), true },
+        { "Lire", control<QAction>(m, "mnuShortcut", 1), true },
+        { "Pause", control<QAction>(m, "mnuShortcut", 2), true },
+        { "Arrêter", control<QAction>(m, "mnuShortcut", 3), true },
+        { "Suivant", control<QAction>(m, "mnuShortcut", 4), true },
+        { "Ouvrir", control<QAction>(m, "mnuShortcut", 5), true },
+        { "mnuOnTop", control<QAction>(m, "mnuOnTop"), false },
+        { "mnuAutoVCD", control<QAction>(m, "mnuAutoVCD"), false },
+        { "mnuExit", control<QAction>(m, "mnuExit"), true },
     };
     QList<QImage> pictures;
     for (const auto& c : cases) {
@@ -92,11 +93,11 @@ TEST_F(MenusTest, NoControlOpensAMenuOfItsOwn)
     }
     // The scrolling title, clicked as a person does, with the keyboard's menu
     // key as well.
-    QTest::mouseClick(main->txtTitle, Qt::RightButton, {}, main->txtTitle->rect().center());
+    QTest::mouseClick(control<QLineEdit>(*main, "txtTitle"), Qt::RightButton, {}, control<QLineEdit>(*main, "txtTitle")->rect().center());
     EXPECT_EQ(takePopup(), QString());
     QContextMenuEvent key(
-        QContextMenuEvent::Keyboard, QPoint(2, 2), main->txtTitle->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(main->txtTitle, &key);
+        QContextMenuEvent::Keyboard, QPoint(2, 2), control<QLineEdit>(*main, "txtTitle")->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(control<QLineEdit>(*main, "txtTitle"), &key);
     EXPECT_EQ(takePopup(), QString());
     EXPECT_TRUE(system.popups.isEmpty());
 }

@@ -4,6 +4,7 @@
 // Always on top: the menu item, the resize rule, and the About window that
 // suspends and restores it.
 #include "MainWindowFixture.h"
+#include "support/Controls.h"
 
 #include "gui/Chrome.h"
 #include "gui/frmAbout.h"
@@ -28,7 +29,7 @@ protected:
     // the window is not yet placed.
     void want(bool onTop)
     {
-        main->mnuOnTop->setChecked(onTop);
+        control<QAction>(*main, "mnuOnTop")->setChecked(onTop);
         main->core().setOnTopWanted(onTop);
         main->core().setOnTopApplied(!onTop);
     }
@@ -39,12 +40,12 @@ TEST_F(OnTopTest, MenuItemTogglesTheWishAndItsMarkOnce)
     for (bool start : { false, true }) {
         SCOPED_TRACE(start);
         want(start);
-        main->mnuOnTop->trigger();
+        control<QAction>(*main, "mnuOnTop")->trigger();
         EXPECT_EQ(main->core().OnTopWanted(), !start);
-        EXPECT_EQ(main->mnuOnTop->isChecked(), !start);
-        main->mnuOnTop->trigger();
+        EXPECT_EQ(control<QAction>(*main, "mnuOnTop")->isChecked(), !start);
+        control<QAction>(*main, "mnuOnTop")->trigger();
         EXPECT_EQ(main->core().OnTopWanted(), start);
-        EXPECT_EQ(main->mnuOnTop->isChecked(), start);
+        EXPECT_EQ(control<QAction>(*main, "mnuOnTop")->isChecked(), start);
         // The window itself waits for the on-top rules.
         EXPECT_FALSE(main->chrome().isTopMost());
     }
@@ -90,24 +91,24 @@ TEST_F(OnTopTest, AboutWindowSuspendsOnTopUntilOk)
     for (const Case c : { Case { false, false }, Case { true, true } }) {
         SCOPED_TRACE(c.wanted);
         want(c.wanted);
-        main->cmdAbt->click();
+        control<VelkorCmd>(*main, "cmdAbt")->click();
         frmAbout* about = main->chrome().aboutWindow();
         ASSERT_NE(about, nullptr);
         EXPECT_TRUE(about->isVisible());
         EXPECT_EQ(about->windowTitle(), QStringLiteral("About"));
         EXPECT_FALSE(main->core().OnTopWanted());
         EXPECT_EQ(main->core().OnTopSuspended(), c.suspendedWhileOpen);
-        EXPECT_EQ(main->mnuOnTop->isChecked(), c.wanted);
+        EXPECT_EQ(control<QAction>(*main, "mnuOnTop")->isChecked(), c.wanted);
 
         // A second press only brings the same window forward.
-        main->cmdAbt->click();
+        control<VelkorCmd>(*main, "cmdAbt")->click();
         EXPECT_EQ(main->chrome().aboutWindow(), about);
         EXPECT_EQ(main->core().OnTopSuspended(), c.suspendedWhileOpen);
 
         about->cmdOk->click();
         EXPECT_EQ(main->core().OnTopWanted(), c.wanted);
         EXPECT_FALSE(main->core().OnTopSuspended());
-        EXPECT_EQ(main->mnuOnTop->isChecked(), c.wanted);
+        EXPECT_EQ(control<QAction>(*main, "mnuOnTop")->isChecked(), c.wanted);
         QTRY_VERIFY_WITH_TIMEOUT(main->chrome().aboutWindow() == nullptr, 2000);
     }
 }
@@ -115,7 +116,7 @@ TEST_F(OnTopTest, AboutWindowSuspendsOnTopUntilOk)
 TEST_F(OnTopTest, ClosingTheAboutWindowAnyWayRestoresOnTop)
 {
     want(true);
-    main->cmdAbt->click();
+    control<VelkorCmd>(*main, "cmdAbt")->click();
     ASSERT_NE(main->chrome().aboutWindow(), nullptr);
     main->chrome().aboutWindow()->close();
     EXPECT_TRUE(main->core().OnTopWanted());
@@ -125,15 +126,15 @@ TEST_F(OnTopTest, ClosingTheAboutWindowAnyWayRestoresOnTop)
 TEST_F(OnTopTest, MenuItemWhileSuspendedTurnsTheCheckedChoiceOff)
 {
     want(true);
-    main->cmdAbt->click();
-    main->mnuOnTop->trigger();
-    EXPECT_FALSE(main->mnuOnTop->isChecked());
+    control<VelkorCmd>(*main, "cmdAbt")->click();
+    control<QAction>(*main, "mnuOnTop")->trigger();
+    EXPECT_FALSE(control<QAction>(*main, "mnuOnTop")->isChecked());
     EXPECT_FALSE(main->core().OnTopWanted());
     EXPECT_FALSE(main->core().OnTopSuspended());
 
     main->chrome().aboutWindow()->cmdOk->click();
     EXPECT_FALSE(main->core().OnTopWanted());
-    EXPECT_FALSE(main->mnuOnTop->isChecked());
+    EXPECT_FALSE(control<QAction>(*main, "mnuOnTop")->isChecked());
 }
 
 TEST_F(OnTopTest, AboutWindowMovesByDraggingItsTitleLinesOnly)

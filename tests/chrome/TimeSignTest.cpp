@@ -4,6 +4,7 @@
 // The sign of the time display as the window shows it: the "+" or "-" must be
 // seen above the frame of the display, not only held in its label.
 #include "MainWindowFixture.h"
+#include "support/Controls.h"
 
 #include "core/PlaybackClock.h"
 #include "core/PlayerCore.h"
@@ -28,7 +29,7 @@ class TimeSignTest : public MainWindowTest {
 protected:
     QImage signArea()
     {
-        return main->grab(main->lblpls->geometry()).toImage();
+        return main->grab(control<QLabel>(*main, "lblpls")->geometry()).toImage();
     }
 };
 
@@ -36,12 +37,12 @@ TEST_F(TimeSignTest, BothSignsShowAboveTheTimeFrame)
 {
     main->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
-    ASSERT_EQ(main->lblpls->text(), QStringLiteral("+"));
+    ASSERT_EQ(control<QLabel>(*main, "lblpls")->text(), QStringLiteral("+"));
     const QImage plus = signArea();
     EXPECT_GT(brightPixels(plus), 3);
 
     main->core().clock().lblTime_Click();
-    ASSERT_EQ(main->lblpls->text(), QStringLiteral("-"));
+    ASSERT_EQ(control<QLabel>(*main, "lblpls")->text(), QStringLiteral("-"));
     const QImage minus = signArea();
     EXPECT_GT(brightPixels(minus), 1);
     // The person can tell the two modes apart.

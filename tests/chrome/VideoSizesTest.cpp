@@ -4,6 +4,7 @@
 // The zoom menu: sizes of the video window in twips, full screen and the two
 // check marks.
 #include "MainWindowFixture.h"
+#include "support/Controls.h"
 
 #include "gui/VideoSizes.h"
 #include "gui/frmPlayer.h"
@@ -11,6 +12,7 @@
 #include "gui/VelkorCmd.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QTest>
 
 #include <cmath>
@@ -47,12 +49,12 @@ TEST(VideoSizesHalf, RoundsDownToWholeTwips)
 TEST_F(VideoSizesTest, HalfSizeHalvesTheCurrentWindowEachTime)
 {
     setVideoSize(6000, 4500);
-    main->mnuHalf->trigger();
+    control<QAction>(*main, "mnuHalf")->trigger();
     EXPECT_EQ(sizeInTwips(video()), QSizeF(3000, 2250));
     EXPECT_EQ(engine().DisplaySize(), 4);
     EXPECT_TRUE(video().isVisible());
 
-    main->mnuHalf->trigger();
+    control<QAction>(*main, "mnuHalf")->trigger();
     EXPECT_EQ(sizeInTwips(video()), QSizeF(1500, 1125));
 }
 
@@ -67,8 +69,8 @@ TEST_F(VideoSizesTest, TwoHalvingsOfASmallVideoGiveAQuarter)
     for (const auto& [start, quarter] : cases) {
         SCOPED_TRACE(start.width());
         video().resize(start);
-        main->mnuHalf->trigger();
-        main->mnuHalf->trigger();
+        control<QAction>(*main, "mnuHalf")->trigger();
+        control<QAction>(*main, "mnuHalf")->trigger();
         EXPECT_EQ(video().size(), quarter);
     }
 }
@@ -80,7 +82,7 @@ TEST_F(VideoSizesTest, DoubleSizeIsTwiceTheOwnSizeAreaWithItsMargin)
     engine().width = 320;
     engine().height = 240;
     engine().calls.clear();
-    main->mnuDouble->trigger();
+    control<QAction>(*main, "mnuDouble")->trigger();
 
     // Each length passes through whole pixels twice: one pixel of slack.
     const double expectedWidth = 2 * (Twips::fromPixelsX(320) + VideoSizes::kMargin);
@@ -96,7 +98,7 @@ TEST_F(VideoSizesTest, OriginalSizeKeepsTheWindowSize)
 {
     setVideoSize(6000, 4500);
     engine().displaySize = 4;
-    main->mnuOriginal->trigger();
+    control<QAction>(*main, "mnuOriginal")->trigger();
     EXPECT_EQ(engine().DisplaySize(), 0);
     EXPECT_EQ(sizeInTwips(video()), QSizeF(6000, 4500));
     EXPECT_TRUE(video().isVisible());
@@ -107,7 +109,7 @@ TEST_F(VideoSizesTest, FullScreenSwitchesBetweenFullAndFitted)
     const std::pair<int, int> cases[] = { { 0, 3 }, { 4, 3 }, { 3, 4 } };
     for (const auto& [before, after] : cases) {
         engine().displaySize = before;
-        main->mnuFull->trigger();
+        control<QAction>(*main, "mnuFull")->trigger();
         EXPECT_EQ(engine().DisplaySize(), after) << before;
     }
 }
@@ -115,13 +117,13 @@ TEST_F(VideoSizesTest, FullScreenSwitchesBetweenFullAndFitted)
 TEST_F(VideoSizesTest, FullScreenControlMarkTurnsTheEngineSwitchTheOtherWay)
 {
     for (bool checked : { true, false, true }) {
-        main->mnuFullCtrl->trigger();
-        EXPECT_EQ(main->mnuFullCtrl->isChecked(), checked);
+        control<QAction>(*main, "mnuFullCtrl")->trigger();
+        EXPECT_EQ(control<QAction>(*main, "mnuFullCtrl")->isChecked(), checked);
         EXPECT_EQ(engine().FullScreenEnabled(), !checked);
     }
     // Called directly, the handler inverts the mark itself.
     sizes().mnuFullCtrl_Click();
-    EXPECT_FALSE(main->mnuFullCtrl->isChecked());
+    EXPECT_FALSE(control<QAction>(*main, "mnuFullCtrl")->isChecked());
     EXPECT_TRUE(engine().FullScreenEnabled());
 }
 
@@ -129,19 +131,19 @@ TEST_F(VideoSizesTest, FitMarkChangesNothingElse)
 {
     engine().calls.clear();
     setVideoSize(6000, 4500);
-    main->mnuFit->trigger();
-    EXPECT_TRUE(main->mnuFit->isChecked());
-    main->mnuFit->trigger();
-    EXPECT_FALSE(main->mnuFit->isChecked());
+    control<QAction>(*main, "mnuFit")->trigger();
+    EXPECT_TRUE(control<QAction>(*main, "mnuFit")->isChecked());
+    control<QAction>(*main, "mnuFit")->trigger();
+    EXPECT_FALSE(control<QAction>(*main, "mnuFit")->isChecked());
     EXPECT_TRUE(engine().calls.isEmpty());
     EXPECT_EQ(sizeInTwips(video()), QSizeF(6000, 4500));
 }
 
 TEST_F(VideoSizesTest, FullScreenButtonOpensTheZoomMenuWithoutDefault)
 {
-    main->cmdFull->click();
+    control<VelkorCmd>(*main, "cmdFull")->click();
     ASSERT_EQ(system.popups.size(), 1);
-    EXPECT_EQ(system.popups.first().menu, main->mnuZoom);
+    EXPECT_EQ(system.popups.first().menu, control<QMenu>(*main, "mnuZoom"));
     EXPECT_EQ(system.popups.first().defaultItem, nullptr);
 }
 
@@ -170,17 +172,17 @@ TEST_F(VideoSizesOnRefusingEngineTest, SizeItemsSkipAFailingStep)
 {
     setVideoSize(6000, 4500);
     static_cast<RefusingEngine&>(engine()).armed = true;
-    main->mnuHalf->trigger();
+    control<QAction>(*main, "mnuHalf")->trigger();
     EXPECT_EQ(sizeInTwips(video()), QSizeF(3000, 2250));
     EXPECT_TRUE(video().isVisible());
 
     video().hide();
-    main->mnuOriginal->trigger();
+    control<QAction>(*main, "mnuOriginal")->trigger();
     EXPECT_TRUE(video().isVisible());
 
     engine().width = 100;
     engine().height = 80;
-    main->mnuDouble->trigger();
+    control<QAction>(*main, "mnuDouble")->trigger();
     EXPECT_LE(
         std::abs(video().width() - 2 * (100 + VideoSizes::kMargin / Twips::perPixelX())), 1.0);
     EXPECT_TRUE(video().isVisible());

@@ -4,6 +4,7 @@
 // The player over MPRIS on a private session bus, driven as a desktop client
 // would, on the fake engine.
 #include "core/Levels.h"
+#include "support/Controls.h"
 #include "core/PlaybackClock.h"
 #include "core/PlayerCore.h"
 #include "core/PlaylistModel.h"
@@ -244,8 +245,8 @@ TEST_F(MprisTest, SeekAndSetPositionMoveTheEngine)
 TEST_F(MprisTest, VolumeMapsOntoTheSlidersElevenSteps)
 {
     // The volume slider's range as the main window's form gives it.
-    window->scrlVol->setMin(0);
-    window->scrlVol->setMax(10);
+    control<sarv::Variateur>(*window, "scrlVol")->setMin(0);
+    control<sarv::Variateur>(*window, "scrlVol")->setMax(10);
     struct Case {
         double set;
         short step;
@@ -253,7 +254,7 @@ TEST_F(MprisTest, VolumeMapsOntoTheSlidersElevenSteps)
     for (const Case& c : { Case { 0.5, 5 }, Case { 0.0, 0 }, Case { 1.0, 10 }, Case { 0.34, 3 },
                            Case { 0.36, 4 }, Case { 1.7, 10 }, Case { -0.2, 0 } }) {
         EXPECT_TRUE(client->set(QStringLiteral("Volume"), c.set)) << c.set;
-        EXPECT_EQ(window->scrlVol->Value(), c.step) << c.set;
+        EXPECT_EQ(control<sarv::Variateur>(*window, "scrlVol")->Value(), c.step) << c.set;
         EXPECT_DOUBLE_EQ(client->get(QStringLiteral("Volume")).toDouble(), c.step / 10.0) << c.set;
     }
     // The slider's handler sets the engine's level: step 5 is -600.
@@ -262,9 +263,9 @@ TEST_F(MprisTest, VolumeMapsOntoTheSlidersElevenSteps)
 
     // A slider with a narrower range is never asked for a value outside it
     // (it would answer with a message box).
-    window->scrlVol->setMax(6);
+    control<sarv::Variateur>(*window, "scrlVol")->setMax(6);
     EXPECT_TRUE(client->set(QStringLiteral("Volume"), 1.0));
-    EXPECT_EQ(window->scrlVol->Value(), 6);
+    EXPECT_EQ(control<sarv::Variateur>(*window, "scrlVol")->Value(), 6);
 }
 
 TEST_F(MprisTest, LoopStatusAndShuffleFollowTheCheckBoxes)
@@ -278,25 +279,25 @@ TEST_F(MprisTest, LoopStatusAndShuffleFollowTheCheckBoxes)
                            Case { "Playlist", true, "Playlist" },
                            Case { "Track", true, "Playlist" } /* not offered: unchanged */ }) {
         client->set(QStringLiteral("LoopStatus"), QString::fromLatin1(c.set));
-        EXPECT_EQ(window->chkRepeat->isChecked(), c.repeat) << c.set;
+        EXPECT_EQ(control<QCheckBox>(*window, "chkRepeat")->isChecked(), c.repeat) << c.set;
         EXPECT_EQ(window->core().RepeatOn(), c.repeat) << c.set;
         EXPECT_EQ(client->get(QStringLiteral("LoopStatus")).toString(), QString::fromLatin1(c.read));
     }
     for (const bool on : { true, false, true }) {
         client->set(QStringLiteral("Shuffle"), on);
-        EXPECT_EQ(window->chkSuffle->isChecked(), on);
+        EXPECT_EQ(control<QCheckBox>(*window, "chkSuffle")->isChecked(), on);
         EXPECT_EQ(window->core().Shuffle(), on);
         EXPECT_EQ(client->get(QStringLiteral("Shuffle")).toBool(), on);
     }
     // Clicking the box in the window is seen by the desktop too.
-    window->chkSuffle->setChecked(false);
+    control<QCheckBox>(*window, "chkSuffle")->setChecked(false);
     EXPECT_FALSE(client->get(QStringLiteral("Shuffle")).toBool());
 }
 
 TEST_F(MprisTest, ChangesAreSignalledAtTheHalfSecondUpdate)
 {
     window->core().clock().start();
-    window->chkRepeat->setChecked(true);
+    control<QCheckBox>(*window, "chkRepeat")->setChecked(true);
     EXPECT_TRUE(waitInEventLoop([&] { return busSignals->lastChanged(QStringLiteral("LoopStatus")).isValid(); }));
     EXPECT_EQ(busSignals->lastChanged(QStringLiteral("LoopStatus")).toString(), QStringLiteral("Playlist"));
 

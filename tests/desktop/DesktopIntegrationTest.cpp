@@ -4,6 +4,7 @@
 // Files from the command line replace the playlist once the main window has
 // finished loading, and the first one starts; without files nothing changes.
 #include "support/TestMain.h"
+#include "support/Controls.h"
 #include "DesktopFixture.h"
 
 #include "core/MediaEngine.h"
@@ -55,7 +56,7 @@ protected:
         LoadAtShow* load = new LoadAtShow(*window);
         load->setParent(window.get());
         auto desktop = std::make_unique<DesktopIntegration>(window->core(), *window,
-            QList<QWidget*> { window->lstPlay->viewport() }, QStringList { QStringLiteral("velkor-player") } + files);
+            QList<QWidget*> { control<QListView>(*window, "lstPlay")->viewport() }, QStringList { QStringLiteral("velkor-player") } + files);
         window->show();
         return desktop;
     }

@@ -4,6 +4,7 @@
 // Drops on the main window or the playlist append files as "Ajouter un
 // fichier" and folders as "Ajouter un répertoir" would, and start nothing.
 #include "DesktopFixture.h"
+#include "support/Controls.h"
 
 #include "core/PlaylistModel.h"
 #include "desktop/DesktopIntegration.h"
@@ -43,7 +44,7 @@ void drop(QWidget* target, const QMimeData& data)
 
 class DropTest : public ::testing::Test, public DesktopFixture {
 protected:
-    DropTest() { new DropHandler(window->core(), *window, { window->lstPlay->viewport() }); }
+    DropTest() { new DropHandler(window->core(), *window, { control<QListView>(*window, "lstPlay")->viewport() }); }
 
     // A folder holding media of several kinds, plus what the scan must leave out.
     QString makeMediaFolder()
@@ -68,7 +69,7 @@ TEST_F(DropTest, FolderGivesItsMediaInScanOrderAndFilesStandForThemselves)
     QMimeData data;
     data.setUrls(toUrls({ notes, folder }));
 
-    const QList<QWidget*> targets = { window.get(), window->lstPlay->viewport() };
+    const QList<QWidget*> targets = { window.get(), control<QListView>(*window, "lstPlay")->viewport() };
     for (QWidget* target : targets) {
         window->core().playlist().Clear();
         window->core().playlist().Append(QStringLiteral("/déjà/là.mp3"));

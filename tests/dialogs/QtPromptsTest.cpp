@@ -4,6 +4,7 @@
 // Qt's own dialogs as the player shows them: in French, read from the dialog's
 // widgets while it is open, and a save onto an existing file that asks nothing.
 #include "desktop/QtFrench.h"
+#include "support/Controls.h"
 #include "dialogs/Prompts.h"
 #include "dialogs/QtPrompts.h"
 #include "dialogs/cDlgcom.h"
@@ -216,7 +217,7 @@ TEST_F(QtPromptsTest, SaveOntoAnExistingFileReplacesItWithoutAQuestion)
             box->reject(); // a question: the test fails on it below
         }
     });
-    main.cmdAPlayList[2]->click();
+    control<VelkorCmd>(main, "cmdAPlayList", 2)->click();
 
     EXPECT_EQ(watcher.seen, QList<QString> { QStringLiteral("QFileDialog") });
     QFile saved(path);

@@ -4,6 +4,7 @@
 // The playlist panel inside a real main window: its buttons, keys, the
 // selection label, and Save and Load through scripted file dialogs.
 #include "core/FileNameCodec.h"
+#include "support/Controls.h"
 #include "core/Levels.h"
 #include "core/PlaybackClock.h"
 #include "core/PlayerCore.h"
@@ -45,7 +46,7 @@ protected:
     }
 
     void fill(const QStringList& entries) { window.core().playlist().AppendMany(entries); }
-    void click(int button) { window.cmdAPlayList[button]->click(); }
+    void click(int button) { control<VelkorCmd>(window, "cmdAPlayList", button)->click(); }
     QByteArray fileBytes(const QString& path)
     {
         QFile file(path);
@@ -83,8 +84,8 @@ TEST_F(PlaylistPanelTest, SelectionShowsTheFileName)
     };
     for (const Case& c : cases) {
         list.setListIndex(c.index);
-        EXPECT_EQ(window.txtFN->text(), c.caption) << c.index;
-        EXPECT_EQ(window.txtFN->toolTip(), c.tooltip) << c.index;
+        EXPECT_EQ(control<QLabel>(window, "txtFN")->text(), c.caption) << c.index;
+        EXPECT_EQ(control<QLabel>(window, "txtFN")->toolTip(), c.tooltip) << c.index;
     }
 }
 
@@ -96,17 +97,17 @@ TEST_F(PlaylistPanelTest, RemoveAndClear)
     click(1); // "&Supprimer"
     EXPECT_EQ(window.core().playlist().Entries(), QStringList({ "/a", "/c" }));
     EXPECT_EQ(window.core().playlist().ListIndex(), -1);
-    EXPECT_TRUE(window.txtFN->text().isEmpty());
+    EXPECT_TRUE(control<QLabel>(window, "txtFN")->text().isEmpty());
 
     window.core().setSelectionCaption(QStringLiteral("x"));
     click(1); // nothing selected: removes nothing, still clears the label
     EXPECT_EQ(window.core().playlist().Count(), 2);
-    EXPECT_TRUE(window.txtFN->text().isEmpty());
+    EXPECT_TRUE(control<QLabel>(window, "txtFN")->text().isEmpty());
 
     window.core().setSelectionCaption(QStringLiteral("x"));
     click(4); // "&Vider"
     EXPECT_EQ(window.core().playlist().Count(), 0);
-    EXPECT_TRUE(window.txtFN->text().isEmpty());
+    EXPECT_TRUE(control<QLabel>(window, "txtFN")->text().isEmpty());
     EXPECT_EQ(window.core().playlist().CurrentTrack(), 2);
 }
 
@@ -114,16 +115,16 @@ TEST_F(PlaylistPanelTest, KeysOfTheList)
 {
     fill({ "/a", "/b", "/c" });
     window.core().playlist().setListIndex(0);
-    QTest::keyClick(window.lstPlay, Qt::Key_Period);
+    QTest::keyClick(control<QListView>(window, "lstPlay"), Qt::Key_Period);
     EXPECT_EQ(window.core().playlist().Entries(), QStringList({ "/b", "/c" }));
     // The keypad's decimal key types "." too.
     window.core().playlist().setListIndex(1);
-    QTest::keyClick(window.lstPlay, Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClick(control<QListView>(window, "lstPlay"), Qt::Key_Period, Qt::KeypadModifier);
     EXPECT_EQ(window.core().playlist().Entries(), QStringList({ "/b" }));
     // Delete types no character and removes nothing; Enter plays, it removes nothing.
     window.core().playlist().setListIndex(0);
-    QTest::keyClick(window.lstPlay, Qt::Key_Delete);
-    QTest::keyClick(window.lstPlay, Qt::Key_Return);
+    QTest::keyClick(control<QListView>(window, "lstPlay"), Qt::Key_Delete);
+    QTest::keyClick(control<QListView>(window, "lstPlay"), Qt::Key_Return);
     EXPECT_EQ(window.core().playlist().Entries(), QStringList({ "/b" }));
 }
 
@@ -145,7 +146,7 @@ TEST_F(PlaylistPanelTest, SaveWritesTheChosenFile)
     };
     EXPECT_EQ(request.filters, filters);
     EXPECT_EQ(fileBytes(path), QByteArray("\"C:\\a.mp3\"\r\n\"D:\\b c.mp3\"\r\n"));
-    EXPECT_TRUE(window.txtFN->text().isEmpty());
+    EXPECT_TRUE(control<QLabel>(window, "txtFN")->text().isEmpty());
     EXPECT_EQ(fake->calls.count(QStringLiteral("Pause")), 1);
     EXPECT_TRUE(window.videoWindow().isVisible());
 
@@ -165,7 +166,7 @@ TEST_F(PlaylistPanelTest, CancelledDialogsChangeNothingButPause)
     prompts.cancelFile();
     click(3);
     EXPECT_EQ(window.core().playlist().Entries(), QStringList({ "/a" }));
-    EXPECT_EQ(window.txtFN->text(), QStringLiteral("x"));
+    EXPECT_EQ(control<QLabel>(window, "txtFN")->text(), QStringLiteral("x"));
     EXPECT_EQ(fake->calls.count(QStringLiteral("Pause")), 2);
     EXPECT_TRUE(window.videoWindow().isVisible());
 }
@@ -187,7 +188,7 @@ TEST_F(PlaylistPanelTest, LoadReplacesThePlaylistAsWritten)
     EXPECT_EQ(window.core().playlist().Entries(), QStringList({ "007", "/b.mp3" }));
     EXPECT_EQ(window.core().playlist().CurrentTrack(), 5);
     EXPECT_EQ(window.core().playlist().ListIndex(), -1);
-    EXPECT_TRUE(window.txtFN->text().isEmpty());
+    EXPECT_TRUE(control<QLabel>(window, "txtFN")->text().isEmpty());
     EXPECT_TRUE(fake->callsStartingWith(QStringLiteral("setFileName")).isEmpty());
 }
 
@@ -205,15 +206,15 @@ TEST_F(PlaylistPanelTest, LoadLeavesNothingSelectedWhenTheListHasTheFocus)
     prompts.chooseFile(path);
     click(3);
     QFocusEvent focusIn(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
-    QApplication::sendEvent(window.lstPlay, &focusIn);
-    ASSERT_EQ(window.lstPlay->currentIndex().row(), 0);
+    QApplication::sendEvent(control<QListView>(window, "lstPlay"), &focusIn);
+    ASSERT_EQ(control<QListView>(window, "lstPlay")->currentIndex().row(), 0);
     EXPECT_EQ(window.core().playlist().ListIndex(), -1);
-    EXPECT_TRUE(window.lstPlay->selectionModel()->selectedIndexes().isEmpty());
-    EXPECT_TRUE(window.txtFN->text().isEmpty());
+    EXPECT_TRUE(control<QListView>(window, "lstPlay")->selectionModel()->selectedIndexes().isEmpty());
+    EXPECT_TRUE(control<QLabel>(window, "txtFN")->text().isEmpty());
     // A click still selects and names the entry.
-    window.lstPlay->setCurrentIndex(window.core().playlist().index(1));
+    control<QListView>(window, "lstPlay")->setCurrentIndex(window.core().playlist().index(1));
     EXPECT_EQ(window.core().playlist().ListIndex(), 1);
-    EXPECT_EQ(window.txtFN->text(), kCaption + QStringLiteral("b.mp3"));
+    EXPECT_EQ(control<QLabel>(window, "txtFN")->text(), kCaption + QStringLiteral("b.mp3"));
 }
 
 TEST_F(PlaylistPanelTest, LoadOfAFileThatCannotBeOpenedKeepsThePlaylist)
@@ -225,7 +226,7 @@ TEST_F(PlaylistPanelTest, LoadOfAFileThatCannotBeOpenedKeepsThePlaylist)
     prompts.chooseFile(dir.path()); // a folder
     click(3);
     EXPECT_EQ(window.core().playlist().Entries(), QStringList({ "/keep" }));
-    EXPECT_EQ(window.txtFN->text(), QStringLiteral("x"));
+    EXPECT_EQ(control<QLabel>(window, "txtFN")->text(), QStringLiteral("x"));
 }
 
 TEST(Playlist, HoldsAtMost32767Entries)

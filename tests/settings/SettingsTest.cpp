@@ -4,6 +4,7 @@
 // The ten options: what a stored file restores, what the exit writes, and how
 // bad stored values fall back without taking the others with them.
 #include "core/Levels.h"
+#include "support/Controls.h"
 #include "core/PlaybackClock.h"
 #include "core/PlayerCore.h"
 #include "core/PlaylistModel.h"
@@ -119,18 +120,18 @@ protected:
         return { w.x(),
                  w.y(),
                  s.fake->volume,
-                 w.scrlVol->Value(),
-                 w.chkSuffle->isChecked(),
+                 control<sarv::Variateur>(w, "scrlVol")->Value(),
+                 control<QCheckBox>(w, "chkSuffle")->isChecked(),
                  w.core().TimeMode(),
                  s.fake->muted,
-                 w.Check1->Value() == 1,
+                 control<VelkorCmd>(w, "Check1")->Value() == 1,
                  w.core().RepeatOn(),
-                 w.chkRepeat->isChecked(),
-                 w.chkPlay->isChecked(),
-                 w.mnuOnTop->isChecked(),
+                 control<QCheckBox>(w, "chkRepeat")->isChecked(),
+                 control<QCheckBox>(w, "chkPlay")->isChecked(),
+                 control<QAction>(w, "mnuOnTop")->isChecked(),
                  w.core().OnTopWanted(),
                  w.core().OnTopApplied(),
-                 w.mnuFit->isChecked() };
+                 control<QAction>(w, "mnuFit")->isChecked() };
     }
 
     static QString twipsX(int px) { return SettingValue::fromCoordinate(Twips::fromPixelsX(px)); }
@@ -152,7 +153,7 @@ TEST_F(SettingsTest, EmptyStoreGivesDefaults)
 {
     const Session s = start();
     EXPECT_EQ(applied(s), kDefaults);
-    EXPECT_EQ(s.window->Check1->Caption(), QStringLiteral("U"));
+    EXPECT_EQ(control<VelkorCmd>(*s.window, "Check1")->Caption(), QStringLiteral("U"));
 }
 
 TEST_F(SettingsTest, VolumeFindsItsSliderPosition)
@@ -170,7 +171,7 @@ TEST_F(SettingsTest, VolumeFindsItsSliderPosition)
         writeStore(QStringLiteral("Vol=%1\n").arg(QLatin1String(c.stored)));
         const Session s = start();
         EXPECT_EQ(s.fake->volume, c.volume) << c.stored;
-        EXPECT_EQ(s.window->scrlVol->Value(), c.slider) << c.stored;
+        EXPECT_EQ(control<sarv::Variateur>(*s.window, "scrlVol")->Value(), c.slider) << c.stored;
     }
 }
 
@@ -178,7 +179,7 @@ TEST_F(SettingsTest, ShuffleAnyNonZeroChecksAndIsWrittenBackAsOne)
 {
     writeStore(QStringLiteral("suff=5\n"));
     const Session s = start();
-    EXPECT_TRUE(s.window->chkSuffle->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(*s.window, "chkSuffle")->isChecked());
     s.window->saveSettings();
     EXPECT_EQ(stored(QStringLiteral("suff")), QStringLiteral("1"));
 }
@@ -239,9 +240,9 @@ TEST_F(SettingsTest, MutedAtExitIsMutedAtNextStart)
     EXPECT_EQ(stored(QStringLiteral("mute")), QStringLiteral("True"));
     const Session s = start();
     EXPECT_TRUE(s.fake->muted);
-    EXPECT_EQ(s.window->Check1->Value(), 1);
+    EXPECT_EQ(control<VelkorCmd>(*s.window, "Check1")->Value(), 1);
     // The button shows the muted glyph, so one click turns the sound back on.
-    EXPECT_EQ(s.window->Check1->Caption(), QStringLiteral("V"));
+    EXPECT_EQ(control<VelkorCmd>(*s.window, "Check1")->Caption(), QStringLiteral("V"));
 }
 
 TEST_F(SettingsTest, EverythingWrittenAtExitComesBack)
@@ -251,12 +252,12 @@ TEST_F(SettingsTest, EverythingWrittenAtExitComesBack)
         const Session s = start();
         frmMain& w = *s.window;
         w.move(120, 90);
-        w.scrlVol->setValue(3);
-        w.chkSuffle->setChecked(true);
+        control<sarv::Variateur>(w, "scrlVol")->setValue(3);
+        control<QCheckBox>(w, "chkSuffle")->setChecked(true);
         w.core().setTimeMode(false);
         w.core().setMute(true);
-        w.chkRepeat->setChecked(true);
-        w.chkPlay->setChecked(false);
+        control<QCheckBox>(w, "chkRepeat")->setChecked(true);
+        control<QCheckBox>(w, "chkPlay")->setChecked(false);
         w.core().setOnTopWanted(true);
         w.core().setFitToSize(true);
         w.saveSettings();

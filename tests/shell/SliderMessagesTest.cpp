@@ -4,6 +4,7 @@
 // The sliders' refusals reach the person through the player's prompts, in French,
 // and the refused value is not taken.
 #include "support/TestMain.h"
+#include "support/Controls.h"
 #include "gui/frmMain.h"
 #include "support/FakeEngine.h"
 #include "support/ScriptedPrompts.h"
@@ -20,8 +21,8 @@ TEST(SliderMessages, RefusedValuesArePromptedAndKeepTheOldValue)
         sarv::Variateur* slider;
         short value;
     };
-    for (const Case& c : { Case { window.scrlVol, 11 }, Case { window.scrlBal, -1 },
-                           Case { window.scrlTime, 32767 } }) {
+    for (const Case& c : { Case { control<sarv::Variateur>(window, "scrlVol"), 11 }, Case { control<sarv::Variateur>(window, "scrlBal"), -1 },
+                           Case { control<sarv::Variateur>(window, "scrlTime"), 32767 } }) {
         const short before = c.slider->Value();
         const qsizetype asked = prompts.messages.size();
         c.slider->setValue(c.value);

@@ -4,6 +4,7 @@
 // The main window's layout, its load and unload, and the playlist panel toggle,
 // with a fake engine and the user's folders in a temporary place.
 #include "support/TestMain.h"
+#include "support/Controls.h"
 #include "gui/frmPlayer.h"
 #include "core/PlaylistModel.h"
 #include "core/PlaylistFile.h"
@@ -78,40 +79,40 @@ TEST_F(StartupTest, EveryControlSitsAtItsPlace)
         int left, top, width, height;
     };
     const QList<Place> places = {
-        { w.cmdAbt, 120, 75, 255, 255 },
-        { w.Label3, 900, 45, 3615, 180 },
-        { w.Minimised, 4680, 75, 135, 135 },
-        { w.Closed, 4875, 75, 135, 135 },
-        { w.txtTitle, 1545, 270, 3345, 210 },
-        { w.lblpls, 75, 450, 105, 195 },
-        { w.Shape1, 60, 480, 1410, 495 },
-        { w.lblTime, 120, 525, 1335, 330 },
-        { w.LabVol, 1800, 540, 930, 180 },
-        { w.LabBal, 3360, 540, 600, 180 },
-        { w.Check1, 4200, 600, 330, 330 },
-        { w.cmdFull, 4545, 600, 330, 330 },
-        { w.scrlVol, 1560, 720, 1455, 135 },
-        { w.scrlBal, 3120, 720, 975, 135 },
-        { w.lblDuration, 480, 735, 840, 210 },
-        { w.scrlTime, 75, 1080, 4785, 135 },
-        { w.cmdBack, 690, 1320, 420, 300 },
-        { w.cmdPlay, 1110, 1320, 420, 300 },
-        { w.cmdPause, 1515, 1320, 420, 300 },
-        { w.cmdStop, 1920, 1320, 420, 300 },
-        { w.cmdForward, 2340, 1320, 420, 300 },
-        { w.cmdOpen, 2760, 1320, 420, 300 },
-        { w.chkRepeat, 3360, 1440, 765, 225 },
-        { w.chkSuffle, 4140, 1440, 390, 225 },
-        { w.chkPlay, 4515, 1440, 330, 225 },
-        { w.picPlayList, 0, 1800, 5160, 3870 },
-        { w.Label2, 290, 75, 3465, 180 },
-        { w.txtFN, 360, 360, 4455, 255 },
-        { w.lstPlay, 240, 540, 4605, 2790 },
-        { w.cmdAPlayList[0], 280, 3370, 855, 340 },
-        { w.cmdAPlayList[1], 1170, 3370, 975, 340 },
-        { w.cmdAPlayList[2], 2180, 3370, 975, 340 },
-        { w.cmdAPlayList[3], 3180, 3370, 855, 340 },
-        { w.cmdAPlayList[4], 4080, 3370, 735, 340 },
+        { control<VelkorCmd>(w, "cmdAbt"), 120, 75, 255, 255 },
+        { control<QLabel>(w, "Label3"), 900, 45, 3615, 180 },
+        { control<QToolButton>(w, "Minimised"), 4680, 75, 135, 135 },
+        { control<QToolButton>(w, "Closed"), 4875, 75, 135, 135 },
+        { control<QLineEdit>(w, "txtTitle"), 1545, 270, 3345, 210 },
+        { control<QLabel>(w, "lblpls"), 75, 450, 105, 195 },
+        { control<QWidget>(w, "Shape1"), 60, 480, 1410, 495 },
+        { control<QLabel>(w, "lblTime"), 120, 525, 1335, 330 },
+        { control<QLabel>(w, "LabVol"), 1800, 540, 930, 180 },
+        { control<QLabel>(w, "LabBal"), 3360, 540, 600, 180 },
+        { control<VelkorCmd>(w, "Check1"), 4200, 600, 330, 330 },
+        { control<VelkorCmd>(w, "cmdFull"), 4545, 600, 330, 330 },
+        { control<sarv::Variateur>(w, "scrlVol"), 1560, 720, 1455, 135 },
+        { control<sarv::Variateur>(w, "scrlBal"), 3120, 720, 975, 135 },
+        { control<QLabel>(w, "lblDuration"), 480, 735, 840, 210 },
+        { control<sarv::Variateur>(w, "scrlTime"), 75, 1080, 4785, 135 },
+        { control<VelkorCmd>(w, "cmdBack"), 690, 1320, 420, 300 },
+        { control<VelkorCmd>(w, "cmdPlay"), 1110, 1320, 420, 300 },
+        { control<VelkorCmd>(w, "cmdPause"), 1515, 1320, 420, 300 },
+        { control<VelkorCmd>(w, "cmdStop"), 1920, 1320, 420, 300 },
+        { control<VelkorCmd>(w, "cmdForward"), 2340, 1320, 420, 300 },
+        { control<VelkorCmd>(w, "cmdOpen"), 2760, 1320, 420, 300 },
+        { control<QCheckBox>(w, "chkRepeat"), 3360, 1440, 765, 225 },
+        { control<QCheckBox>(w, "chkSuffle"), 4140, 1440, 390, 225 },
+        { control<QCheckBox>(w, "chkPlay"), 4515, 1440, 330, 225 },
+        { control<QWidget>(w, "picPlayList"), 0, 1800, 5160, 3870 },
+        { control<QLabel>(w, "Label2"), 290, 75, 3465, 180 },
+        { control<QLabel>(w, "txtFN"), 360, 360, 4455, 255 },
+        { control<QListView>(w, "lstPlay"), 240, 540, 4605, 2790 },
+        { control<VelkorCmd>(w, "cmdAPlayList", 0), 280, 3370, 855, 340 },
+        { control<VelkorCmd>(w, "cmdAPlayList", 1), 1170, 3370, 975, 340 },
+        { control<VelkorCmd>(w, "cmdAPlayList", 2), 2180, 3370, 975, 340 },
+        { control<VelkorCmd>(w, "cmdAPlayList", 3), 3180, 3370, 855, 340 },
+        { control<VelkorCmd>(w, "cmdAPlayList", 4), 4080, 3370, 735, 340 },
     };
     for (const Place& p : places) {
         ASSERT_NE(p.control, nullptr);
@@ -120,16 +121,16 @@ TEST_F(StartupTest, EveryControlSitsAtItsPlace)
     }
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(w.windowTitle().isEmpty());
-    EXPECT_EQ(w.Check1->Caption(), QStringLiteral("U"));
-    EXPECT_EQ(w.cmdPlay->Caption(), QStringLiteral("4"));
-    EXPECT_EQ(w.cmdPlay->toolTip(), QStringLiteral("Lire"));
-    EXPECT_EQ(w.cmdAPlayList[2]->Caption(), QStringLiteral("&Sauvgarder"));
+    EXPECT_EQ(control<VelkorCmd>(w, "Check1")->Caption(), QStringLiteral("U"));
+    EXPECT_EQ(control<VelkorCmd>(w, "cmdPlay")->Caption(), QStringLiteral("4"));
+    EXPECT_EQ(control<VelkorCmd>(w, "cmdPlay")->toolTip(), QStringLiteral("Lire"));
+    EXPECT_EQ(control<VelkorCmd>(w, "cmdAPlayList", 2)->Caption(), QStringLiteral("&Sauvgarder"));
 }
 
 TEST_F(StartupTest, LoadRestoresTheLastPlaylist)
 {
     writeLastList("\"/m/a.mp3\"\r\n007\r\n\"007\"\n/m/b c.mp3");
-    window->scrlBal->setValue(3);
+    control<sarv::Variateur>(*window, "scrlBal")->setValue(3);
     window->Form_Load();
 
     EXPECT_EQ(window->core().playlist().Entries(), QStringList({ "/m/a.mp3", "7", "007", "/m/b c.mp3" }));
@@ -139,7 +140,7 @@ TEST_F(StartupTest, LoadRestoresTheLastPlaylist)
     EXPECT_TRUE(window->isLoaded());
     EXPECT_FALSE(window->videoWindow().isVisible());
     EXPECT_FALSE(window->core().Paused());
-    EXPECT_EQ(window->scrlBal->Value(), 10);
+    EXPECT_EQ(control<sarv::Variateur>(*window, "scrlBal")->Value(), 10);
     EXPECT_EQ(fake->calls.last(), QStringLiteral("setFileName:"));
     EXPECT_TRUE(fake->callsStartingWith(QStringLiteral("Play")).isEmpty());
     const QRegion mask = window->mask();
@@ -192,14 +193,14 @@ TEST_F(StartupTest, ClosePictureAndQuitItemUnload)
 {
     window->Form_Load();
     QSignalSpy unloaded(window.get(), &frmMain::unloaded);
-    window->Closed->click();
+    control<QToolButton>(*window, "Closed")->click();
     EXPECT_EQ(unloaded.count(), 1);
     EXPECT_TRUE(QFileInfo::exists(lastList()));
 
     TestMain second([] { return std::make_unique<FakeEngine>(); });
     second.Form_Load();
     QSignalSpy secondUnloaded(&second, &frmMain::unloaded);
-    second.mnuExit->trigger();
+    control<QAction>(second, "mnuExit")->trigger();
     EXPECT_EQ(secondUnloaded.count(), 1);
 }
 
@@ -212,8 +213,8 @@ TEST_F(StartupTest, PlaylistPanelToggle)
     } cases[]
         = { { false, PanelToggle::kHeightWithoutPanel }, { true, PanelToggle::kHeightWithPanel } };
     for (const auto& c : cases) {
-        window->chkPlay->setChecked(c.checked);
-        EXPECT_EQ(window->picPlayList->isVisibleTo(window.get()), c.checked);
+        control<QCheckBox>(*window, "chkPlay")->setChecked(c.checked);
+        EXPECT_EQ(control<QWidget>(*window, "picPlayList")->isVisibleTo(window.get()), c.checked);
         EXPECT_EQ(window->height(), Twips::toPixelsY(c.heightTwips));
         // The rounded corners follow the new bottom edge.
         const QRegion mask = window->mask();

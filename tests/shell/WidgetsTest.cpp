@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 TEST(VelkorCmd, SymbolCaptionsDrawAsUnicodeSymbols)
@@ -88,6 +89,43 @@ TEST(VelkorCmd, PressedStateAndClick)
     EXPECT_EQ(button.Value(), 1);
     button.setForeColor(Qt::red);
     EXPECT_EQ(button.ForeColor(), QColor(Qt::red));
+}
+
+// Every way of clicking the button raises Click once, with the button already
+// drawn raised (a handler may open a modal dialog), and a press that leaves
+// the button before its release raises nothing.
+TEST(VelkorCmd, EveryClickRaisesClickOnce)
+{
+    struct Case {
+        const char* how;
+        std::function<void(VelkorCmd&)> act;
+        int clicks;
+    };
+    const Case cases[] = {
+        { "mouse", [](VelkorCmd& b) { QTest::mouseClick(&b, Qt::LeftButton); }, 1 },
+        { "Space", [](VelkorCmd& b) { QTest::keyClick(&b, Qt::Key_Space); }, 1 },
+        { "click()", [](VelkorCmd& b) { b.click(); }, 1 },
+        { "released outside",
+            [](VelkorCmd& b) {
+                QTest::mousePress(&b, Qt::LeftButton);
+                QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(-20, -20));
+            },
+            0 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        VelkorCmd button(QStringLiteral("&Vider"));
+        button.resize(60, 22);
+        button.show();
+        QSignalSpy clicks(&button, &VelkorCmd::Click);
+        bool downDuringClick = false;
+        QObject guard;
+        QObject::connect(&button, &VelkorCmd::Click, &guard,
+            [&] { downDuringClick = downDuringClick || button.isDown(); });
+        c.act(button);
+        EXPECT_EQ(clicks.count(), c.clicks);
+        EXPECT_FALSE(downDuringClick);
+    }
 }
 
 TEST(VelkorPBar, ValueStaysWithin0To100)

@@ -7,7 +7,7 @@
 
 #include <QLabel>
 #include <QSignalSpy>
-#include <QTimer>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -19,9 +19,8 @@ TEST(frmSplash, ClosesOnTheFourteenthTick)
     EXPECT_TRUE(splash.isVisible());
     EXPECT_TRUE(splash.windowTitle().isEmpty());
     EXPECT_EQ(splash.Label1->text(), QStringLiteral("Chargement en cours ..."));
-    EXPECT_EQ(splash.Timer1->interval(), 200);
-    EXPECT_TRUE(splash.Timer1->isActive());
-    splash.Timer1->stop(); // the test drives the ticks
+    EXPECT_TRUE(splash.Timer1.isActive());
+    splash.Timer1.stop(); // the test drives the ticks
 
     const int expected[] = { 8, 16, 24, 32, 40, 48, 56, 64, 72, 80, 88, 96, 100 };
     for (int tick = 1; tick <= 13; ++tick) {
@@ -35,11 +34,21 @@ TEST(frmSplash, ClosesOnTheFourteenthTick)
     EXPECT_EQ(finished.count(), 1);
 }
 
+// The bar fills on the splash's own timer, a step every 200 ms.
+TEST(frmSplash, TicksOnItsOwn)
+{
+    EXPECT_EQ(frmSplash::kTickMs, 200);
+    frmSplash splash;
+    splash.Form_Load();
+    QTRY_VERIFY_WITH_TIMEOUT(splash.Bar->Value() >= frmSplash::kStep, 10000);
+    splash.Timer1.stop();
+}
+
 TEST(frmSplash, RoundedCornersAndPicture)
 {
     frmSplash splash;
     splash.Form_Load();
-    splash.Timer1->stop();
+    splash.Timer1.stop();
     const QRegion mask = splash.mask();
     EXPECT_FALSE(mask.contains(QPoint(0, 0)));
     EXPECT_FALSE(mask.contains(QPoint(splash.width() - 1, splash.height() - 1)));
@@ -58,7 +67,7 @@ TEST(frmSplash, ClosedFromOutsideBeforeTheEnd)
     QSignalSpy aborted(&splash, &frmSplash::aborted);
     splash.Form_Load();
     splash.close();
-    EXPECT_FALSE(splash.Timer1->isActive());
+    EXPECT_FALSE(splash.Timer1.isActive());
     EXPECT_EQ(finished.count(), 0);
     EXPECT_EQ(aborted.count(), 1);
 }

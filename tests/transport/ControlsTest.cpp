@@ -4,6 +4,7 @@
 // The main window's track controls: the check boxes set the core's flags and
 // show them, the buttons run Next and Previous.
 #include "Harness.h"
+#include "support/Controls.h"
 
 #include <QCheckBox>
 
@@ -24,20 +25,20 @@ QStringList entries(int count)
 TEST(TrackSelection, CheckBoxesSetTheFlags)
 {
     Harness h;
-    const auto icon = [&h] { return h.main.chkSuffle->icon().cacheKey(); };
+    const auto icon = [&h] { return control<QCheckBox>(h.main, "chkSuffle")->icon().cacheKey(); };
     const qint64 off = icon();
 
-    h.main.chkSuffle->setChecked(true);
+    control<QCheckBox>(h.main, "chkSuffle")->setChecked(true);
     EXPECT_TRUE(h.main.core().Shuffle());
     const qint64 on = icon();
     EXPECT_NE(on, off);
-    h.main.chkSuffle->setChecked(false);
+    control<QCheckBox>(h.main, "chkSuffle")->setChecked(false);
     EXPECT_FALSE(h.main.core().Shuffle());
     EXPECT_EQ(icon(), off);
 
-    h.main.chkRepeat->setChecked(true);
+    control<QCheckBox>(h.main, "chkRepeat")->setChecked(true);
     EXPECT_TRUE(h.main.core().RepeatOn());
-    h.main.chkRepeat->setChecked(false);
+    control<QCheckBox>(h.main, "chkRepeat")->setChecked(false);
     EXPECT_FALSE(h.main.core().RepeatOn());
 }
 
@@ -45,10 +46,10 @@ TEST(TrackSelection, ButtonsRunNextAndPrevious)
 {
     Harness h(entries(3));
     h.start(1);
-    Q_EMIT h.main.cmdForward->Click();
+    Q_EMIT control<VelkorCmd>(h.main, "cmdForward")->Click();
     EXPECT_EQ(h.playlist().CurrentTrack(), 2);
-    Q_EMIT h.main.cmdBack->Click();
-    Q_EMIT h.main.cmdBack->Click();
+    Q_EMIT control<VelkorCmd>(h.main, "cmdBack")->Click();
+    Q_EMIT control<VelkorCmd>(h.main, "cmdBack")->Click();
     EXPECT_EQ(h.playlist().CurrentTrack(), 0);
 }
 
@@ -62,9 +63,9 @@ TEST(TrackSelection, TransportButtonsRunTheirHandlers)
         QString call;
     };
     const Case cases[] = {
-        { "cmdPlay", [](frmMain& m) { return m.cmdPlay; }, QStringLiteral("Play") },
-        { "cmdPause", [](frmMain& m) { return m.cmdPause; }, QStringLiteral("Pause") },
-        { "cmdStop", [](frmMain& m) { return m.cmdStop; }, QStringLiteral("Stop") },
+        { "cmdPlay", [](frmMain& m) { return control<VelkorCmd>(m, "cmdPlay"); }, QStringLiteral("Play") },
+        { "cmdPause", [](frmMain& m) { return control<VelkorCmd>(m, "cmdPause"); }, QStringLiteral("Pause") },
+        { "cmdStop", [](frmMain& m) { return control<VelkorCmd>(m, "cmdStop"); }, QStringLiteral("Stop") },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button);

@@ -4,6 +4,7 @@
 // The periodic update and the handlers of the sliders and the time display,
 // against a scripted engine.
 #include "core/Levels.h"
+#include "support/Controls.h"
 #include "core/PlaybackClock.h"
 #include "core/PlayerCore.h"
 #include "core/PlaylistModel.h"
@@ -55,8 +56,8 @@ protected:
         fake->durations.insert(QStringLiteral("/m/a.wav"), duration);
         fake->setFileName(QStringLiteral("/m/a.wav"));
         fake->position = position;
-        window.scrlTime->setMin(0);
-        window.scrlTime->setMax(TimeTextMax(duration));
+        control<sarv::Variateur>(window, "scrlTime")->setMin(0);
+        control<sarv::Variateur>(window, "scrlTime")->setMax(TimeTextMax(duration));
         fake->calls.clear();
     }
 
@@ -68,11 +69,11 @@ protected:
 
 TEST_F(PeriodicUpdateTest, SlidersCarryTheirStoredForms)
 {
-    EXPECT_EQ(window.scrlTime->Max(), 50);
-    EXPECT_EQ(window.scrlVol->Max(), 10);
-    EXPECT_EQ(window.scrlVol->Value(), 10);
-    EXPECT_EQ(window.scrlBal->Max(), 20);
-    EXPECT_EQ(window.scrlBal->Value(), 10);
+    EXPECT_EQ(control<sarv::Variateur>(window, "scrlTime")->Max(), 50);
+    EXPECT_EQ(control<sarv::Variateur>(window, "scrlVol")->Max(), 10);
+    EXPECT_EQ(control<sarv::Variateur>(window, "scrlVol")->Value(), 10);
+    EXPECT_EQ(control<sarv::Variateur>(window, "scrlBal")->Max(), 20);
+    EXPECT_EQ(control<sarv::Variateur>(window, "scrlBal")->Value(), 10);
 }
 
 TEST_F(PeriodicUpdateTest, TimerRunsEveryHalfSecond)
@@ -81,7 +82,7 @@ TEST_F(PeriodicUpdateTest, TimerRunsEveryHalfSecond)
     EXPECT_TRUE(fresh.core().clock().isActive());
     EXPECT_TRUE(fresh.core().clock().isActive());
     fresh.core().setTitle(QStringLiteral("abc"));
-    QTRY_COMPARE_WITH_TIMEOUT(fresh.txtTitle->text(), QStringLiteral("bca"), 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(control<QLineEdit>(fresh, "txtTitle")->text(), QStringLiteral("bca"), 2000);
 }
 
 // The window's controls show what the core holds and hand the person's moves
@@ -90,39 +91,39 @@ TEST_F(PeriodicUpdateTest, ControlsShowTheCoreAndTellItTheirMoves)
 {
     playAt(200.4, 125.7);
     update().tmrAnimate_Timer();
-    EXPECT_EQ(window.scrlTime->Value(), 125);
-    EXPECT_EQ(window.lblTime->text(), QStringLiteral("0:02:05"));
+    EXPECT_EQ(control<sarv::Variateur>(window, "scrlTime")->Value(), 125);
+    EXPECT_EQ(control<QLabel>(window, "lblTime")->text(), QStringLiteral("0:02:05"));
     update().ShowDuration();
-    EXPECT_EQ(window.lblDuration->text(), QStringLiteral("0:03:20"));
+    EXPECT_EQ(control<QLabel>(window, "lblDuration")->text(), QStringLiteral("0:03:20"));
 
     // A move of the slider by the person seeks, once the update has run.
-    window.scrlTime->setValue(30);
+    control<sarv::Variateur>(window, "scrlTime")->setValue(30);
     EXPECT_EQ(fake->callsStartingWith(QStringLiteral("setCurrentPosition")),
               QStringList { QStringLiteral("setCurrentPosition:30") });
 
-    window.scrlVol->setValue(5);
+    control<sarv::Variateur>(window, "scrlVol")->setValue(5);
     EXPECT_EQ(fake->volume, -600);
-    EXPECT_EQ(window.LabVol->text(), QStringLiteral("Volume : 5"));
-    window.scrlBal->setValue(15);
+    EXPECT_EQ(control<QLabel>(window, "LabVol")->text(), QStringLiteral("Volume : 5"));
+    control<sarv::Variateur>(window, "scrlBal")->setValue(15);
     EXPECT_EQ(fake->balance, 600);
-    EXPECT_EQ(window.LabBal->text(), QStringLiteral("50% Droit"));
+    EXPECT_EQ(control<QLabel>(window, "LabBal")->text(), QStringLiteral("50% Droit"));
 
     // Steps asked from outside move the sliders.
     window.core().levels().requestVolume(0.3);
-    EXPECT_EQ(window.scrlVol->Value(), 3);
+    EXPECT_EQ(control<sarv::Variateur>(window, "scrlVol")->Value(), 3);
 }
 
 TEST_F(PeriodicUpdateTest, TitleScrollsAndShowsWhenMinimised)
 {
     window.core().setTitle(QStringLiteral("Piste 1 "));
     update().tmrAnimate_Timer();
-    EXPECT_EQ(window.txtTitle->text(), QStringLiteral("iste 1 P"));
+    EXPECT_EQ(control<QLineEdit>(window, "txtTitle")->text(), QStringLiteral("iste 1 P"));
     EXPECT_TRUE(window.windowTitle().isEmpty());
 
     // A character outside the basic plane moves whole.
     window.core().setTitle(QString::fromUtf8("\U0001F3B5ab"));
     update().tmrAnimate_Timer();
-    EXPECT_EQ(window.txtTitle->text(), QString::fromUtf8("ab\U0001F3B5"));
+    EXPECT_EQ(control<QLineEdit>(window, "txtTitle")->text(), QString::fromUtf8("ab\U0001F3B5"));
 
     window.core().setTitle(QStringLiteral("abc"));
     window.showMinimized();
@@ -164,16 +165,16 @@ TEST_F(PeriodicUpdateTest, ClickOnTimeSwitchesMode)
 {
     playAt(200.4, 125.7);
     ASSERT_TRUE(window.core().TimeMode());
-    QTest::mouseClick(window.lblTime, Qt::LeftButton);
+    QTest::mouseClick(control<QLabel>(window, "lblTime"), Qt::LeftButton);
     EXPECT_FALSE(window.core().TimeMode());
-    EXPECT_EQ(window.lblpls->text(), QStringLiteral("-"));
+    EXPECT_EQ(control<QLabel>(window, "lblpls")->text(), QStringLiteral("-"));
     update().tmrAnimate_Timer();
-    EXPECT_EQ(window.lblTime->text(), QStringLiteral("0:01:15"));
-    QTest::mouseClick(window.lblTime, Qt::RightButton);
+    EXPECT_EQ(control<QLabel>(window, "lblTime")->text(), QStringLiteral("0:01:15"));
+    QTest::mouseClick(control<QLabel>(window, "lblTime"), Qt::RightButton);
     EXPECT_FALSE(window.core().TimeMode());
-    QTest::mouseClick(window.lblTime, Qt::LeftButton);
+    QTest::mouseClick(control<QLabel>(window, "lblTime"), Qt::LeftButton);
     EXPECT_TRUE(window.core().TimeMode());
-    EXPECT_EQ(window.lblpls->text(), QStringLiteral("+"));
+    EXPECT_EQ(control<QLabel>(window, "lblpls")->text(), QStringLiteral("+"));
 }
 
 } // namespace

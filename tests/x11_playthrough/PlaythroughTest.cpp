@@ -5,6 +5,7 @@
 // files, started on its first entry, plays through to the end of the list by
 // the periodic update alone.
 #include "core/Levels.h"
+#include "support/Controls.h"
 #include "core/PlaybackClock.h"
 #include "core/PlayerCore.h"
 #include "core/PlaylistModel.h"
@@ -140,7 +141,7 @@ TEST(Playthrough, UpdateMovesThroughTheListToItsEnd)
     waitUntil([] { return false; }, 1500);
     EXPECT_EQ(engine->FileName(), entries.last());
     EXPECT_TRUE(rewound()) << "position " << engine->CurrentPosition().value_or(-1);
-    EXPECT_EQ(window.scrlTime->Value(), 0);
+    EXPECT_EQ(control<sarv::Variateur>(window, "scrlTime")->Value(), 0);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // playlist shows the video window with its picture, a generated .mp3 hides it,
 // and the next and previous buttons move along the list.
 #include "support/TestMain.h"
+#include "support/Controls.h"
 #include "engine/EngineFactory.h"
 #include "core/MediaEngine.h"
 #include "gui/frmPlayer.h"
@@ -74,14 +75,14 @@ void playClipThenSong(frmMain& main, const GeneratedMedia& media)
     EXPECT_TRUE(waitFor([&] { return video.windowTitle() == media.clip; }))
         << qPrintable(video.windowTitle());
 
-    QTest::mouseClick(main.cmdForward, Qt::LeftButton);
+    QTest::mouseClick(control<VelkorCmd>(main, "cmdForward"), Qt::LeftButton);
     EXPECT_EQ(main.engine().FileName(), media.song);
     EXPECT_EQ(main.core().playlist().CurrentTrack(), 1);
     EXPECT_FALSE(video.isVisible());
     QTest::qWait(300);
     EXPECT_FALSE(video.isVisible());
 
-    QTest::mouseClick(main.cmdBack, Qt::LeftButton);
+    QTest::mouseClick(control<VelkorCmd>(main, "cmdBack"), Qt::LeftButton);
     EXPECT_EQ(main.engine().FileName(), media.clip);
     EXPECT_EQ(main.core().playlist().CurrentTrack(), 0);
     EXPECT_TRUE(waitFor([&] { return video.isVisible(); }));
