@@ -28,11 +28,11 @@ public:
         : m_owner(owner)
     {
         if (m_owner.m_depth++ == 0) {
-            if (!std::exchange(m_owner.m_resuming, false)) {
+            if (!std::exchange(m_owner.m_failingRun.resuming, false)) {
                 m_owner.m_triedWithoutStart.clear();
                 m_owner.cancelMoveOn();
             }
-            m_owner.m_sliceClock.start();
+            m_owner.m_failingRun.slice.start();
         }
     }
     // The outermost handler tells the core an entry may have started.
@@ -50,7 +50,7 @@ private:
 
 namespace {
 
-// How long a chain of failing entries runs before the event loop gets a turn.
+// How long a run of failing entries goes on before the event loop gets a turn.
 constexpr qint64 kChainSliceMs = 50;
 const QString kTitlePrefix = QStringLiteral("- Velkor Player 2.0 -   ");
 constexpr int kTitleTrailingSpaces = 49;
@@ -230,40 +230,42 @@ void Sequencer::select(int index)
 // tried, and their order, are the same either way.
 void Sequencer::moveOnAfterFailure()
 {
-    if (m_movingOn) {
-        m_nextRequested = true;
+    FailingRun& run = m_failingRun;
+    if (run.looping) {
+        run.nextRequested = true;
         return;
     }
-    m_movingOn = true;
+    run.looping = true;
     do {
-        m_nextRequested = false;
-        if (m_sliceClock.elapsed() >= kChainSliceMs) {
+        run.nextRequested = false;
+        if (run.slice.elapsed() >= kChainSliceMs) {
             resumeLater();
             break;
         }
         cmdForward_Click();
-    } while (m_nextRequested);
-    m_movingOn = false;
+    } while (run.nextRequested);
+    run.looping = false;
 }
 
 void Sequencer::resumeLater()
 {
-    const quint64 chain = ++m_chain;
-    m_resumePending = true;
-    QTimer::singleShot(0, this, [this, chain] {
-        if (!m_resumePending || chain != m_chain)
+    const quint64 id = ++m_failingRun.id;
+    m_failingRun.pending = true;
+    QTimer::singleShot(0, this, [this, id] {
+        FailingRun& run = m_failingRun;
+        if (!run.pending || id != run.id)
             return;
-        m_resumePending = false;
-        m_resuming = true;
+        run.pending = false;
+        run.resuming = true;
         cmdForward_Click();
-        m_resuming = false;
+        run.resuming = false;
     });
 }
 
 void Sequencer::cancelMoveOn()
 {
-    m_resumePending = false;
-    ++m_chain;
+    m_failingRun.pending = false;
+    ++m_failingRun.id;
 }
 
 bool Sequencer::passExhausted(int index)

@@ -35,13 +35,32 @@ public:
     void Randomize();
     void Randomize(quint32 seed);
 
-    // True while a chain of failing entries waits for the event loop to go on
+    // True while a run of failing entries waits for the event loop to go on
     // with the next entry; Stop and every new start cancel it.
-    bool isMovingOn() const { return m_resumePending; }
+    bool isMovingOn() const { return m_failingRun.pending; }
     void cancelMoveOn();
 
 private:
     class ChainScope;
+
+    // A run of entries that fail to open, tried one after the other. It is
+    // worked through in slices of kChainSliceMs: when a slice is used up, the
+    // rest of the run waits for the event loop's next turn.
+    struct FailingRun {
+        // The loop of moveOnAfterFailure is running; a failure inside it asks
+        // for another round of the loop instead of nesting one.
+        bool looping = false;
+        bool nextRequested = false;
+        // The clock of the current slice, started by the outermost handler.
+        QElapsedTimer slice;
+        // The rest of the run waits for the event loop; the handler running
+        // now is that rest.
+        bool pending = false;
+        bool resuming = false;
+        // Which run a queued rest belongs to: a cancel or a newer run makes
+        // an older queued rest do nothing.
+        quint64 id = 0;
+    };
 
     void select(int index);
     void startBreak(int selected);
@@ -56,13 +75,7 @@ private:
     PlayerCore& m_core;
     QRandomGenerator m_random;
     QSet<int> m_triedWithoutStart;
+    // How deep Next, Previous and Start run inside one another.
     int m_depth = 0;
-    bool m_movingOn = false;
-    bool m_nextRequested = false;
-    // A chain that gave the event loop its turn: the clock of its current
-    // slice, whether it still waits to go on, and which chain that is.
-    QElapsedTimer m_sliceClock;
-    bool m_resumePending = false;
-    bool m_resuming = false;
-    quint64 m_chain = 0;
+    FailingRun m_failingRun;
 };
