@@ -24,7 +24,7 @@ PlayerCore::PlayerCore(EngineHost::Factory engineFactory, QObject* parent)
     m_sequencer = std::make_unique<Sequencer>(*this);
     m_transport = std::make_unique<TransportController>(*this);
     m_clock = std::make_unique<PlaybackClock>(*this);
-    m_levels = std::make_unique<Levels>(*this);
+    m_levels = std::make_unique<Levels>(*m_engineHost);
     m_adder = std::make_unique<MediaAdder>(*this);
     connect(m_playlist, &PlaylistModel::selectionChanged, this, &PlayerCore::lstPlay_Click);
 }
