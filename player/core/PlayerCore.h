@@ -5,6 +5,7 @@
 
 #include "core/EngineHost.h"
 #include "core/PlaybackState.h"
+#include "core/VideoRequest.h"
 
 #include <QObject>
 #include <QPointF>
@@ -45,7 +46,7 @@ class PlayerCore : public QObject {
     Q_PROPERTY(int timeValue READ timeValue NOTIFY timeValueChanged)
 public:
     // What the core asks of the video window.
-    enum class VideoRequest { Show, Hide, Repaint, Minimise };
+    using VideoRequest = ::VideoRequest;
 
     explicit PlayerCore(EngineHost::Factory engineFactory, QObject* parent = nullptr);
     ~PlayerCore() override;
