@@ -6,7 +6,6 @@
 #include "core/FileNameCodec.h"
 #include "core/LastList.h"
 #include "core/Levels.h"
-#include "core/MediaAdder.h"
 #include "core/PlaybackClock.h"
 #include "core/PlaylistModel.h"
 #include "core/Sequencer.h"
@@ -25,7 +24,8 @@ PlayerCore::PlayerCore(EngineHost::Factory engineFactory, QObject* parent)
     m_transport = std::make_unique<TransportController>(*this);
     m_clock = std::make_unique<PlaybackClock>(*this);
     m_levels = std::make_unique<Levels>(*m_engineHost);
-    m_adder = std::make_unique<MediaAdder>(*this);
+    MediaAdder::Player& adderPlayer = *this;
+    m_adder = std::make_unique<MediaAdder>(adderPlayer, *m_playlist, *m_engineHost, *m_clock);
     connect(m_playlist, &PlaylistModel::selectionChanged, this, &PlayerCore::lstPlay_Click);
 }
 

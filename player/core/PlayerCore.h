@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/EngineHost.h"
+#include "core/MediaAdder.h"
 #include "core/PlaybackState.h"
 #include "core/VideoRequest.h"
 
@@ -14,7 +15,6 @@
 #include <memory>
 
 class Levels;
-class MediaAdder;
 class PlaybackClock;
 class PlaylistModel;
 class Sequencer;
@@ -26,7 +26,7 @@ class TransportController;
 // TransportController::cmdPlay_Click, PlaybackClock::tmrAnimate_Timer, ...).
 // Windows forward their events to those handlers and show the signals below;
 // the desktop (MPRIS, command line) drives the same handlers.
-class PlayerCore : public QObject {
+class PlayerCore : public QObject, private MediaAdder::Player {
     Q_OBJECT
     Q_PROPERTY(bool Shuffle READ Shuffle WRITE chkSuffle_Click NOTIFY shuffleChanged)
     Q_PROPERTY(bool RepeatOn READ RepeatOn WRITE chkRepeat_Click NOTIFY repeatChanged)
@@ -78,7 +78,7 @@ public:
     bool OnTopWanted() const { return m_onTopWanted; }
     bool OnTopApplied() const { return m_onTopApplied; }
     bool OnTopSuspended() const { return m_onTopSuspended; }
-    QString VcdDrive() const { return m_vcdDrive; }
+    QString VcdDrive() const override { return m_vcdDrive; }
     SeekGuard scrlTimeTag() const { return m_seekGuard; }
     // The main window's place, in twips; the view moves the window to it and
     // reports where the person left it.
@@ -88,8 +88,8 @@ public:
 
     // The scrolling title (txtTitle) and the selected entry's caption (txtFN).
     QString title() const { return m_title; }
-    void setTitle(const QString& text);
-    QString selectionCaption() const { return m_selectionCaption; }
+    void setTitle(const QString& text) override;
+    QString selectionCaption() const override { return m_selectionCaption; }
     void setSelectionCaption(const QString& text);
     // The playlist's selection changed: its caption names the selected file.
     void lstPlay_Click();
@@ -129,16 +129,16 @@ public:
     // Opens path in the engine and sets the position slider's range to its
     // length (left as it was when the engine cannot tell). False when the
     // media failed to open.
-    bool openMedia(const QString& path);
+    bool openMedia(const QString& path) override;
 
-    void requestVideo(VideoRequest request) { Q_EMIT videoWindowRequested(request); }
+    void requestVideo(VideoRequest request) override { Q_EMIT videoWindowRequested(request); }
     void requestMainMinimised() { Q_EMIT mainWindowMinimiseRequested(); }
 
     // Playback as the desktop sees it, followed from the handlers' actions.
     PlaybackState& playback() { return m_playback; }
     const PlaybackState& playback() const { return m_playback; }
     // A handler of the transport has run: follow the state and tell listeners.
-    void actionDone(PlaybackState::Action action);
+    void actionDone(PlaybackState::Action action) override;
     // The periodic look at the engine's file and position.
     void observePlayback();
     // The engine's file name, or "" when nothing opened (a failed open counts
