@@ -4,8 +4,12 @@
 #pragma once
 
 #include "core/EngineHost.h"
+#include "core/Levels.h"
 #include "core/MediaAdder.h"
+#include "core/PlaybackClock.h"
 #include "core/PlaybackState.h"
+#include "core/Sequencer.h"
+#include "core/TransportController.h"
 #include "core/VideoRequest.h"
 
 #include <QObject>
@@ -14,11 +18,7 @@
 
 #include <memory>
 
-class Levels;
-class PlaybackClock;
 class PlaylistModel;
-class Sequencer;
-class TransportController;
 
 // The player without its windows: the playlist, the engine's host, the
 // player's flags and what the views show, and the subsystems whose handlers
@@ -26,7 +26,25 @@ class TransportController;
 // TransportController::cmdPlay_Click, PlaybackClock::tmrAnimate_Timer, ...).
 // Windows forward their events to those handlers and show the signals below;
 // the desktop (MPRIS, command line) drives the same handlers.
-class PlayerCore : public QObject, private MediaAdder::Player {
+//
+// The subsystems are handed what they use and call one another directly:
+//   PlaybackClock::tmrAnimate_Timer, at the end of a track
+//       -> TransportController::cmdStop_Click, then Sequencer::cmdForward_Click;
+//       at every update -> Sequencer::Randomize
+//   TransportController::cmdPlay_Click, OpenFile -> Sequencer::cmdForward_Click
+//   TransportController::cmdStop_Click, OpenFile -> Sequencer::cancelMoveOn
+//   Sequencer, a break entry cancelled -> TransportController::cmdStop_Click
+//   Sequencer, TransportController, MediaAdder -> PlaybackClock::ShowDuration
+//   Levels -> the engine only
+// Each of them reads and changes the player's flags, title and position
+// slider through its own small Player interface, which this class answers;
+// its requests to the windows come back here as this class's signals. The
+// playlist and the engine's host are handed to them directly.
+class PlayerCore : public QObject,
+                   private Sequencer::Player,
+                   private TransportController::Player,
+                   private PlaybackClock::Player,
+                   private MediaAdder::Player {
     Q_OBJECT
     Q_PROPERTY(bool Shuffle READ Shuffle WRITE chkSuffle_Click NOTIFY shuffleChanged)
     Q_PROPERTY(bool RepeatOn READ RepeatOn WRITE chkRepeat_Click NOTIFY repeatChanged)
@@ -54,11 +72,11 @@ public:
     EngineHost& engineHost() { return *m_engineHost; }
     MediaEngine& engine() { return m_engineHost->engine(); }
     PlaylistModel& playlist() { return *m_playlist; }
-    Sequencer& sequencer() { return *m_sequencer; }
-    TransportController& transport() { return *m_transport; }
-    PlaybackClock& clock() { return *m_clock; }
-    Levels& levels() { return *m_levels; }
-    MediaAdder& adder() { return *m_adder; }
+    Sequencer& sequencer() { return m_sequencer; }
+    TransportController& transport() { return m_transport; }
+    PlaybackClock& clock() { return m_clock; }
+    Levels& levels() { return m_levels; }
+    MediaAdder& adder() { return m_adder; }
 
     // The seek guard of the position slider: until the first update has run
     // a move of the slider does not seek (None); the update closes it while it
@@ -67,15 +85,15 @@ public:
     Q_ENUM(SeekGuard)
 
     // The player's flags, read by the views, the settings and MPRIS.
-    bool Shuffle() const { return m_shuffle; }
-    bool RepeatOn() const { return m_repeatOn; }
-    bool TimeMode() const { return m_timeMode; }
-    bool Paused() const { return m_paused; }
+    bool Shuffle() const override { return m_shuffle; }
+    bool RepeatOn() const override { return m_repeatOn; }
+    bool TimeMode() const override { return m_timeMode; }
+    bool Paused() const override { return m_paused; }
     bool Mute() const { return m_mute; }
     bool FitToSize() const { return m_fitToSize; }
     // On top: the person's choice, whether the window has it now, and whether
     // the About window holds it off for a while.
-    bool OnTopWanted() const { return m_onTopWanted; }
+    bool OnTopWanted() const override { return m_onTopWanted; }
     bool OnTopApplied() const { return m_onTopApplied; }
     bool OnTopSuspended() const { return m_onTopSuspended; }
     QString VcdDrive() const override { return m_vcdDrive; }
@@ -87,7 +105,7 @@ public:
     bool PanelShown() const { return m_panelShown; }
 
     // The scrolling title (txtTitle) and the selected entry's caption (txtFN).
-    QString title() const { return m_title; }
+    QString title() const override { return m_title; }
     void setTitle(const QString& text) override;
     QString selectionCaption() const override { return m_selectionCaption; }
     void setSelectionCaption(const QString& text);
@@ -97,16 +115,16 @@ public:
     void selectionBecomesCurrentTrack();
 
     // The position slider (scrlTime): 16-bit values.
-    int timeMin() const { return m_timeMin; }
-    int timeMax() const { return m_timeMax; }
+    int timeMin() const override { return m_timeMin; }
+    int timeMax() const override { return m_timeMax; }
     int timeValue() const { return m_timeValue; }
     void setTimeRange(int min, int max);
     // A value outside the range is left out (false) instead of being refused
     // with a message, as the slider would.
-    bool setTimeValue(int value);
+    bool setTimeValue(int value) override;
     // The slider itself moved (the user): the core follows without telling
     // the slider back.
-    void takeTimeValue(int value) { m_timeValue = value; }
+    void takeTimeValue(int value) override { m_timeValue = value; }
 
     // Where the main window is in its life: the playlist and settings are the
     // person's only between a load that has begun and the unload.
@@ -132,7 +150,7 @@ public:
     bool openMedia(const QString& path) override;
 
     void requestVideo(VideoRequest request) override { Q_EMIT videoWindowRequested(request); }
-    void requestMainMinimised() { Q_EMIT mainWindowMinimiseRequested(); }
+    void requestMainMinimised() override { Q_EMIT mainWindowMinimiseRequested(); }
 
     // Playback as the desktop sees it, followed from the handlers' actions.
     PlaybackState& playback() { return m_playback; }
@@ -140,7 +158,7 @@ public:
     // A handler of the transport has run: follow the state and tell listeners.
     void actionDone(PlaybackState::Action action) override;
     // The periodic look at the engine's file and position.
-    void observePlayback();
+    void observePlayback() override;
     // The engine's file name, or "" when nothing opened (a failed open counts
     // as nothing open); never makes an engine.
     QString openFileName() const;
@@ -151,8 +169,8 @@ public Q_SLOTS:
     // Commands that change the flags; each tells its listeners.
     void chkSuffle_Click(bool checked);
     void chkRepeat_Click(bool checked);
-    void setTimeMode(bool elapsed);
-    void setPaused(bool paused);
+    void setTimeMode(bool elapsed) override;
+    void setPaused(bool paused) override;
     // The sound is cut or given back; the engine's answer is what the flag shows.
     void setMute(bool muted);
     // The mute button: turns the sound off when on, on when off.
@@ -196,13 +214,13 @@ Q_SIGNALS:
     void playbackChanged();
 
 private:
+    // The seek guard as the clock sees it.
+    void closeSeekGuard() override;
+    void openSeekGuard() override;
+    bool seekGuardOpen() const override;
+
     std::unique_ptr<EngineHost> m_engineHost;
     PlaylistModel* m_playlist = nullptr;
-    std::unique_ptr<Sequencer> m_sequencer;
-    std::unique_ptr<TransportController> m_transport;
-    std::unique_ptr<PlaybackClock> m_clock;
-    std::unique_ptr<Levels> m_levels;
-    std::unique_ptr<MediaAdder> m_adder;
     PlaybackState m_playback;
 
     bool m_shuffle = false;
@@ -226,4 +244,14 @@ private:
     int m_timeMin = 0;
     int m_timeMax = 0;
     int m_timeValue = 0;
+
+    // The subsystems come last: they are made once everything they are handed
+    // exists, and go before it, so none of them can touch the engine on the
+    // way out. Each one is handed the others it calls before they are made;
+    // none calls another while being made.
+    Sequencer m_sequencer;
+    TransportController m_transport;
+    PlaybackClock m_clock;
+    Levels m_levels;
+    MediaAdder m_adder;
 };

@@ -3,12 +3,19 @@
 
 #pragma once
 
+#include "core/PlaybackState.h"
+#include "core/VideoRequest.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QRandomGenerator>
 #include <QSet>
+#include <QString>
 
-class PlayerCore;
+class EngineHost;
+class PlaybackClock;
+class PlaylistModel;
+class TransportController;
 
 // Which playlist entry plays: Next, Previous, the start of an entry (the one
 // place where a playlist entry is handed to the engine), break entries,
@@ -16,7 +23,28 @@ class PlayerCore;
 class Sequencer : public QObject {
     Q_OBJECT
 public:
-    explicit Sequencer(PlayerCore& core);
+    // What the sequencer needs of the player it belongs to: the flags that
+    // choose the next entry, the open that also sets the position slider's
+    // range, the title, the requests to the windows and the news that an
+    // entry may have started. The core answers.
+    class Player {
+    public:
+        virtual ~Player() = default;
+        virtual bool Shuffle() const = 0;
+        virtual bool RepeatOn() const = 0;
+        virtual bool OnTopWanted() const = 0;
+        virtual bool openMedia(const QString& path) = 0;
+        virtual QString selectionCaption() const = 0;
+        virtual void setTitle(const QString& text) = 0;
+        virtual void requestVideo(VideoRequest request) = 0;
+        virtual void requestMainMinimised() = 0;
+        virtual void actionDone(PlaybackState::Action action) = 0;
+    };
+
+    // A cancelled break stops the transport; every start shows its media's
+    // length on the clock.
+    Sequencer(Player& player, PlaylistModel& playlist, EngineHost& engines,
+        TransportController& transport, PlaybackClock& clock);
 
     void cmdForward_Click();
     void cmdBack_Click();
@@ -72,7 +100,12 @@ private:
     void resumeLater();
     void endPlayback();
 
-    PlayerCore& m_core;
+    Player& m_player;
+    PlaylistModel& m_playlist;
+    EngineHost& m_engines;
+    TransportController& m_transport;
+    PlaybackClock& m_clock;
+
     QRandomGenerator m_random;
     QSet<int> m_triedWithoutStart;
     // How deep Next, Previous and Start run inside one another.
