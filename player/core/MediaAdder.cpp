@@ -23,18 +23,19 @@ constexpr qint64 kMaxMountTable = 1 << 20;
 
 } // namespace
 
-MediaAdder::MediaAdder(
-    Player& player, PlaylistModel& playlist, EngineHost& engines, PlaybackClock& clock)
+MediaAdder::MediaAdder(Player& player, PlaylistModel& playlist, EngineHost& engines,
+    Prompts& prompts, PlaybackClock& clock)
     : m_player(player)
     , m_playlist(playlist)
     , m_engines(engines)
+    , m_prompts(prompts)
     , m_clock(clock)
 {
 }
 
 void MediaAdder::mnuFile_Click()
 {
-    const QString path = chooseMediaFile(nullptr);
+    const QString path = chooseMediaFile(m_prompts, nullptr);
     if (!path.isEmpty())
         m_playlist.Append(path);
     // Shown also after a cancel: the video window is where the player plays.
@@ -44,7 +45,7 @@ void MediaAdder::mnuFile_Click()
 void MediaAdder::mnuAddDir_Click()
 {
     const QString folder
-        = Prompts::current().folderDialog(nullptr, kFolderPrompt, QString()).value_or(QString());
+        = m_prompts.folderDialog(nullptr, kFolderPrompt, QString()).value_or(QString());
     if (folder.isEmpty())
         return;
     // One append for the whole folder: the list redraws once, not per file.
@@ -83,7 +84,7 @@ void MediaAdder::mnuAutoVCD_Click()
         + QString(45, QLatin1Char(' ')));
     MediaEngine& engine = m_engines.engine();
     if (!opened) {
-        Prompts::current().message(nullptr, engine.ErrorDescription(), QStringLiteral("Error"),
+        m_prompts.message(nullptr, engine.ErrorDescription(), QStringLiteral("Error"),
             Prompts::Buttons::Ok, Prompts::Icon::None);
     }
     m_clock.ShowDuration();

@@ -13,6 +13,7 @@
 class EngineHost;
 class PlaybackClock;
 class PlaylistModel;
+class Prompts;
 
 // Adding media to the playlist: a file, a folder, the tracks of a video CD,
 // and playing the video CD at once (the add menu's and the shortcut menu's
@@ -35,7 +36,8 @@ public:
     };
 
     // Playing a video CD at once shows its length on the clock.
-    MediaAdder(Player& player, PlaylistModel& playlist, EngineHost& engines, PlaybackClock& clock);
+    MediaAdder(Player& player, PlaylistModel& playlist, EngineHost& engines, Prompts& prompts,
+        PlaybackClock& clock);
 
     void mnuFile_Click();
     void mnuAddDir_Click();
@@ -55,5 +57,6 @@ private:
     Player& m_player;
     PlaylistModel& m_playlist;
     EngineHost& m_engines;
+    Prompts& m_prompts;
     PlaybackClock& m_clock;
 };

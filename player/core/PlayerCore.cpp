@@ -11,15 +11,15 @@
 #include <algorithm>
 #include <cmath>
 
-PlayerCore::PlayerCore(EngineHost::Factory engineFactory, QObject* parent)
+PlayerCore::PlayerCore(EngineHost::Factory engineFactory, Prompts& prompts, QObject* parent)
     : QObject(parent)
     , m_engineHost(std::make_unique<EngineHost>(std::move(engineFactory)))
     , m_playlist(new PlaylistModel(this))
-    , m_sequencer(*this, *m_playlist, *m_engineHost, m_transport, m_clock)
-    , m_transport(*this, *m_playlist, *m_engineHost, m_sequencer, m_clock)
+    , m_sequencer(*this, *m_playlist, *m_engineHost, prompts, m_transport, m_clock)
+    , m_transport(*this, *m_playlist, *m_engineHost, prompts, m_sequencer, m_clock)
     , m_clock(*this, *m_engineHost, m_sequencer, m_transport)
     , m_levels(*m_engineHost)
-    , m_adder(*this, *m_playlist, *m_engineHost, m_clock)
+    , m_adder(*this, *m_playlist, *m_engineHost, prompts, m_clock)
 {
     connect(m_playlist, &PlaylistModel::selectionChanged, this, &PlayerCore::lstPlay_Click);
 }

@@ -19,6 +19,7 @@
 #include <memory>
 
 class PlaylistModel;
+class Prompts;
 
 // The player without its windows: the playlist, the engine's host, the
 // player's flags and what the views show, and the subsystems whose handlers
@@ -39,7 +40,8 @@ class PlaylistModel;
 // Each of them reads and changes the player's flags, title and position
 // slider through its own small Player interface, which this class answers;
 // its requests to the windows come back here as this class's signals. The
-// playlist and the engine's host are handed to them directly.
+// playlist, the engine's host and the prompts (the one way to ask the user)
+// go directly to those that use them.
 class PlayerCore : public QObject,
                    private Sequencer::Player,
                    private TransportController::Player,
@@ -66,7 +68,9 @@ public:
     // What the core asks of the video window.
     using VideoRequest = ::VideoRequest;
 
-    explicit PlayerCore(EngineHost::Factory engineFactory, QObject* parent = nullptr);
+    // prompts is how the player asks the user (Qt's dialogs in the program,
+    // scripted ones in tests); it must outlive the core.
+    PlayerCore(EngineHost::Factory engineFactory, Prompts& prompts, QObject* parent = nullptr);
     ~PlayerCore() override;
 
     EngineHost& engineHost() { return *m_engineHost; }

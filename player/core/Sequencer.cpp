@@ -58,10 +58,11 @@ constexpr int kTitleTrailingSpaces = 49;
 } // namespace
 
 Sequencer::Sequencer(Player& player, PlaylistModel& playlist, EngineHost& engines,
-    TransportController& transport, PlaybackClock& clock)
+    Prompts& prompts, TransportController& transport, PlaybackClock& clock)
     : m_player(player)
     , m_playlist(playlist)
     , m_engines(engines)
+    , m_prompts(prompts)
     , m_transport(transport)
     , m_clock(clock)
 {
@@ -167,7 +168,7 @@ void Sequencer::lstPlay_DblClick()
 // entry, Cancel stops.
 void Sequencer::startBreak(int selected)
 {
-    const Prompts::Answer answer = Prompts::current().message(nullptr,
+    const Prompts::Answer answer = m_prompts.message(nullptr,
         QStringLiteral("Break for changing CD"), QStringLiteral("Have a Break!"),
         Prompts::Buttons::OkCancel, Prompts::Icon::None);
     if (answer != Prompts::Answer::Ok) {

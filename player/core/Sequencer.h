@@ -15,6 +15,7 @@
 class EngineHost;
 class PlaybackClock;
 class PlaylistModel;
+class Prompts;
 class TransportController;
 
 // Which playlist entry plays: Next, Previous, the start of an entry (the one
@@ -43,7 +44,7 @@ public:
 
     // A cancelled break stops the transport; every start shows its media's
     // length on the clock.
-    Sequencer(Player& player, PlaylistModel& playlist, EngineHost& engines,
+    Sequencer(Player& player, PlaylistModel& playlist, EngineHost& engines, Prompts& prompts,
         TransportController& transport, PlaybackClock& clock);
 
     void cmdForward_Click();
@@ -103,6 +104,7 @@ private:
     Player& m_player;
     PlaylistModel& m_playlist;
     EngineHost& m_engines;
+    Prompts& m_prompts;
     TransportController& m_transport;
     PlaybackClock& m_clock;
 

@@ -14,10 +14,11 @@
 using Action = PlaybackState::Action;
 
 TransportController::TransportController(Player& player, PlaylistModel& playlist,
-    EngineHost& engines, Sequencer& sequencer, PlaybackClock& clock)
+    EngineHost& engines, Prompts& prompts, Sequencer& sequencer, PlaybackClock& clock)
     : m_player(player)
     , m_playlist(playlist)
     , m_engines(engines)
+    , m_prompts(prompts)
     , m_sequencer(sequencer)
     , m_clock(clock)
 {
@@ -86,7 +87,7 @@ void TransportController::OpenFile()
 {
     m_sequencer.cancelMoveOn();
     m_engines.engine().Stop();
-    const QString chosen = chooseMediaFile(nullptr);
+    const QString chosen = chooseMediaFile(m_prompts, nullptr);
     if (!chosen.isEmpty()) {
         m_playlist.Clear();
         m_playlist.Append(chosen);

@@ -11,6 +11,7 @@
 class EngineHost;
 class PlaybackClock;
 class PlaylistModel;
+class Prompts;
 class Sequencer;
 
 // The transport: open, play, pause and stop.
@@ -32,7 +33,7 @@ public:
     // Play and Open go on with the sequencer's next entry, and Stop ends its
     // run of failing entries; Play shows the media's length on the clock.
     TransportController(Player& player, PlaylistModel& playlist, EngineHost& engines,
-        Sequencer& sequencer, PlaybackClock& clock);
+        Prompts& prompts, Sequencer& sequencer, PlaybackClock& clock);
 
     void cmdPlay_Click();
     void cmdPause_Click();
@@ -45,6 +46,7 @@ private:
     Player& m_player;
     PlaylistModel& m_playlist;
     EngineHost& m_engines;
+    Prompts& m_prompts;
     Sequencer& m_sequencer;
     PlaybackClock& m_clock;
 };
