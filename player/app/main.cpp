@@ -15,6 +15,7 @@
 #include "desktop/QtFrench.h"
 #include "desktop/Settings.h"
 #include "desktop/SingleInstance.h"
+#include "dialogs/QtPrompts.h"
 #include "engine/EngineFactory.h"
 #include "gui/frmMain.h"
 
@@ -44,7 +45,9 @@ int main(int argc, char** argv)
             CommandLine::parse(arguments.own(), QDir::currentPath()).paths))
         return *exitCode;
 
-    PlayerCore core(&createMediaEngine);
+    // The core asks the user through Qt's dialogs.
+    QtPrompts prompts;
+    PlayerCore core(&createMediaEngine, prompts);
     Settings settings(core);
     frmMain window(core);
     window.setSettingsStore(&settings);

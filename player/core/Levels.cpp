@@ -3,9 +3,9 @@
 
 #include "core/Levels.h"
 
+#include "core/EngineHost.h"
 #include "core/LevelTable.h"
 #include "core/MediaEngine.h"
-#include "core/PlayerCore.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -13,8 +13,8 @@
 #include <algorithm>
 #include <cmath>
 
-Levels::Levels(PlayerCore& core)
-    : m_core(core)
+Levels::Levels(EngineHost& engines)
+    : m_engines(engines)
 {
 }
 
@@ -23,7 +23,7 @@ void Levels::scrlVol_Change(int index)
     const std::optional<short> level = LevelTable::level(index);
     if (!level)
         return;
-    m_core.engine().setVolume(*level);
+    m_engines.engine().setVolume(*level);
     m_volumeText = QStringLiteral("Volume : %1").arg(index);
     Q_EMIT volumeTextChanged(m_volumeText);
     m_volumeIndex = index;
@@ -38,7 +38,7 @@ void Levels::requestVolume(double fraction)
 
 void Levels::restoreVolume(int level)
 {
-    MediaEngine& engine = m_core.engine();
+    MediaEngine& engine = m_engines.engine();
     if (!engine.setVolume(level))
         engine.setVolume(0);
     if (const std::optional<int> index = LevelTable::indexOf(engine.Volume(), LevelTable::kVolumeTop))
@@ -48,13 +48,13 @@ void Levels::restoreVolume(int level)
 void Levels::showEngineBalance()
 {
     if (const std::optional<int> index
-        = LevelTable::indexOf(m_core.engine().Balance(), LevelTable::kBalanceTop))
+        = LevelTable::indexOf(m_engines.engine().Balance(), LevelTable::kBalanceTop))
         Q_EMIT balanceIndexRequested(*index);
 }
 
 int Levels::engineVolume()
 {
-    return m_core.engine().Volume();
+    return m_engines.engine().Volume();
 }
 
 void Levels::requestVolumeIndex(int index)
@@ -67,7 +67,7 @@ void Levels::scrlBal_Change(int index)
     const std::optional<short> level = LevelTable::level(index);
     if (!level)
         return;
-    MediaEngine& engine = m_core.engine();
+    MediaEngine& engine = m_engines.engine();
     engine.setBalance(*level);
     const int balance = engine.Balance();
     if (balance > 0)

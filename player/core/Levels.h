@@ -6,14 +6,14 @@
 #include <QObject>
 #include <QString>
 
-class PlayerCore;
+class EngineHost;
 
 // Volume and balance: the sliders' steps (0 to 10 and 0 to 20) turned into
 // the engine's levels through LevelTable, and the texts beside the sliders.
 class Levels : public QObject {
     Q_OBJECT
 public:
-    explicit Levels(PlayerCore& core);
+    explicit Levels(EngineHost& engines);
 
     // How long scrlBal_Change holds the user interface after a balance change.
     static constexpr int kBalancePauseMs = 250;
@@ -50,7 +50,7 @@ Q_SIGNALS:
     void balanceIndexRequested(int index);
 
 private:
-    PlayerCore& m_core;
+    EngineHost& m_engines;
     int m_volumeIndex = kVolumeSteps;
     QString m_volumeText = QStringLiteral("Volume : 10");
     QString m_balanceText = QStringLiteral("Balance");

@@ -4,11 +4,11 @@
 #include "core/MediaAdder.h"
 
 #include "core/CdDrive.h"
+#include "core/EngineHost.h"
 #include "core/FolderScan.h"
 #include "core/MediaEngine.h"
 #include "core/MediaFilter.h"
 #include "core/PlaybackClock.h"
-#include "core/PlayerCore.h"
 #include "core/PlaylistModel.h"
 #include "dialogs/Prompts.h"
 
@@ -23,30 +23,35 @@ constexpr qint64 kMaxMountTable = 1 << 20;
 
 } // namespace
 
-MediaAdder::MediaAdder(PlayerCore& core)
-    : m_core(core)
+MediaAdder::MediaAdder(Player& player, PlaylistModel& playlist, EngineHost& engines,
+    Prompts& prompts, PlaybackClock& clock)
+    : m_player(player)
+    , m_playlist(playlist)
+    , m_engines(engines)
+    , m_prompts(prompts)
+    , m_clock(clock)
 {
 }
 
 void MediaAdder::mnuFile_Click()
 {
-    const QString path = chooseMediaFile(nullptr);
+    const QString path = chooseMediaFile(m_prompts, nullptr);
     if (!path.isEmpty())
-        m_core.playlist().Append(path);
+        m_playlist.Append(path);
     // Shown also after a cancel: the video window is where the player plays.
-    m_core.requestVideo(PlayerCore::VideoRequest::Show);
+    m_player.requestVideo(VideoRequest::Show);
 }
 
 void MediaAdder::mnuAddDir_Click()
 {
     const QString folder
-        = Prompts::current().folderDialog(nullptr, kFolderPrompt, QString()).value_or(QString());
+        = m_prompts.folderDialog(nullptr, kFolderPrompt, QString()).value_or(QString());
     if (folder.isEmpty())
         return;
     // One append for the whole folder: the list redraws once, not per file.
     const QStringList entries = FolderScan::scan(folder, ScanPatterns);
     if (!entries.isEmpty())
-        m_core.playlist().AppendMany(entries);
+        m_playlist.AppendMany(entries);
 }
 
 QStringList MediaAdder::VcdTracks(const QString& drive)
@@ -59,34 +64,33 @@ QStringList MediaAdder::VcdTracks(const QString& drive)
 
 void MediaAdder::mnuAddVCD_Click()
 {
-    const QStringList tracks = VcdTracks(m_core.VcdDrive().trimmed());
+    const QStringList tracks = VcdTracks(m_player.VcdDrive().trimmed());
     if (!tracks.isEmpty())
-        m_core.playlist().AppendMany(tracks);
+        m_playlist.AppendMany(tracks);
 }
 
 // Replaces the playlist with the disc's tracks and plays the first; an error
 // is told to the user, since this is a request to play that disc now.
 void MediaAdder::mnuAutoVCD_Click()
 {
-    const QStringList tracks = VcdTracks(m_core.VcdDrive().trimmed());
+    const QStringList tracks = VcdTracks(m_player.VcdDrive().trimmed());
     if (tracks.isEmpty())
         return;
-    PlaylistModel& playlist = m_core.playlist();
-    playlist.Clear();
-    playlist.AppendMany(tracks);
+    m_playlist.Clear();
+    m_playlist.AppendMany(tracks);
 
-    const bool opened = m_core.openMedia(playlist.Entry(0));
-    m_core.setTitle(QStringLiteral(" - Velkor Player 2.0 - ") + m_core.selectionCaption()
+    const bool opened = m_player.openMedia(m_playlist.Entry(0));
+    m_player.setTitle(QStringLiteral(" - Velkor Player 2.0 - ") + m_player.selectionCaption()
         + QString(45, QLatin1Char(' ')));
-    MediaEngine& engine = m_core.engine();
+    MediaEngine& engine = m_engines.engine();
     if (!opened) {
-        Prompts::current().message(nullptr, engine.ErrorDescription(), QStringLiteral("Error"),
+        m_prompts.message(nullptr, engine.ErrorDescription(), QStringLiteral("Error"),
             Prompts::Buttons::Ok, Prompts::Icon::None);
     }
-    m_core.clock().ShowDuration();
-    m_core.requestVideo(PlayerCore::VideoRequest::Show);
+    m_clock.ShowDuration();
+    m_player.requestVideo(VideoRequest::Show);
     engine.Play();
-    m_core.actionDone(PlaybackState::Action::Start);
+    m_player.actionDone(PlaybackState::Action::Start);
 }
 
 QString MediaAdder::FindCdDrive(const QString& mountTable)

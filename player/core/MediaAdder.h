@@ -3,11 +3,17 @@
 
 #pragma once
 
+#include "core/PlaybackState.h"
+#include "core/VideoRequest.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-class PlayerCore;
+class EngineHost;
+class PlaybackClock;
+class PlaylistModel;
+class Prompts;
 
 // Adding media to the playlist: a file, a folder, the tracks of a video CD,
 // and playing the video CD at once (the add menu's and the shortcut menu's
@@ -15,7 +21,23 @@ class PlayerCore;
 class MediaAdder : public QObject {
     Q_OBJECT
 public:
-    explicit MediaAdder(PlayerCore& core);
+    // What adding needs of the player it belongs to: the video CD drive, the
+    // open that also sets the position slider's range, the title, the video
+    // window and the news that the disc started. The core answers.
+    class Player {
+    public:
+        virtual ~Player() = default;
+        virtual QString VcdDrive() const = 0;
+        virtual bool openMedia(const QString& path) = 0;
+        virtual QString selectionCaption() const = 0;
+        virtual void setTitle(const QString& text) = 0;
+        virtual void requestVideo(VideoRequest request) = 0;
+        virtual void actionDone(PlaybackState::Action action) = 0;
+    };
+
+    // Playing a video CD at once shows its length on the clock.
+    MediaAdder(Player& player, PlaylistModel& playlist, EngineHost& engines, Prompts& prompts,
+        PlaybackClock& clock);
 
     void mnuFile_Click();
     void mnuAddDir_Click();
@@ -32,5 +54,9 @@ public:
     static QStringList VcdTracks(const QString& drive);
 
 private:
-    PlayerCore& m_core;
+    Player& m_player;
+    PlaylistModel& m_playlist;
+    EngineHost& m_engines;
+    Prompts& m_prompts;
+    PlaybackClock& m_clock;
 };

@@ -5,9 +5,9 @@
 
 #include "dialogs/cDlgcom.h"
 
-QString chooseMediaFile(QWidget* owner)
+QString chooseMediaFile(Prompts& prompts, QWidget* owner)
 {
-    cDlgcom dialog;
+    cDlgcom dialog(prompts);
     dialog.sethdcOwner(owner);
     dialog.setFileName(QString());
     dialog.setFilter(MediaFilter);

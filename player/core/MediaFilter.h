@@ -20,7 +20,9 @@ inline const QStringList ScanPatterns = { QStringLiteral("*.dat"), QStringLitera
                                           QStringLiteral("*.wav"), QStringLiteral("*.mpeg"),
                                           QStringLiteral("*.wma") };
 
+class Prompts;
 class QWidget;
 
-// Asks for one media file with the media type list; "" when the person cancelled.
-QString chooseMediaFile(QWidget* owner);
+// Asks for one media file with the media type list, through prompts; "" when
+// the person cancelled.
+QString chooseMediaFile(Prompts& prompts, QWidget* owner);

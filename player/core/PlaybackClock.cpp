@@ -3,8 +3,8 @@
 
 #include "core/PlaybackClock.h"
 
+#include "core/EngineHost.h"
 #include "core/MediaEngine.h"
-#include "core/PlayerCore.h"
 #include "core/Sequencer.h"
 #include "core/TimeText.h"
 #include "core/TransportController.h"
@@ -13,8 +13,12 @@
 
 #include <algorithm>
 
-PlaybackClock::PlaybackClock(PlayerCore& core)
-    : m_core(core)
+PlaybackClock::PlaybackClock(
+    Player& player, EngineHost& engines, Sequencer& sequencer, TransportController& transport)
+    : m_player(player)
+    , m_engines(engines)
+    , m_sequencer(sequencer)
+    , m_transport(transport)
     , m_timer(new QTimer(this))
 {
     m_timer->setInterval(kIntervalMs);
@@ -45,7 +49,7 @@ int PlaybackClock::interval() const
 
 QString PlaybackClock::timeSign() const
 {
-    return m_core.TimeMode() ? QStringLiteral("+") : QStringLiteral("-");
+    return m_player.TimeMode() ? QStringLiteral("+") : QStringLiteral("-");
 }
 
 // The periodic update. Each step stands on its own: one that cannot be done
@@ -54,14 +58,14 @@ void PlaybackClock::tmrAnimate_Timer()
 {
     Q_EMIT windowRules();
     endOfTrack();
-    m_core.setSeekGuard(PlayerCore::SeekGuard::Closed);
+    m_player.closeSeekGuard();
     followPosition();
-    m_core.setSeekGuard(PlayerCore::SeekGuard::Open);
+    m_player.openSeekGuard();
     scrollTitle();
     showTime();
     // Shuffle play draws from a generator seeded anew from the clock.
-    m_core.sequencer().Randomize();
-    m_core.observePlayback();
+    m_sequencer.Randomize();
+    m_player.observePlayback();
 }
 
 // When the position has reached the duration, stop, rewind and go on with the
@@ -69,15 +73,15 @@ void PlaybackClock::tmrAnimate_Timer()
 // nothing starts by itself.
 void PlaybackClock::endOfTrack()
 {
-    MediaEngine& engine = m_core.engine();
+    MediaEngine& engine = m_engines.engine();
     const std::optional<double> position = engine.CurrentPosition();
     const std::optional<double> duration = engine.Duration();
     if (!position || !duration || *duration > *position)
         return;
-    m_core.setTimeValue(0);
-    m_core.transport().cmdStop_Click();
-    m_core.engine().setCurrentPosition(0);
-    m_core.sequencer().cmdForward_Click();
+    m_player.setTimeValue(0);
+    m_transport.cmdStop_Click();
+    m_engines.engine().setCurrentPosition(0);
+    m_sequencer.cmdForward_Click();
 }
 
 // Moves the position slider with the playback. The seek guard is closed
@@ -85,35 +89,35 @@ void PlaybackClock::endOfTrack()
 // puts it at its end instead of having it refuse the value.
 void PlaybackClock::followPosition()
 {
-    const std::optional<double> position = m_core.engine().CurrentPosition();
+    const std::optional<double> position = m_engines.engine().CurrentPosition();
     if (!position)
         return;
-    m_core.setTimeValue(std::min<int>(TimeText::sliderSeconds(*position), m_core.timeMax()));
+    m_player.setTimeValue(std::min<int>(TimeText::sliderSeconds(*position), m_player.timeMax()));
 }
 
 // The title marquee: the first character moves to the end. A character made
 // of two UTF-16 units moves as one.
 void PlaybackClock::scrollTitle()
 {
-    const QString title = m_core.title();
+    const QString title = m_player.title();
     if (title.isEmpty())
         return;
     const int head = title.size() > 1 && title.at(0).isHighSurrogate()
             && title.at(1).isLowSurrogate()
         ? 2
         : 1;
-    m_core.setTitle(title.mid(head) + title.left(head));
+    m_player.setTitle(title.mid(head) + title.left(head));
 }
 
 // Elapsed time, or with TimeMode off the time left (0 while the position is 0).
 void PlaybackClock::showTime()
 {
-    MediaEngine& engine = m_core.engine();
+    MediaEngine& engine = m_engines.engine();
     const std::optional<double> position = engine.CurrentPosition();
     if (!position)
         return;
     qint64 seconds = 0;
-    if (m_core.TimeMode()) {
+    if (m_player.TimeMode()) {
         seconds = TimeText::wholeSeconds(*position);
     } else if (*position > 0) {
         const std::optional<double> duration = engine.Duration();
@@ -136,24 +140,24 @@ void PlaybackClock::setTimeText(const QString& text)
 // neither does anything before the first update has run.
 void PlaybackClock::scrlTime_Change(int value)
 {
-    if (value < m_core.timeMin() || value > m_core.timeMax())
+    if (value < m_player.timeMin() || value > m_player.timeMax())
         return;
-    m_core.takeTimeValue(value);
-    if (m_core.scrlTimeTag() != PlayerCore::SeekGuard::Open)
+    m_player.takeTimeValue(value);
+    if (!m_player.seekGuardOpen())
         return;
-    m_core.engine().setCurrentPosition(value);
+    m_engines.engine().setCurrentPosition(value);
 }
 
 void PlaybackClock::lblTime_Click()
 {
-    m_core.setTimeMode(!m_core.TimeMode());
+    m_player.setTimeMode(!m_player.TimeMode());
     Q_EMIT timeSignChanged(timeSign());
 }
 
 // The length of the media open in the engine; "0:00:00" when nothing is open.
 void PlaybackClock::ShowDuration()
 {
-    const std::optional<double> duration = m_core.engine().Duration();
+    const std::optional<double> duration = m_engines.engine().Duration();
     m_durationText = TimeText::text(duration ? TimeText::wholeSeconds(*duration) : 0);
     Q_EMIT durationTextChanged(m_durationText);
 }

@@ -5,40 +5,27 @@
 
 #include "core/FileNameCodec.h"
 #include "core/LastList.h"
-#include "core/Levels.h"
-#include "core/MediaAdder.h"
-#include "core/PlaybackClock.h"
 #include "core/PlaylistModel.h"
-#include "core/Sequencer.h"
 #include "core/TimeText.h"
-#include "core/TransportController.h"
 
 #include <algorithm>
 #include <cmath>
 
-PlayerCore::PlayerCore(EngineHost::Factory engineFactory, QObject* parent)
+PlayerCore::PlayerCore(EngineHost::Factory engineFactory, Prompts& prompts, QObject* parent)
     : QObject(parent)
     , m_engineHost(std::make_unique<EngineHost>(std::move(engineFactory)))
     , m_playlist(new PlaylistModel(this))
+    , m_sequencer(*this, *m_playlist, *m_engineHost, prompts, m_transport, m_clock)
+    , m_transport(*this, *m_playlist, *m_engineHost, prompts, m_sequencer, m_clock)
+    , m_clock(*this, *m_engineHost, m_sequencer, m_transport)
+    , m_levels(*m_engineHost)
+    , m_adder(*this, *m_playlist, *m_engineHost, prompts, m_clock)
 {
-    m_sequencer = std::make_unique<Sequencer>(*this);
-    m_transport = std::make_unique<TransportController>(*this);
-    m_clock = std::make_unique<PlaybackClock>(*this);
-    m_levels = std::make_unique<Levels>(*this);
-    m_adder = std::make_unique<MediaAdder>(*this);
     connect(m_playlist, &PlaylistModel::selectionChanged, this, &PlayerCore::lstPlay_Click);
 }
 
-// The subsystems go before the engine: none of them may touch it on the way out.
-PlayerCore::~PlayerCore()
-{
-    m_adder.reset();
-    m_levels.reset();
-    m_clock.reset();
-    m_transport.reset();
-    m_sequencer.reset();
-    m_engineHost->release();
-}
+// The subsystems, declared after the engine's host, go before it.
+PlayerCore::~PlayerCore() = default;
 
 void PlayerCore::setTitle(const QString& text)
 {
@@ -236,6 +223,21 @@ void PlayerCore::resumeOnTop()
     m_onTopWanted = true;
     m_onTopSuspended = false;
     Q_EMIT onTopChanged();
+}
+
+void PlayerCore::closeSeekGuard()
+{
+    setSeekGuard(SeekGuard::Closed);
+}
+
+void PlayerCore::openSeekGuard()
+{
+    setSeekGuard(SeekGuard::Open);
+}
+
+bool PlayerCore::seekGuardOpen() const
+{
+    return m_seekGuard == SeekGuard::Open;
 }
 
 void PlayerCore::setVcdDrive(const QString& drive)

@@ -4,7 +4,13 @@
 #pragma once
 
 #include "core/EngineHost.h"
+#include "core/Levels.h"
+#include "core/MediaAdder.h"
+#include "core/PlaybackClock.h"
 #include "core/PlaybackState.h"
+#include "core/Sequencer.h"
+#include "core/TransportController.h"
+#include "core/VideoRequest.h"
 
 #include <QObject>
 #include <QPointF>
@@ -12,12 +18,8 @@
 
 #include <memory>
 
-class Levels;
-class MediaAdder;
-class PlaybackClock;
 class PlaylistModel;
-class Sequencer;
-class TransportController;
+class Prompts;
 
 // The player without its windows: the playlist, the engine's host, the
 // player's flags and what the views show, and the subsystems whose handlers
@@ -25,7 +27,26 @@ class TransportController;
 // TransportController::cmdPlay_Click, PlaybackClock::tmrAnimate_Timer, ...).
 // Windows forward their events to those handlers and show the signals below;
 // the desktop (MPRIS, command line) drives the same handlers.
-class PlayerCore : public QObject {
+//
+// The subsystems are handed what they use and call one another directly:
+//   PlaybackClock::tmrAnimate_Timer, at the end of a track
+//       -> TransportController::cmdStop_Click, then Sequencer::cmdForward_Click;
+//       at every update -> Sequencer::Randomize
+//   TransportController::cmdPlay_Click, OpenFile -> Sequencer::cmdForward_Click
+//   TransportController::cmdStop_Click, OpenFile -> Sequencer::cancelMoveOn
+//   Sequencer, a break entry cancelled -> TransportController::cmdStop_Click
+//   Sequencer, TransportController, MediaAdder -> PlaybackClock::ShowDuration
+//   Levels -> the engine only
+// Each of them reads and changes the player's flags, title and position
+// slider through its own small Player interface, which this class answers;
+// its requests to the windows come back here as this class's signals. The
+// playlist, the engine's host and the prompts (the one way to ask the user)
+// go directly to those that use them.
+class PlayerCore : public QObject,
+                   private Sequencer::Player,
+                   private TransportController::Player,
+                   private PlaybackClock::Player,
+                   private MediaAdder::Player {
     Q_OBJECT
     Q_PROPERTY(bool Shuffle READ Shuffle WRITE chkSuffle_Click NOTIFY shuffleChanged)
     Q_PROPERTY(bool RepeatOn READ RepeatOn WRITE chkRepeat_Click NOTIFY repeatChanged)
@@ -45,19 +66,21 @@ class PlayerCore : public QObject {
     Q_PROPERTY(int timeValue READ timeValue NOTIFY timeValueChanged)
 public:
     // What the core asks of the video window.
-    enum class VideoRequest { Show, Hide, Repaint, Minimise };
+    using VideoRequest = ::VideoRequest;
 
-    explicit PlayerCore(EngineHost::Factory engineFactory, QObject* parent = nullptr);
+    // prompts is how the player asks the user (Qt's dialogs in the program,
+    // scripted ones in tests); it must outlive the core.
+    PlayerCore(EngineHost::Factory engineFactory, Prompts& prompts, QObject* parent = nullptr);
     ~PlayerCore() override;
 
     EngineHost& engineHost() { return *m_engineHost; }
     MediaEngine& engine() { return m_engineHost->engine(); }
     PlaylistModel& playlist() { return *m_playlist; }
-    Sequencer& sequencer() { return *m_sequencer; }
-    TransportController& transport() { return *m_transport; }
-    PlaybackClock& clock() { return *m_clock; }
-    Levels& levels() { return *m_levels; }
-    MediaAdder& adder() { return *m_adder; }
+    Sequencer& sequencer() { return m_sequencer; }
+    TransportController& transport() { return m_transport; }
+    PlaybackClock& clock() { return m_clock; }
+    Levels& levels() { return m_levels; }
+    MediaAdder& adder() { return m_adder; }
 
     // The seek guard of the position slider: until the first update has run
     // a move of the slider does not seek (None); the update closes it while it
@@ -66,18 +89,18 @@ public:
     Q_ENUM(SeekGuard)
 
     // The player's flags, read by the views, the settings and MPRIS.
-    bool Shuffle() const { return m_shuffle; }
-    bool RepeatOn() const { return m_repeatOn; }
-    bool TimeMode() const { return m_timeMode; }
-    bool Paused() const { return m_paused; }
+    bool Shuffle() const override { return m_shuffle; }
+    bool RepeatOn() const override { return m_repeatOn; }
+    bool TimeMode() const override { return m_timeMode; }
+    bool Paused() const override { return m_paused; }
     bool Mute() const { return m_mute; }
     bool FitToSize() const { return m_fitToSize; }
     // On top: the person's choice, whether the window has it now, and whether
     // the About window holds it off for a while.
-    bool OnTopWanted() const { return m_onTopWanted; }
+    bool OnTopWanted() const override { return m_onTopWanted; }
     bool OnTopApplied() const { return m_onTopApplied; }
     bool OnTopSuspended() const { return m_onTopSuspended; }
-    QString VcdDrive() const { return m_vcdDrive; }
+    QString VcdDrive() const override { return m_vcdDrive; }
     SeekGuard scrlTimeTag() const { return m_seekGuard; }
     // The main window's place, in twips; the view moves the window to it and
     // reports where the person left it.
@@ -86,9 +109,9 @@ public:
     bool PanelShown() const { return m_panelShown; }
 
     // The scrolling title (txtTitle) and the selected entry's caption (txtFN).
-    QString title() const { return m_title; }
-    void setTitle(const QString& text);
-    QString selectionCaption() const { return m_selectionCaption; }
+    QString title() const override { return m_title; }
+    void setTitle(const QString& text) override;
+    QString selectionCaption() const override { return m_selectionCaption; }
     void setSelectionCaption(const QString& text);
     // The playlist's selection changed: its caption names the selected file.
     void lstPlay_Click();
@@ -96,16 +119,16 @@ public:
     void selectionBecomesCurrentTrack();
 
     // The position slider (scrlTime): 16-bit values.
-    int timeMin() const { return m_timeMin; }
-    int timeMax() const { return m_timeMax; }
+    int timeMin() const override { return m_timeMin; }
+    int timeMax() const override { return m_timeMax; }
     int timeValue() const { return m_timeValue; }
     void setTimeRange(int min, int max);
     // A value outside the range is left out (false) instead of being refused
     // with a message, as the slider would.
-    bool setTimeValue(int value);
+    bool setTimeValue(int value) override;
     // The slider itself moved (the user): the core follows without telling
     // the slider back.
-    void takeTimeValue(int value) { m_timeValue = value; }
+    void takeTimeValue(int value) override { m_timeValue = value; }
 
     // Where the main window is in its life: the playlist and settings are the
     // person's only between a load that has begun and the unload.
@@ -128,18 +151,18 @@ public:
     // Opens path in the engine and sets the position slider's range to its
     // length (left as it was when the engine cannot tell). False when the
     // media failed to open.
-    bool openMedia(const QString& path);
+    bool openMedia(const QString& path) override;
 
-    void requestVideo(VideoRequest request) { Q_EMIT videoWindowRequested(request); }
-    void requestMainMinimised() { Q_EMIT mainWindowMinimiseRequested(); }
+    void requestVideo(VideoRequest request) override { Q_EMIT videoWindowRequested(request); }
+    void requestMainMinimised() override { Q_EMIT mainWindowMinimiseRequested(); }
 
     // Playback as the desktop sees it, followed from the handlers' actions.
     PlaybackState& playback() { return m_playback; }
     const PlaybackState& playback() const { return m_playback; }
     // A handler of the transport has run: follow the state and tell listeners.
-    void actionDone(PlaybackState::Action action);
+    void actionDone(PlaybackState::Action action) override;
     // The periodic look at the engine's file and position.
-    void observePlayback();
+    void observePlayback() override;
     // The engine's file name, or "" when nothing opened (a failed open counts
     // as nothing open); never makes an engine.
     QString openFileName() const;
@@ -150,8 +173,8 @@ public Q_SLOTS:
     // Commands that change the flags; each tells its listeners.
     void chkSuffle_Click(bool checked);
     void chkRepeat_Click(bool checked);
-    void setTimeMode(bool elapsed);
-    void setPaused(bool paused);
+    void setTimeMode(bool elapsed) override;
+    void setPaused(bool paused) override;
     // The sound is cut or given back; the engine's answer is what the flag shows.
     void setMute(bool muted);
     // The mute button: turns the sound off when on, on when off.
@@ -195,13 +218,13 @@ Q_SIGNALS:
     void playbackChanged();
 
 private:
+    // The seek guard as the clock sees it.
+    void closeSeekGuard() override;
+    void openSeekGuard() override;
+    bool seekGuardOpen() const override;
+
     std::unique_ptr<EngineHost> m_engineHost;
     PlaylistModel* m_playlist = nullptr;
-    std::unique_ptr<Sequencer> m_sequencer;
-    std::unique_ptr<TransportController> m_transport;
-    std::unique_ptr<PlaybackClock> m_clock;
-    std::unique_ptr<Levels> m_levels;
-    std::unique_ptr<MediaAdder> m_adder;
     PlaybackState m_playback;
 
     bool m_shuffle = false;
@@ -225,4 +248,14 @@ private:
     int m_timeMin = 0;
     int m_timeMax = 0;
     int m_timeValue = 0;
+
+    // The subsystems come last: they are made once everything they are handed
+    // exists, and go before it, so none of them can touch the engine on the
+    // way out. Each one is handed the others it calls before they are made;
+    // none calls another while being made.
+    Sequencer m_sequencer;
+    TransportController m_transport;
+    PlaybackClock m_clock;
+    Levels m_levels;
+    MediaAdder m_adder;
 };

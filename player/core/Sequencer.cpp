@@ -3,10 +3,10 @@
 
 #include "core/Sequencer.h"
 
+#include "core/EngineHost.h"
 #include "core/MediaEngine.h"
 #include "core/MediaKind.h"
 #include "core/PlaybackClock.h"
-#include "core/PlayerCore.h"
 #include "core/PlaylistModel.h"
 #include "core/TransportController.h"
 #include "dialogs/Prompts.h"
@@ -28,18 +28,18 @@ public:
         : m_owner(owner)
     {
         if (m_owner.m_depth++ == 0) {
-            if (!std::exchange(m_owner.m_resuming, false)) {
+            if (!std::exchange(m_owner.m_failingRun.resuming, false)) {
                 m_owner.m_triedWithoutStart.clear();
                 m_owner.cancelMoveOn();
             }
-            m_owner.m_sliceClock.start();
+            m_owner.m_failingRun.slice.start();
         }
     }
-    // The outermost handler tells the core an entry may have started.
+    // The outermost handler tells the player an entry may have started.
     ~ChainScope()
     {
         if (--m_owner.m_depth == 0)
-            m_owner.m_core.actionDone(PlaybackState::Action::Start);
+            m_owner.m_player.actionDone(PlaybackState::Action::Start);
     }
     ChainScope(const ChainScope&) = delete;
     ChainScope& operator=(const ChainScope&) = delete;
@@ -50,15 +50,21 @@ private:
 
 namespace {
 
-// How long a chain of failing entries runs before the event loop gets a turn.
+// How long a run of failing entries goes on before the event loop gets a turn.
 constexpr qint64 kChainSliceMs = 50;
 const QString kTitlePrefix = QStringLiteral("- Velkor Player 2.0 -   ");
 constexpr int kTitleTrailingSpaces = 49;
 
 } // namespace
 
-Sequencer::Sequencer(PlayerCore& core)
-    : m_core(core)
+Sequencer::Sequencer(Player& player, PlaylistModel& playlist, EngineHost& engines,
+    Prompts& prompts, TransportController& transport, PlaybackClock& clock)
+    : m_player(player)
+    , m_playlist(playlist)
+    , m_engines(engines)
+    , m_prompts(prompts)
+    , m_transport(transport)
+    , m_clock(clock)
 {
     Randomize();
 }
@@ -69,15 +75,15 @@ Sequencer::Sequencer(PlayerCore& core)
 void Sequencer::cmdForward_Click()
 {
     ChainScope chain(*this);
-    const int n = m_core.playlist().Count() - 1;
+    const int n = m_playlist.Count() - 1;
     if (n < 0)
         return;
-    const int current = m_core.playlist().CurrentTrack();
-    if (m_core.Shuffle())
+    const int current = m_playlist.CurrentTrack();
+    if (m_player.Shuffle())
         select(randomIndex(n));
     else if (current < n)
         select(current + 1);
-    else if (m_core.RepeatOn())
+    else if (m_player.RepeatOn())
         select(0);
     else {
         endPlayback();
@@ -93,15 +99,15 @@ void Sequencer::cmdForward_Click()
 void Sequencer::cmdBack_Click()
 {
     ChainScope chain(*this);
-    const int n = m_core.playlist().Count() - 1;
+    const int n = m_playlist.Count() - 1;
     if (n < 0)
         return;
-    const int current = m_core.playlist().CurrentTrack();
-    if (m_core.Shuffle())
+    const int current = m_playlist.CurrentTrack();
+    if (m_player.Shuffle())
         select(randomIndex(n));
     else if (current > 0)
         select(std::min(current - 1, n)); // a track removed from the end: the last entry
-    else if (m_core.RepeatOn())
+    else if (m_player.RepeatOn())
         select(n);
     else
         return;
@@ -114,34 +120,33 @@ void Sequencer::cmdBack_Click()
 void Sequencer::lstPlay_DblClick()
 {
     ChainScope chain(*this);
-    PlaylistModel& playlist = m_core.playlist();
-    const int selected = playlist.ListIndex();
+    const int selected = m_playlist.ListIndex();
     if (selected < 0)
         return;
-    const QString entry = playlist.Entry(selected);
+    const QString entry = m_playlist.Entry(selected);
     if (PlaylistModel::isBreak(entry)) {
         startBreak(selected);
         return;
     }
 
-    const bool opened = m_core.openMedia(entry);
-    MediaEngine& engine = m_core.engine();
+    const bool opened = m_player.openMedia(entry);
+    MediaEngine& engine = m_engines.engine();
     engine.setCurrentPosition(0);
     if (!MediaKind::endsIn(engine.FileName(), MediaKind::List::NotShown)) {
         // A new media repaints the window even when it was already up, so its
         // repaint can decide again whether it stays.
-        m_core.requestVideo(PlayerCore::VideoRequest::Show);
-        m_core.requestVideo(PlayerCore::VideoRequest::Repaint);
+        m_player.requestVideo(VideoRequest::Show);
+        m_player.requestVideo(VideoRequest::Repaint);
     }
-    playlist.setCurrentTrack(short(selected));
+    m_playlist.setCurrentTrack(short(selected));
 
     if (engine.DisplaySize() == MediaEngine::FullScreen) {
-        m_core.requestVideo(PlayerCore::VideoRequest::Minimise);
-        if (!m_core.OnTopWanted())
-            m_core.requestMainMinimised();
+        m_player.requestVideo(VideoRequest::Minimise);
+        if (!m_player.OnTopWanted())
+            m_player.requestMainMinimised();
     }
-    m_core.clock().ShowDuration();
-    m_core.setTitle(kTitlePrefix + m_core.selectionCaption()
+    m_clock.ShowDuration();
+    m_player.setTitle(kTitlePrefix + m_player.selectionCaption()
         + QString(kTitleTrailingSpaces, QLatin1Char(' ')));
 
     if (!opened) {
@@ -155,22 +160,22 @@ void Sequencer::lstPlay_DblClick()
 
     // Runs after a failed entry's successors have started, so it looks at the
     // file name that is open now.
-    if (MediaKind::endsIn(m_core.engine().FileName(), MediaKind::List::AudioAtStart))
-        m_core.requestVideo(PlayerCore::VideoRequest::Hide);
+    if (MediaKind::endsIn(m_engines.engine().FileName(), MediaKind::List::AudioAtStart))
+        m_player.requestVideo(VideoRequest::Hide);
 }
 
 // A break entry asks the user to change the disc: OK goes on with the next
 // entry, Cancel stops.
 void Sequencer::startBreak(int selected)
 {
-    const Prompts::Answer answer = Prompts::current().message(nullptr,
+    const Prompts::Answer answer = m_prompts.message(nullptr,
         QStringLiteral("Break for changing CD"), QStringLiteral("Have a Break!"),
         Prompts::Buttons::OkCancel, Prompts::Icon::None);
     if (answer != Prompts::Answer::Ok) {
-        m_core.transport().cmdStop_Click();
+        m_transport.cmdStop_Click();
         return;
     }
-    m_core.playlist().setCurrentTrack(short(selected));
+    m_playlist.setCurrentTrack(short(selected));
     if (passExhausted(selected))
         endPlayback();
     else
@@ -181,14 +186,13 @@ void Sequencer::replaceAndPlay(const QStringList& entries)
 {
     if (entries.isEmpty())
         return;
-    if (m_core.engineHost().hasEngine())
-        m_core.engine().Stop();
-    PlaylistModel& playlist = m_core.playlist();
-    playlist.Clear();
-    playlist.AppendMany(entries);
+    if (m_engines.hasEngine())
+        m_engines.engine().Stop();
+    m_playlist.Clear();
+    m_playlist.AppendMany(entries);
     // Start takes the selected entry; with a one-entry list Next would start
     // nothing unless repeat is on.
-    playlist.setListIndex(0);
+    m_playlist.setListIndex(0);
     lstPlay_DblClick();
 }
 
@@ -216,7 +220,7 @@ void Sequencer::Randomize(quint32 seed)
 // Setting the selection updates its caption, so the title names the new entry.
 void Sequencer::select(int index)
 {
-    m_core.playlist().setListIndex(index);
+    m_playlist.setListIndex(index);
 }
 
 // Runs Next after an entry failed to open. The first failure of a chain runs
@@ -230,50 +234,52 @@ void Sequencer::select(int index)
 // tried, and their order, are the same either way.
 void Sequencer::moveOnAfterFailure()
 {
-    if (m_movingOn) {
-        m_nextRequested = true;
+    FailingRun& run = m_failingRun;
+    if (run.looping) {
+        run.nextRequested = true;
         return;
     }
-    m_movingOn = true;
+    run.looping = true;
     do {
-        m_nextRequested = false;
-        if (m_sliceClock.elapsed() >= kChainSliceMs) {
+        run.nextRequested = false;
+        if (run.slice.elapsed() >= kChainSliceMs) {
             resumeLater();
             break;
         }
         cmdForward_Click();
-    } while (m_nextRequested);
-    m_movingOn = false;
+    } while (run.nextRequested);
+    run.looping = false;
 }
 
 void Sequencer::resumeLater()
 {
-    const quint64 chain = ++m_chain;
-    m_resumePending = true;
-    QTimer::singleShot(0, this, [this, chain] {
-        if (!m_resumePending || chain != m_chain)
+    const quint64 id = ++m_failingRun.id;
+    m_failingRun.pending = true;
+    QTimer::singleShot(0, this, [this, id] {
+        FailingRun& run = m_failingRun;
+        if (!run.pending || id != run.id)
             return;
-        m_resumePending = false;
-        m_resuming = true;
+        run.pending = false;
+        run.resuming = true;
         cmdForward_Click();
-        m_resuming = false;
+        run.resuming = false;
     });
 }
 
 void Sequencer::cancelMoveOn()
 {
-    m_resumePending = false;
-    ++m_chain;
+    m_failingRun.pending = false;
+    ++m_failingRun.id;
 }
 
 bool Sequencer::passExhausted(int index)
 {
     m_triedWithoutStart.insert(index);
-    return m_triedWithoutStart.size() >= m_core.playlist().Count();
+    return m_triedWithoutStart.size() >= m_playlist.Count();
 }
 
 void Sequencer::endPlayback()
 {
     m_triedWithoutStart.clear();
-    m_core.engine().setDisplaySize(MediaEngine::Original);
+    m_engines.engine().setDisplaySize(MediaEngine::Original);
 }

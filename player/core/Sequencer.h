@@ -3,12 +3,20 @@
 
 #pragma once
 
+#include "core/PlaybackState.h"
+#include "core/VideoRequest.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QRandomGenerator>
 #include <QSet>
+#include <QString>
 
-class PlayerCore;
+class EngineHost;
+class PlaybackClock;
+class PlaylistModel;
+class Prompts;
+class TransportController;
 
 // Which playlist entry plays: Next, Previous, the start of an entry (the one
 // place where a playlist entry is handed to the engine), break entries,
@@ -16,7 +24,28 @@ class PlayerCore;
 class Sequencer : public QObject {
     Q_OBJECT
 public:
-    explicit Sequencer(PlayerCore& core);
+    // What the sequencer needs of the player it belongs to: the flags that
+    // choose the next entry, the open that also sets the position slider's
+    // range, the title, the requests to the windows and the news that an
+    // entry may have started. The core answers.
+    class Player {
+    public:
+        virtual ~Player() = default;
+        virtual bool Shuffle() const = 0;
+        virtual bool RepeatOn() const = 0;
+        virtual bool OnTopWanted() const = 0;
+        virtual bool openMedia(const QString& path) = 0;
+        virtual QString selectionCaption() const = 0;
+        virtual void setTitle(const QString& text) = 0;
+        virtual void requestVideo(VideoRequest request) = 0;
+        virtual void requestMainMinimised() = 0;
+        virtual void actionDone(PlaybackState::Action action) = 0;
+    };
+
+    // A cancelled break stops the transport; every start shows its media's
+    // length on the clock.
+    Sequencer(Player& player, PlaylistModel& playlist, EngineHost& engines, Prompts& prompts,
+        TransportController& transport, PlaybackClock& clock);
 
     void cmdForward_Click();
     void cmdBack_Click();
@@ -35,13 +64,32 @@ public:
     void Randomize();
     void Randomize(quint32 seed);
 
-    // True while a chain of failing entries waits for the event loop to go on
+    // True while a run of failing entries waits for the event loop to go on
     // with the next entry; Stop and every new start cancel it.
-    bool isMovingOn() const { return m_resumePending; }
+    bool isMovingOn() const { return m_failingRun.pending; }
     void cancelMoveOn();
 
 private:
     class ChainScope;
+
+    // A run of entries that fail to open, tried one after the other. It is
+    // worked through in slices of kChainSliceMs: when a slice is used up, the
+    // rest of the run waits for the event loop's next turn.
+    struct FailingRun {
+        // The loop of moveOnAfterFailure is running; a failure inside it asks
+        // for another round of the loop instead of nesting one.
+        bool looping = false;
+        bool nextRequested = false;
+        // The clock of the current slice, started by the outermost handler.
+        QElapsedTimer slice;
+        // The rest of the run waits for the event loop; the handler running
+        // now is that rest.
+        bool pending = false;
+        bool resuming = false;
+        // Which run a queued rest belongs to: a cancel or a newer run makes
+        // an older queued rest do nothing.
+        quint64 id = 0;
+    };
 
     void select(int index);
     void startBreak(int selected);
@@ -53,16 +101,16 @@ private:
     void resumeLater();
     void endPlayback();
 
-    PlayerCore& m_core;
+    Player& m_player;
+    PlaylistModel& m_playlist;
+    EngineHost& m_engines;
+    Prompts& m_prompts;
+    TransportController& m_transport;
+    PlaybackClock& m_clock;
+
     QRandomGenerator m_random;
     QSet<int> m_triedWithoutStart;
+    // How deep Next, Previous and Start run inside one another.
     int m_depth = 0;
-    bool m_movingOn = false;
-    bool m_nextRequested = false;
-    // A chain that gave the event loop its turn: the clock of its current
-    // slice, whether it still waits to go on, and which chain that is.
-    QElapsedTimer m_sliceClock;
-    bool m_resumePending = false;
-    bool m_resuming = false;
-    quint64 m_chain = 0;
+    FailingRun m_failingRun;
 };

@@ -3,18 +3,24 @@
 
 #include "core/TransportController.h"
 
+#include "core/EngineHost.h"
 #include "core/MediaEngine.h"
 #include "core/MediaFilter.h"
 #include "core/MediaKind.h"
 #include "core/PlaybackClock.h"
-#include "core/PlayerCore.h"
 #include "core/PlaylistModel.h"
 #include "core/Sequencer.h"
 
 using Action = PlaybackState::Action;
 
-TransportController::TransportController(PlayerCore& core)
-    : m_core(core)
+TransportController::TransportController(Player& player, PlaylistModel& playlist,
+    EngineHost& engines, Prompts& prompts, Sequencer& sequencer, PlaybackClock& clock)
+    : m_player(player)
+    , m_playlist(playlist)
+    , m_engines(engines)
+    , m_prompts(prompts)
+    , m_sequencer(sequencer)
+    , m_clock(clock)
 {
 }
 
@@ -22,20 +28,20 @@ TransportController::TransportController(PlayerCore& core)
 // shows the video window, and leaves Paused as it is.
 void TransportController::cmdPlay_Click()
 {
-    MediaEngine& engine = m_core.engine();
+    MediaEngine& engine = m_engines.engine();
     const bool hadFile = !engine.FileName().isEmpty();
     if (hadFile)
         engine.Play();
     else
-        m_core.sequencer().cmdForward_Click();
+        m_sequencer.cmdForward_Click();
 
-    if (MediaKind::endsIn(m_core.engine().FileName(), MediaKind::List::AudioAtStart))
-        m_core.requestVideo(PlayerCore::VideoRequest::Hide);
+    if (MediaKind::endsIn(m_engines.engine().FileName(), MediaKind::List::AudioAtStart))
+        m_player.requestVideo(VideoRequest::Hide);
 
-    const int selected = m_core.playlist().ListIndex();
-    m_core.playlist().setCurrentTrack(short(selected >= 0 ? selected : 0));
-    m_core.clock().ShowDuration();
-    m_core.actionDone(hadFile ? Action::Play : Action::Start);
+    const int selected = m_playlist.ListIndex();
+    m_playlist.setCurrentTrack(short(selected >= 0 ? selected : 0));
+    m_clock.ShowDuration();
+    m_player.actionDone(hadFile ? Action::Play : Action::Start);
 }
 
 // Only this button changes Paused. A track resumed in another way while the
@@ -43,17 +49,17 @@ void TransportController::cmdPlay_Click()
 // change) and clears the flag; the press after that pauses.
 void TransportController::cmdPause_Click()
 {
-    MediaEngine& engine = m_core.engine();
+    MediaEngine& engine = m_engines.engine();
     if (engine.FileName().isEmpty())
         return;
-    if (m_core.Paused()) {
+    if (m_player.Paused()) {
         engine.Play();
-        m_core.setPaused(false);
+        m_player.setPaused(false);
     } else {
         engine.Pause();
-        m_core.setPaused(true);
+        m_player.setPaused(true);
     }
-    m_core.actionDone(m_core.Paused() ? Action::Pause : Action::Resume);
+    m_player.actionDone(m_player.Paused() ? Action::Pause : Action::Resume);
 }
 
 // Stop does not rewind by itself; the position slider and the time text
@@ -61,13 +67,13 @@ void TransportController::cmdPause_Click()
 void TransportController::cmdStop_Click()
 {
     // Stop also ends a run of failing entries that is still being tried.
-    m_core.sequencer().cancelMoveOn();
-    MediaEngine& engine = m_core.engine();
+    m_sequencer.cancelMoveOn();
+    MediaEngine& engine = m_engines.engine();
     if (engine.FileName().isEmpty())
         return;
     engine.Stop();
     engine.setCurrentPosition(0);
-    m_core.actionDone(Action::Stop);
+    m_player.actionDone(Action::Stop);
 }
 
 void TransportController::cmdOpen_Click()
@@ -79,19 +85,18 @@ void TransportController::cmdOpen_Click()
 // either way, so the player then moves on in the old playlist.
 void TransportController::OpenFile()
 {
-    m_core.sequencer().cancelMoveOn();
-    m_core.engine().Stop();
-    const QString chosen = chooseMediaFile(nullptr);
+    m_sequencer.cancelMoveOn();
+    m_engines.engine().Stop();
+    const QString chosen = chooseMediaFile(m_prompts, nullptr);
     if (!chosen.isEmpty()) {
-        PlaylistModel& playlist = m_core.playlist();
-        playlist.Clear();
-        playlist.Append(chosen);
+        m_playlist.Clear();
+        m_playlist.Append(chosen);
         // The chosen file is the playlist's only entry: Next must land on it
         // whatever the track played before (a track 0 would otherwise count as
         // the end of the list and nothing would start without repeat).
-        playlist.setCurrentTrack(-1);
+        m_playlist.setCurrentTrack(-1);
     }
-    m_core.requestVideo(PlayerCore::VideoRequest::Show);
-    m_core.sequencer().cmdForward_Click();
+    m_player.requestVideo(VideoRequest::Show);
+    m_sequencer.cmdForward_Click();
     cmdPlay_Click();
 }

@@ -53,10 +53,12 @@ public:
     virtual std::optional<QString> folderDialog(QWidget* owner, const QString& prompt,
                                                 const QString& startDir) = 0;
 
-    // The seam in force for the whole program: the one a test installed, else
-    // the default (Qt's dialogs once a window exists), else one that answers
-    // Cancel to everything, since no person can be asked. setCurrent(nullptr)
-    // goes back to the default.
+    // The seam in force for the windows' own dialogs (cDlgcom made without
+    // prompts of its own) and the slider's messages: the one a test installed,
+    // else the default (Qt's dialogs once a window exists), else one that
+    // answers Cancel to everything, since no person can be asked.
+    // setCurrent(nullptr) goes back to the default. The core does not use it:
+    // it is handed its prompts when it is made.
     static Prompts& current();
     static void setCurrent(Prompts* prompts);
     static void setDefault(Prompts* prompts);

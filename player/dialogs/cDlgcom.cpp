@@ -36,6 +36,16 @@ QList<Prompts::FileFilter> cDlgcom::filtersFromText(const QString& filter)
     return filters;
 }
 
+cDlgcom::cDlgcom(Prompts& prompts)
+    : m_prompts(&prompts)
+{
+}
+
+Prompts& cDlgcom::prompts() const
+{
+    return m_prompts ? *m_prompts : Prompts::current();
+}
+
 bool cDlgcom::ShowOpen()
 {
     return ShowFileDialog(true);
@@ -71,7 +81,7 @@ bool cDlgcom::ShowFileDialog(bool openMode)
         = std::clamp<int>(m_filterIndex - 1, 0, std::max<int>(0, int(request.filters.size()) - 1));
     const qint32 flags = m_flags & kFlagMask;
 
-    const std::optional<Prompts::FileResult> result = Prompts::current().fileDialog(request);
+    const std::optional<Prompts::FileResult> result = prompts().fileDialog(request);
     if (!result || result->path.isEmpty()) {
         m_fileName.clear();
         m_fileTitle.clear();
@@ -91,7 +101,7 @@ bool cDlgcom::ShowOpenFolder()
 {
     m_error = Error::None;
     const std::optional<QString> folder
-        = Prompts::current().folderDialog(m_owner, m_dialogTitle, QString());
+        = prompts().folderDialog(m_owner, m_dialogTitle, QString());
     if (!folder)
         return false;
     m_folder = *folder;

@@ -15,6 +15,11 @@ class QWidget;
 // dialogs themselves come from the prompts seam, so tests script them.
 class cDlgcom {
 public:
+    // The dialogs come from the prompts in force (the windows' own dialogs).
+    cDlgcom() = default;
+    // The dialogs come from the prompts given (the core's).
+    explicit cDlgcom(Prompts& prompts);
+
     // Why the last Show* call did not show its dialog.
     enum class Error { None, NameTooLong };
 
@@ -62,7 +67,9 @@ public:
 
 private:
     bool ShowFileDialog(bool openMode);
+    Prompts& prompts() const;
 
+    Prompts* m_prompts = nullptr;
     QString m_folder;
     QString m_fileName;
     QString m_dialogTitle;

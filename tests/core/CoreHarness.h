@@ -15,7 +15,9 @@
 #include <QStringList>
 
 struct Harness {
-    ScriptedPrompts prompts;
+    // Handed to the core only: a question the core asks through the seam in
+    // force would go unanswered here and unrecorded.
+    ScriptedPrompts prompts { ScriptedPrompts::Seam::HandedOnly };
     FakeEngine* fake = nullptr;
     int enginesMade = 0;
     PlayerCore core { [this] {
@@ -23,7 +25,7 @@ struct Harness {
         fake = engine.get();
         ++enginesMade;
         return engine;
-    } };
+    }, prompts };
     // The video window as the core's requests leave it, and the requests
     // to minimise the main window.
     bool videoShown = false;

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 class PlaybackClockTest : public ::testing::Test {
@@ -208,6 +210,35 @@ TEST_F(PlaybackClockTest, DurationText)
     h.fake->setFileName(QString());
     update().ShowDuration();
     EXPECT_EQ(update().durationText(), QStringLiteral("0:00:00"));
+}
+
+// Each handler that starts or plays a media shows its length beside the
+// position slider.
+TEST(PlaybackClock, StartAndPlayShowTheLength)
+{
+    const struct {
+        const char* name;
+        std::function<void(Harness&)> run;
+    } cases[] = {
+        { "start", [](Harness& h) { h.start(0); } },
+        { "next",
+            [](Harness& h) {
+                h.playlist().setCurrentTrack(-1);
+                h.tracks().cmdForward_Click();
+            } },
+        { "play what is open",
+            [](Harness& h) {
+                h.fake->setFileName(QStringLiteral("/m/a.wav"));
+                h.transport().cmdPlay_Click();
+            } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Harness h({ QStringLiteral("/m/a.wav") });
+        h.fake->durations.insert(QStringLiteral("/m/a.wav"), 3725.0);
+        c.run(h);
+        EXPECT_EQ(h.core.clock().durationText(), QStringLiteral("1:02:05"));
+    }
 }
 
 } // namespace

@@ -20,13 +20,13 @@
 namespace {
 
 struct CoreHarness {
-    ScriptedPrompts prompts;
+    ScriptedPrompts prompts { ScriptedPrompts::Seam::HandedOnly };
     FakeEngine* fake = nullptr;
     PlayerCore core { [this] {
         auto engine = std::make_unique<FakeEngine>();
         fake = engine.get();
         return engine;
-    } };
+    }, prompts };
 
     explicit CoreHarness(const QStringList& entries = {})
     {

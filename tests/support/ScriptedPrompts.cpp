@@ -3,14 +3,17 @@
 
 #include "support/ScriptedPrompts.h"
 
-ScriptedPrompts::ScriptedPrompts()
+ScriptedPrompts::ScriptedPrompts(Seam seam)
+    : m_seam(seam)
 {
-    Prompts::setCurrent(this);
+    if (m_seam == Seam::InForce)
+        Prompts::setCurrent(this);
 }
 
 ScriptedPrompts::~ScriptedPrompts()
 {
-    Prompts::setCurrent(nullptr);
+    if (m_seam == Seam::InForce)
+        Prompts::setCurrent(nullptr);
 }
 
 Prompts::Answer ScriptedPrompts::message(QWidget*, const QString& text, const QString& title,

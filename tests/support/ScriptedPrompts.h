@@ -8,10 +8,15 @@
 #include <QList>
 #include <QQueue>
 
-// Prompts for tests: installed for the lifetime of the object, it records every
-// question and answers from queues. An empty queue answers Ok / cancels.
+// Prompts for tests: it records every question and answers from queues. An
+// empty queue answers Ok / cancels. Unless told otherwise it is also the seam
+// in force for its lifetime, for the windows' own dialogs. The core's tests
+// only hand it to the core (HandedOnly), so a question the core asked anywhere
+// else would go unrecorded.
 class ScriptedPrompts : public Prompts {
 public:
+    enum class Seam { InForce, HandedOnly };
+
     struct Message {
         QString text;
         QString title;
@@ -19,7 +24,7 @@ public:
         Icon icon;
     };
 
-    ScriptedPrompts();
+    explicit ScriptedPrompts(Seam seam = Seam::InForce);
     ~ScriptedPrompts() override;
 
     QQueue<Answer> answers;                            // for message()
@@ -39,4 +44,7 @@ public:
     // Convenience: queue a chosen file, or a cancel.
     void chooseFile(const QString& path) { files.enqueue(FileResult { path, 0 }); }
     void cancelFile() { files.enqueue(std::nullopt); }
+
+private:
+    Seam m_seam;
 };

@@ -7,16 +7,19 @@
 #include "core/PlayerCore.h"
 #include "desktop/Settings.h"
 #include "gui/frmMain.h"
+#include "support/PromptsInForce.h"
 
 // Holds the core that a main window under test views, made first and gone
 // last, so a test can make both from an engine factory in one step; the
-// settings file of the test's XDG_CONFIG_HOME keeps the options.
+// settings file of the test's XDG_CONFIG_HOME keeps the options. The core asks
+// whichever prompts the test has in force.
 struct CoreHolder {
     explicit CoreHolder(EngineHost::Factory factory)
-        : ownedCore(std::move(factory))
+        : ownedCore(std::move(factory), promptsInForce)
         , settings(ownedCore)
     {
     }
+    PromptsInForce promptsInForce;
     PlayerCore ownedCore;
     Settings settings;
 };
