@@ -128,12 +128,13 @@ int main(int argc, char** argv)
         if (window.core().playlist().Count() != entries.size())
             std::printf("  restored %d entries!\n", window.core().playlist().Count());
 
+        QListView* list = window.findChild<QListView*>(QStringLiteral("lstPlay"));
         timer.restart();
-        window.lstPlay->scrollToBottom();
-        window.lstPlay->repaint();
+        list->scrollToBottom();
+        list->repaint();
         window.core().playlist().setListIndex(PlaylistFile::kMaxEntries / 2);
-        window.lstPlay->scrollTo(window.lstPlay->currentIndex());
-        window.lstPlay->repaint();
+        list->scrollTo(list->currentIndex());
+        list->repaint();
         scrolls.push_back(timer.nsecsElapsed() / 1e6);
         window.Form_Unload();
     }

@@ -97,7 +97,8 @@ int main(int argc, char** argv)
     TestMain window([] { return std::make_unique<FakeEngine>(); });
     window.show();
     app.processEvents();
-    std::printf("playlist shown: %s\n", window.lstPlay->isVisible() ? "yes" : "no");
+    QListView* list = window.findChild<QListView*>(QStringLiteral("lstPlay"));
+    std::printf("playlist shown: %s\n", list->isVisible() ? "yes" : "no");
     PlaylistModel& playlist = window.core().playlist();
 
     // Each run lets the list lay itself out and paint, as the window must before
@@ -106,7 +107,7 @@ int main(int argc, char** argv)
         playlist.Clear();
         playlist.AppendMany(entries);
         app.processEvents();
-        window.lstPlay->viewport()->repaint();
+        list->viewport()->repaint();
     });
     measure(
         "append to the shown playlist one by one",
@@ -115,14 +116,14 @@ int main(int argc, char** argv)
             for (const QString& entry : std::as_const(entries))
                 playlist.Append(entry);
             app.processEvents();
-            window.lstPlay->viewport()->repaint();
+            list->viewport()->repaint();
         },
         3);
     measure("scan and append (the user's wait)", [&] {
         playlist.Clear();
         playlist.AppendMany(FolderScan::scan(dir.path(), ScanPatterns));
         app.processEvents();
-        window.lstPlay->viewport()->repaint();
+        list->viewport()->repaint();
     });
     return 0;
 }

@@ -53,7 +53,7 @@ int main(int argc, char** argv)
     window.setSettingsStore(&settings);
     Wiring::connectMainWindow(core, window);
     instance.serve(core, window);
-    DesktopIntegration desktop(core, window, { window.lstPlay->viewport() }, arguments.own());
+    DesktopIntegration desktop(core, window, { window.playlistDropArea() }, arguments.own());
     Launcher launcher(window);
     launcher.start();
     return app.exec();

@@ -14,6 +14,7 @@
 PlayerCore::PlayerCore(EngineHost::Factory engineFactory, Prompts& prompts, QObject* parent)
     : QObject(parent)
     , m_engineHost(std::make_unique<EngineHost>(std::move(engineFactory)))
+    , m_prompts(prompts)
     , m_playlist(new PlaylistModel(this))
     , m_sequencer(*this, *m_playlist, *m_engineHost, prompts, m_transport, m_clock)
     , m_transport(*this, *m_playlist, *m_engineHost, prompts, m_sequencer, m_clock)

@@ -76,6 +76,8 @@ public:
     EngineHost& engineHost() { return *m_engineHost; }
     MediaEngine& engine() { return m_engineHost->engine(); }
     PlaylistModel& playlist() { return *m_playlist; }
+    // How the player asks the user; the views' own dialogs ask through it too.
+    Prompts& prompts() { return m_prompts; }
     Sequencer& sequencer() { return m_sequencer; }
     TransportController& transport() { return m_transport; }
     PlaybackClock& clock() { return m_clock; }
@@ -224,6 +226,7 @@ private:
     bool seekGuardOpen() const override;
 
     std::unique_ptr<EngineHost> m_engineHost;
+    Prompts& m_prompts;
     PlaylistModel* m_playlist = nullptr;
     PlaybackState m_playback;
 

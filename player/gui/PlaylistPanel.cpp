@@ -119,7 +119,7 @@ template <typename Show> bool PlaylistPanel::runFileDialog(Show show)
 
 void PlaylistPanel::Save()
 {
-    cDlgcom dialog;
+    cDlgcom dialog(m_main.core().prompts());
     dialog.sethdcOwner(&m_main);
     dialog.setFilter(kPlaylistFilter);
     dialog.setFileName(QString());
@@ -133,7 +133,7 @@ void PlaylistPanel::Save()
 
 void PlaylistPanel::Load()
 {
-    cDlgcom dialog;
+    cDlgcom dialog(m_main.core().prompts());
     dialog.sethdcOwner(&m_main);
     dialog.setFilter(kPlaylistFilter);
     dialog.setFileName(QString());

@@ -188,8 +188,6 @@ private:
     friend void KeyboardReach::apply(frmMain& main);
     friend void KeyboardReach::apply(frmPlayer& video, frmMain& main);
     friend void SliderForms::load(frmMain& main);
-    // The program's start hands the list area to the desktop's drop handler.
-    friend int main(int argc, char** argv);
 
 private Q_SLOTS:
     // The controls' events, connected by the controls' names when the window

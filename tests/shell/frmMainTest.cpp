@@ -5,6 +5,7 @@
 // controls raise the window's intents.
 #include "support/TestMain.h"
 #include "support/Controls.h"
+#include "support/PromptsInForce.h"
 #include "gui/frmMain.h"
 #include "gui/frmPlayer.h"
 #include "support/FakeEngine.h"
@@ -116,7 +117,8 @@ TEST(frmMain, ControlsRaiseTheirIntents)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        PlayerCore core([] { return std::make_unique<FakeEngine>(); });
+        PromptsInForce prompts;
+        PlayerCore core([] { return std::make_unique<FakeEngine>(); }, prompts);
         frmMain window(core);
         const auto spy = c.spy(window);
         c.act(window);
