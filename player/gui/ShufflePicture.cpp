@@ -3,6 +3,8 @@
 
 #include "gui/ShufflePicture.h"
 
+#include <QPixmap>
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -57,4 +59,11 @@ QImage drawShufflePicture(bool on, int size)
     drawArrowHead(painter, right, top, head);
     drawArrowHead(painter, right, bottom, head);
     return image;
+}
+
+const QIcon& shuffleIcon(bool on)
+{
+    static const QIcon icons[2] = { QIcon(QPixmap::fromImage(drawShufflePicture(false, 16))),
+        QIcon(QPixmap::fromImage(drawShufflePicture(true, 16))) };
+    return icons[on ? 1 : 0];
 }

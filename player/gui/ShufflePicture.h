@@ -3,8 +3,12 @@
 
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 
 // The two pictures of the shuffle check box, drawn at the given size in pixels:
 // off shows two parallel arrows, on shows two arrows that cross.
 QImage drawShufflePicture(bool on, int size);
+
+// The shuffle box's icon at 16 pixels, lit while shuffling.
+const QIcon& shuffleIcon(bool on);
