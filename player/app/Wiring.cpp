@@ -13,6 +13,8 @@
 #include "core/Sequencer.h"
 #include "core/TransportController.h"
 #include "core/VideoPicture.h"
+#include "desktop/MprisService.h"
+#include "desktop/SingleInstance.h"
 #include "gui/frmMain.h"
 #include "gui/frmPlayer.h"
 
@@ -150,6 +152,16 @@ void connectMainWindow(PlayerCore& core, frmMain& main)
     connectVideoSizes(core, main);
     connectPlaylistPanel(core, main);
     core.clock().start();
+}
+
+void connectMpris(PlayerCore& core, MprisService& service)
+{
+    QObject::connect(&core, &PlayerCore::playbackChanged, &service, &MprisService::checkProperties);
+}
+
+void connectSingleInstance(PlayerCore& core, SingleInstance& instance)
+{
+    QObject::connect(&core, &PlayerCore::loadStateChanged, &instance, &SingleInstance::playerLoadStateChanged);
 }
 
 } // namespace Wiring

@@ -11,6 +11,7 @@
 #include "core/PlayerCore.h"
 #include "desktop/CommandLine.h"
 #include "desktop/DesktopIntegration.h"
+#include "desktop/MprisService.h"
 #include "desktop/ProgramArguments.h"
 #include "desktop/QtFrench.h"
 #include "desktop/Settings.h"
@@ -21,7 +22,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QListView>
 
 #include <clocale>
 
@@ -53,7 +53,10 @@ int main(int argc, char** argv)
     window.setSettingsStore(&settings);
     Wiring::connectMainWindow(core, window);
     instance.serve(core, window);
+    Wiring::connectSingleInstance(core, instance);
     DesktopIntegration desktop(core, window, { window.playlistDropArea() }, arguments.own());
+    if (MprisService* mpris = desktop.mpris())
+        Wiring::connectMpris(core, *mpris);
     Launcher launcher(window);
     launcher.start();
     return app.exec();

@@ -34,7 +34,6 @@ MprisService::MprisService(PlayerCore& core, QWidget& main)
 {
     new MprisRootAdaptor(*this);
     m_player = new MprisPlayerAdaptor(*this);
-    connect(&m_core, &PlayerCore::playbackChanged, this, &MprisService::checkProperties);
 }
 
 MprisService::~MprisService()

@@ -75,18 +75,19 @@ void SingleInstance::serve(PlayerCore& core, QWidget& window)
 {
     m_core = &core;
     m_window = &window;
-    connect(&core, &PlayerCore::loadStateChanged, this, [this](PlayerCore::LoadState state) {
-        // An ending player takes no more files; the next start runs on its own.
-        if (state != PlayerCore::LoadState::Unloaded)
-            return;
-        if (m_owner) {
-            m_bus.unregisterService(QLatin1String(kServiceName));
-            m_owner = false;
-        }
-        m_pending.clear();
-    });
     if (!m_pending.isEmpty())
         applyPending();
+}
+
+void SingleInstance::playerLoadStateChanged(PlayerCore::LoadState state)
+{
+    if (state != PlayerCore::LoadState::Unloaded)
+        return;
+    if (m_owner) {
+        m_bus.unregisterService(QLatin1String(kServiceName));
+        m_owner = false;
+    }
+    m_pending.clear();
 }
 
 bool SingleInstance::Open(const QStringList& uris)

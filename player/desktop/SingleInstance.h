@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Velkor Player developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
+
+#include "core/PlayerCore.h"
 
 #include <QDBusConnection>
 #include <QObject>
@@ -9,7 +12,6 @@
 
 #include <optional>
 
-class PlayerCore;
 class QWidget;
 
 // One player per user session. The first player owns the name
@@ -39,6 +41,9 @@ public:
     // The player that requests go to, once it exists, and its window; requests
     // that came earlier wait for the window's load to finish.
     void serve(PlayerCore& core, QWidget& window);
+    // An ending player takes no more files: once the main window has unloaded
+    // the name goes, and the next start runs on its own.
+    void playerLoadStateChanged(PlayerCore::LoadState state);
 
 public Q_SLOTS:
     // Over the bus: file:// URIs of the files to play, none to show the window.

@@ -3,6 +3,7 @@
 
 // The player over MPRIS on a private session bus, driven as a desktop client
 // would, on the fake engine.
+#include "app/Wiring.h"
 #include "core/Levels.h"
 #include "support/Controls.h"
 #include "core/PlaybackClock.h"
@@ -62,6 +63,7 @@ protected:
         window->videoWindow();
         service = MprisService::start(window->core(), *window);
         ASSERT_NE(service, nullptr) << "no session bus: run under dbus-run-session";
+        Wiring::connectMpris(window->core(), *service);
         client = std::make_unique<MprisClient>(service->serviceName());
         busSignals = std::make_unique<BusSignals>(client->bus(), service->serviceName());
     }

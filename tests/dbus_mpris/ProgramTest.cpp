@@ -5,6 +5,7 @@
 // command line replace the playlist and the first plays after the start-up;
 // the desktop sees it over MPRIS and can close it. And started from its menu
 // entry, as the desktop's launcher runs it.
+#include "BusSignals.h"
 #include "MprisClient.h"
 
 #include <QCoreApplication>
@@ -84,6 +85,13 @@ TEST(Program, FilesOnTheCommandLineReplaceThePlaylistAndTheFirstPlays)
         return client.get(QStringLiteral("PlaybackStatus")).toString() == QLatin1String("Playing");
     }, 5000));
     EXPECT_TRUE(waitInEventLoop([&] { return client.get(QStringLiteral("Position")).toLongLong() > 0; }, 5000));
+    // The program announces what changes: a desktop's applet listens rather
+    // than asks.
+    BusSignals announced(client.bus(), QStringLiteral("org.mpris.MediaPlayer2.velkorplayer"));
+    client.player(QStringLiteral("Pause"));
+    EXPECT_TRUE(waitInEventLoop([&] {
+        return announced.lastChanged(QStringLiteral("PlaybackStatus")).toString() == QLatin1String("Paused");
+    }, 5000));
 
     client.call(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Quit"));
     EXPECT_TRUE(waitInEventLoop([&] { return player.state() == QProcess::NotRunning; }, 10000));
