@@ -52,6 +52,26 @@ bool writeWav(const QString& path, int seconds)
     return file.open(QIODevice::WriteOnly) && file.write(wav) == wav.size();
 }
 
+// The environment of a player whose settings and playlist live in `home`.
+QProcessEnvironment environmentIn(const QTemporaryDir& home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    return environment;
+}
+
+// True when the process ended on its own within the time; otherwise it is
+// killed, so that no player outlives its test.
+bool endsWithin(int ms, QProcess& process)
+{
+    if (waitInEventLoop([&] { return process.state() == QProcess::NotRunning; }, ms))
+        return true;
+    process.kill();
+    process.waitForFinished(2000);
+    return false;
+}
+
 } // namespace
 
 TEST(Program, FilesOnTheCommandLineReplaceThePlaylistAndTheFirstPlays)
@@ -66,9 +86,7 @@ TEST(Program, FilesOnTheCommandLineReplaceThePlaylistAndTheFirstPlays)
     ASSERT_TRUE(writeWav(second, 30));
 
     QProcess player;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    QProcessEnvironment environment = environmentIn(home);
     player.setProcessEnvironment(environment);
     player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // A path as typed in a terminal, and a URI as a file manager passes it.
@@ -94,11 +112,7 @@ TEST(Program, FilesOnTheCommandLineReplaceThePlaylistAndTheFirstPlays)
     }, 5000));
 
     client.call(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Quit"));
-    EXPECT_TRUE(waitInEventLoop([&] { return player.state() == QProcess::NotRunning; }, 10000));
-    if (player.state() != QProcess::NotRunning) {
-        player.kill();
-        player.waitForFinished(2000);
-    }
+    EXPECT_TRUE(endsWithin(10000, player));
     EXPECT_EQ(player.exitStatus(), QProcess::NormalExit);
 
     // The playlist saved at exit is the two files, in order.
@@ -127,9 +141,7 @@ TEST(Program, MenuEntryPlaysAFileWhoseNameIsNotUtf8)
     ASSERT_EQ(::rename(QFile::encodeName(home.filePath(QStringLiteral("written.wav"))).constData(), name.constData()), 0);
 
     QProcess launcher;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    QProcessEnvironment environment = environmentIn(home);
     environment.insert(QStringLiteral("PATH"), folder + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
     launcher.setProcessEnvironment(environment);
     launcher.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -174,9 +186,7 @@ TEST_P(ProgramSignal, SavesAndEndsWithStatusZero)
     const QString song = home.filePath(QStringLiteral("chanson.wav"));
     ASSERT_TRUE(writeWav(song, 30));
     QProcess player;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    QProcessEnvironment environment = environmentIn(home);
     player.setProcessEnvironment(environment);
     player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     player.start(program, { song });
@@ -188,11 +198,7 @@ TEST_P(ProgramSignal, SavesAndEndsWithStatusZero)
 
     ::kill(pid_t(player.processId()), SIGPIPE);
     ::kill(pid_t(player.processId()), GetParam());
-    EXPECT_TRUE(waitInEventLoop([&] { return player.state() == QProcess::NotRunning; }, 10000));
-    if (player.state() != QProcess::NotRunning) {
-        player.kill();
-        player.waitForFinished(2000);
-    }
+    EXPECT_TRUE(endsWithin(10000, player));
     EXPECT_EQ(player.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(player.exitCode(), 0);
     QFile lastList(home.filePath(QStringLiteral("data/velkor-player/lastlist.lst")));
@@ -216,9 +222,7 @@ TEST(Program, NamesOfQtOptionsAfterDashesAreFiles)
     for (const QString& name : names)
         ASSERT_TRUE(writeWav(home.filePath(name), 30));
     QProcess player;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    QProcessEnvironment environment = environmentIn(home);
     player.setProcessEnvironment(environment);
     player.setWorkingDirectory(home.path());
     player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -231,11 +235,7 @@ TEST(Program, NamesOfQtOptionsAfterDashesAreFiles)
     EXPECT_TRUE(waitInEventLoop([&] { return url() == home.filePath(names[0]); }, 20000))
         << url().toStdString();
     client.call(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Quit"));
-    EXPECT_TRUE(waitInEventLoop([&] { return player.state() == QProcess::NotRunning; }, 10000));
-    if (player.state() != QProcess::NotRunning) {
-        player.kill();
-        player.waitForFinished(2000);
-    }
+    EXPECT_TRUE(endsWithin(10000, player));
     EXPECT_EQ(player.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(player.exitCode(), 0);
     QFile lastList(home.filePath(QStringLiteral("data/velkor-player/lastlist.lst")));
@@ -282,11 +282,7 @@ TEST(Program, SecondStartHandsItsFilesToTheRunningPlayer)
         later.setProcessEnvironment(environmentFor(QStringLiteral("second")));
         later.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         later.start(program, arguments);
-        EXPECT_TRUE(waitInEventLoop([&] { return later.state() == QProcess::NotRunning; }, 15000));
-        if (later.state() != QProcess::NotRunning) {
-            later.kill();
-            later.waitForFinished(2000);
-        }
+        EXPECT_TRUE(endsWithin(15000, later));
         EXPECT_EQ(later.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(later.exitCode(), 0);
     }
@@ -297,11 +293,7 @@ TEST(Program, SecondStartHandsItsFilesToTheRunningPlayer)
     EXPECT_EQ(running.state(), QProcess::Running);
 
     client.call(QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Quit"));
-    EXPECT_TRUE(waitInEventLoop([&] { return running.state() == QProcess::NotRunning; }, 10000));
-    if (running.state() != QProcess::NotRunning) {
-        running.kill();
-        running.waitForFinished(2000);
-    }
+    EXPECT_TRUE(endsWithin(10000, running));
     QFile lastList(home.filePath(QStringLiteral("first/data/velkor-player/lastlist.lst")));
     ASSERT_TRUE(lastList.open(QIODevice::ReadOnly));
     EXPECT_EQ(lastList.readAll(), '"' + second.toUtf8() + "\"\r\n\"" + third.toUtf8() + "\"\r\n");
