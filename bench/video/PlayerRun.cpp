@@ -10,6 +10,7 @@
 #include "core/TransportController.h"
 #include "engine/FrameRenderer.h"
 #include "engine/MpvEngine.h"
+#include "engine/X11SharedFrames.h"
 #include "support/TestMain.h"
 
 #include "../ProcessCpu.h"
@@ -43,7 +44,10 @@ void idle(int ms)
 
 int runPlayer(int argc, char** argv, const QString& file, PlayerRunMode mode, int stillSeconds)
 {
+    // As the program does.
+    X11SharedFrames::preferConnectionForWidgets();
     QApplication app(argc, argv);
+    X11SharedFrames::restoreEnvironment();
     std::setlocale(LC_NUMERIC, "C");
     QTemporaryDir home;
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
@@ -104,10 +108,12 @@ int runPlayer(int argc, char** argv, const QString& file, PlayerRunMode mode, in
         idle(1000); // the last frame and the window's answer to the change
         const double before = processCpuSeconds();
         const long long sleepsBefore = processSleeps();
+        const QMap<QByteArray, long long> threadsBefore = threadSleeps();
         idle(stillSeconds * 1000);
         std::printf("%.3f %.2f\n", (processCpuSeconds() - before) * 1000.0 / stillSeconds,
                     double(processSleeps() - sleepsBefore) / stillSeconds);
         printThreadCpu("still");
+        printThreadSleeps(threadsBefore, stillSeconds);
         window.Form_Unload();
         return 0;
     }

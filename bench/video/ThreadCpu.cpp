@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -41,18 +42,52 @@ void printThreadCpu(const char* who)
         std::fprintf(stderr, "%s thread %-16s %6.2f s\n", who, name.constData(), seconds);
 }
 
+namespace {
+
+// Each thread's /proc file `file`, with the thread's name.
+template <typename Visit>
+void forEachThread(const char* file, Visit visit)
+{
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(task + QStringLiteral("/comm")));
+        QFile contents(tasks.filePath(task + QLatin1Char('/') + QLatin1String(file)));
+        if (comm.open(QIODevice::ReadOnly) && contents.open(QIODevice::ReadOnly))
+            visit(comm.readAll().trimmed(), contents.readAll());
+    }
+}
+
+} // namespace
+
+QMap<QByteArray, long long> threadSleeps()
+{
+    QMap<QByteArray, long long> byName;
+    forEachThread("status", [&byName](const QByteArray& name, const QByteArray& status) {
+        for (const QByteArray& line : status.split('\n')) {
+            if (line.startsWith("voluntary_ctxt_switches:"))
+                byName[name] += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+        }
+    });
+    return byName;
+}
+
 long long processSleeps()
 {
     long long sleeps = 0;
-    const QDir tasks(QStringLiteral("/proc/self/task"));
-    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile status(tasks.filePath(task + QStringLiteral("/status")));
-        if (!status.open(QIODevice::ReadOnly))
-            continue;
-        for (const QByteArray& line : status.readAll().split('\n')) {
-            if (line.startsWith("voluntary_ctxt_switches:"))
-                sleeps += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
-        }
-    }
+    for (const long long count : threadSleeps())
+        sleeps += count;
     return sleeps;
+}
+
+void printThreadSleeps(const QMap<QByteArray, long long>& before, double seconds)
+{
+    if (qEnvironmentVariableIsEmpty("VELKOR_BENCH_THREADS") || seconds <= 0)
+        return;
+    std::vector<std::pair<double, QByteArray>> sorted;
+    const QMap<QByteArray, long long> now = threadSleeps();
+    for (auto it = now.cbegin(); it != now.cend(); ++it)
+        sorted.emplace_back(double(it.value() - before.value(it.key())) / seconds, it.key());
+    std::sort(sorted.rbegin(), sorted.rend());
+    for (const auto& [perSecond, name] : sorted)
+        std::fprintf(stderr, "wake-ups thread %-16s %6.2f /s\n", name.constData(), perSecond);
 }

@@ -18,6 +18,7 @@
 #include "desktop/SingleInstance.h"
 #include "dialogs/QtPrompts.h"
 #include "engine/EngineFactory.h"
+#include "engine/X11SharedFrames.h"
 #include "gui/frmMain.h"
 
 #include <QApplication>
@@ -31,7 +32,9 @@ int main(int argc, char** argv)
     if (const auto exitCode = CommandLine::answerInfoRequest(arguments.own()))
         return *exitCode;
     arguments.choosePlatform();
+    X11SharedFrames::preferConnectionForWidgets();
     QApplication app(arguments.qtCount(), arguments.qtArguments());
+    X11SharedFrames::restoreEnvironment();
     QtFrench::install(app);
     // libmpv needs the C numeric locale; the user's other categories stay.
     std::setlocale(LC_NUMERIC, "C");

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "engine/FrameRenderer.h"
+#include "engine/X11SharedFrames.h"
 
 #include <QMetaObject>
 #include <QSemaphore>
@@ -76,6 +77,7 @@ FrameRenderer::FrameRenderer(mpv_handle* mpv, QObject* parent)
 {
     if (!mpv)
         return;
+    m_sharedFrames = X11SharedFrames::available();
     QSemaphore created;
     m_thread = QThread::create([this, mpv, &created] {
         mpv_render_param params[] = {
@@ -173,8 +175,12 @@ void FrameRenderer::renderFrame(const QSize& size, bool partial)
 
     // m_spare is out of the GUI thread's reach: once no copy of it is left
     // there, its pixels can be drawn over.
-    QImage target = m_spare.size() == size && m_spare.isDetached() ? std::move(m_spare) : alignedImage(size);
+    QImage target = m_spare.size() == size && m_spare.isDetached() ? std::move(m_spare) : QImage();
     m_spare = QImage();
+    if (target.isNull() && m_sharedFrames)
+        target = X11SharedFrames::image(size);
+    if (target.isNull())
+        target = alignedImage(size);
     if (target.isNull())
         return;
     int swSize[2] = {size.width(), size.height()};

@@ -37,6 +37,9 @@ class QThread;
 // few pixels so that the edge's colours come out as in the whole frame: the
 // frame is then the area's top-left part, pixel for pixel.
 //
+// On X11 the frames are in memory shared with the server (X11SharedFrames),
+// so that a surface can have them put straight into its window.
+//
 // Made with a null handle, it never has a frame (a picture for fake engines).
 class FrameRenderer : public VideoPicture {
     Q_OBJECT
@@ -120,4 +123,6 @@ private:
     QSize m_areaSize;
     QMap<const void*, Target> m_targets;
     bool m_cropsToView = false;
+    // Set before the render thread starts.
+    bool m_sharedFrames = false;
 };

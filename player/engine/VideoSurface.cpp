@@ -4,6 +4,7 @@
 #include "engine/VideoSurface.h"
 
 #include "engine/FrameRenderer.h"
+#include "engine/X11SharedFrames.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -22,6 +23,13 @@ VideoSurface::VideoSurface(VideoPicture* picture, QWidget* parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A window of its own, for the frames put straight into it; its parents
+    // stay as they are.
+    if (m_renderer && X11SharedFrames::available()) {
+        setAttribute(Qt::WA_DontCreateNativeAncestors);
+        setAttribute(Qt::WA_NativeWindow);
+        m_putsFrames = true;
+    }
     if (m_renderer)
         connect(m_renderer, &FrameRenderer::frameReady, this, &VideoSurface::showNewFrame);
     if (!m_picture)
@@ -50,8 +58,28 @@ void VideoSurface::showNewFrame()
 {
     if (!isVisible())
         return;
+    if (putFrame()) {
+        ++m_framesShown;
+        return;
+    }
     m_framePending = true;
     update();
+}
+
+// A frame of the surface's own size, or the top-left part of one, goes from
+// the renderer's buffer to the window by the server's one copy. A frame of
+// another size (just after a resize) is left to paintEvent, which scales it.
+bool VideoSurface::putFrame()
+{
+    if (!m_putsFrames || !testAttribute(Qt::WA_WState_Created))
+        return false;
+    bool topLeftPart = false;
+    const QImage frame = m_renderer->frame(&topLeftPart);
+    if (frame.isNull() || (!topLeftPart && frame.size() != size() * devicePixelRatioF()))
+        return false;
+    if (m_windowDepth == 0)
+        m_windowDepth = X11SharedFrames::depth(winId());
+    return X11SharedFrames::put(winId(), m_windowDepth, frame);
 }
 
 void VideoSurface::paintEvent(QPaintEvent*)
@@ -62,6 +90,8 @@ void VideoSurface::paintEvent(QPaintEvent*)
     const bool forExposure = std::exchange(m_exposurePending, false);
     if (forExposure || !forFrame)
         emit exposed();
+    if (forFrame)
+        ++m_framesShown;
     QPainter painter(this);
     bool topLeftPart = false;
     const QImage frame = m_renderer ? m_renderer->frame(&topLeftPart) : QImage();

@@ -26,6 +26,10 @@ class FrameRenderer;
 // takes the drawing area's size the engine announces, unless it is told not
 // to (the full-screen surface fills its window instead). A double-click asks
 // the engine to toggle full screen, Escape to leave it.
+//
+// On X11 the surface has a native window, and a new frame of its own size is
+// put straight into it from the renderer's shared buffer (X11SharedFrames):
+// no paint, no copy into Qt's window buffer. Exposures still repaint it.
 class VideoSurface : public QWidget {
     Q_OBJECT
 public:
@@ -36,6 +40,9 @@ public:
 
     bool followsArea() const { return m_followsArea; }
     void setFollowsArea(bool follows);
+
+    // New frames shown so far, painted or put into the window.
+    int framesShown() const { return m_framesShown; }
 
 signals:
     void exposed();
@@ -52,6 +59,7 @@ protected:
 
 private:
     void showNewFrame();
+    bool putFrame();
     void reportTarget();
     QSize seenPixels() const;
     void withdrawTarget();
@@ -62,4 +70,7 @@ private:
     bool m_framePending = false;
     bool m_exposurePending = false;
     QPointer<QWidget> m_watchedWindow;
+    bool m_putsFrames = false;
+    int m_windowDepth = 0;
+    int m_framesShown = 0;
 };

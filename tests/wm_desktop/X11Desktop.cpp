@@ -163,8 +163,14 @@ QList<Id> visibleWindowsOf(qint64 pid)
     const QString out = run(QStringLiteral("xdotool"),
         { QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
             QString::number(pid) });
-    for (const QString& line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        ids.append(line.trimmed().toULong());
+    for (const QString& line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        // xdotool also lists the windows inside them (the video's own): only
+        // those the window manager manages, which carry WM_STATE, count.
+        const Id id = line.trimmed().toULong();
+        if (run(QStringLiteral("xprop"), { QStringLiteral("-id"), hexId(id), QStringLiteral("WM_STATE") })
+                .contains(QLatin1String("window state:")))
+            ids.append(id);
+    }
     return ids;
 }
 

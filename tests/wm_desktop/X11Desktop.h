@@ -39,7 +39,7 @@ Id activeWindow();
 bool isViewable(Id window);
 QRect geometry(Id window); // on the root, without the manager's frame
 QString name(Id window);
-QList<Id> visibleWindowsOf(qint64 pid);
+QList<Id> visibleWindowsOf(qint64 pid); // those the window manager manages
 
 // Presses the left button at a point of the screen, drags it by delta in a few
 // steps and releases it. The first step is kArmingStep: a window moved by its

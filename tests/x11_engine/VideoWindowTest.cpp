@@ -8,6 +8,7 @@
 #include "engine/FullScreenWindow.h"
 #include "engine/MpvEngine.h"
 #include "engine/VideoSurface.h"
+#include "engine/X11SharedFrames.h"
 #include "support/MediaGenerator.h"
 
 #include "support/WaitFor.h"
@@ -31,6 +32,8 @@
 #include <cstdlib>
 #include <functional>
 #include <mutex>
+#include <ostream>
+#include <string>
 #include <thread>
 #include <utility>
 
@@ -288,8 +291,9 @@ void settlePaints(const PaintCounter& counter)
 }
 
 // Paused, at its own size or fitted, the picture stands still and nothing is
-// painted at all; playing, new frames are painted without counting as
-// exposures, and a real exposure (the window shown again) is announced.
+// painted at all; playing, new frames are shown without counting as
+// exposures, on X11 put into the surface's window without a paint, and a real
+// exposure (the window shown again) is announced.
 class StillPicture : public VideoWindow, public ::testing::WithParamInterface<int> {};
 
 TEST_P(StillPicture, NothingIsPaintedWhilePausedAndFramesAreNoExposures)
@@ -301,21 +305,31 @@ TEST_P(StillPicture, NothingIsPaintedWhilePausedAndFramesAreNoExposures)
     ASSERT_TRUE(showsPicture(m_surface));
     PaintCounter counter(m_surface);
     const int exposuresBefore = exposures;
+    const int shownBefore = m_surface->framesShown();
 
     QTest::qWait(500);
     const int playingPaints = counter.paints;
-    EXPECT_GT(playingPaints, 3) << "frames are painted while the video plays";
-    const int exposuresWhilePlaying = exposures;
+    EXPECT_GT(m_surface->framesShown() - shownBefore, 3) << "frames are shown while the video plays";
     // One exposure from the window system may fall in that time; one per
     // frame would be a fault.
+    const int exposuresWhilePlaying = exposures;
     EXPECT_LE(exposuresWhilePlaying - exposuresBefore, 1) << "new frames were announced as exposures";
+    if (X11SharedFrames::available())
+        EXPECT_LE(playingPaints, 1) << "new frames were painted, not put into the window";
 
     m_engine->Pause();
     settlePaints(counter);
+    waitFor([&] {
+        const int shown = m_surface->framesShown();
+        QTest::qWait(300);
+        return m_surface->framesShown() == shown;
+    }, 8000);
     const int settled = counter.paints;
+    const int shown = m_surface->framesShown();
     const int frames = qobject_cast<FrameRenderer*>(m_engine->picture())->framesRendered();
     QTest::qWait(1000);
     EXPECT_EQ(counter.paints, settled) << "paints while paused";
+    EXPECT_EQ(m_surface->framesShown(), shown) << "frames shown while paused";
     EXPECT_EQ(qobject_cast<FrameRenderer*>(m_engine->picture())->framesRendered(), frames);
     EXPECT_EQ(exposures, exposuresWhilePlaying) << "new frames were announced as exposures";
 
@@ -328,5 +342,70 @@ TEST_P(StillPicture, NothingIsPaintedWhilePausedAndFramesAreNoExposures)
 
 INSTANTIATE_TEST_SUITE_P(Display, StillPicture, ::testing::Values(int(MediaEngine::Original), int(MediaEngine::Fitted)),
                          [](const auto& info) { return info.param == MediaEngine::Original ? "OwnSize" : "Fitted"; });
+
+// What the screen shows of the surface, pixel for pixel, is what painting the
+// renderer's frame gives, whichever way the frame reached the window: for the
+// sizes the menu offers, with the part the window hides left out.
+struct ShownSize {
+    const char* name;
+    int display;
+    QSize drawing; // the drawing area the video window gives
+};
+
+void PrintTo(const ShownSize& size, std::ostream* out)
+{
+    *out << size.name;
+}
+
+class ScreenShowsThePaintedFrame : public VideoWindow, public ::testing::WithParamInterface<ShownSize> {};
+
+TEST_P(ScreenShowsThePaintedFrame, PausedFrameOnScreenEqualsItsPainting)
+{
+    m_engine->setDrawingSize(GetParam().drawing.width(), GetParam().drawing.height());
+    m_engine->setDisplaySize(GetParam().display);
+    openAndShow();
+    // The part of the surface inside its window.
+    const QRect seen = m_surface->rect() & m_host.rect().translated(-m_surface->pos());
+    ASSERT_FALSE(seen.isEmpty());
+    ASSERT_TRUE(waitFor([&] { return litShare(onScreen(m_surface).copy(seen)) > 0.5; }, 8000));
+    auto* renderer = qobject_cast<FrameRenderer*>(m_engine->picture());
+    const QSize pixels = m_surface->size() * m_surface->devicePixelRatioF();
+    // The frame made for this surface, then still.
+    ASSERT_TRUE(waitFor([&] {
+        bool topLeftPart = false;
+        const QImage frame = renderer->frame(&topLeftPart);
+        return topLeftPart || frame.size() == pixels;
+    }, 8000));
+    m_engine->Pause();
+    waitFor([&] {
+        const int frames = renderer->framesRendered();
+        QTest::qWait(300);
+        return renderer->framesRendered() == frames && m_surface->framesShown() > 0;
+    }, 8000);
+
+    QImage screen;
+    QImage painted;
+    waitFor([&] {
+        screen = onScreen(m_surface).copy(seen).convertToFormat(QImage::Format_RGB32);
+        painted = m_surface->grab(seen).toImage().convertToFormat(QImage::Format_RGB32);
+        return screen == painted;
+    }, 8000);
+    ASSERT_EQ(screen.size(), painted.size());
+    int differing = 0;
+    for (int y = 0; y < screen.height(); ++y) {
+        for (int x = 0; x < screen.width(); ++x)
+            differing += (screen.pixel(x, y) & 0xffffffu) != (painted.pixel(x, y) & 0xffffffu);
+    }
+    EXPECT_EQ(differing, 0) << "of " << screen.width() * screen.height() << " pixels";
+    EXPECT_GT(litShare(screen), 0.5);
+}
+
+// The clip is 320x240; the host window 480x360 hides part of a double size.
+INSTANTIATE_TEST_SUITE_P(Sizes, ScreenShowsThePaintedFrame,
+                         ::testing::Values(ShownSize {"OwnSize", MediaEngine::Original, QSize(400, 300)},
+                                           ShownSize {"Half", MediaEngine::Fitted, QSize(160, 120)},
+                                           ShownSize {"Double", MediaEngine::Fitted, QSize(640, 480)},
+                                           ShownSize {"Fitted", MediaEngine::Fitted, QSize(400, 300)}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
