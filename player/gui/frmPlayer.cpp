@@ -53,6 +53,12 @@ frmPlayer::frmPlayer(frmMain& main, MediaEngine& engine)
     m_idle = new IdleBackground(this);
     m_idle->setObjectName(QStringLiteral("IdleBackground"));
     m_idle->setGeometry(rect());
+    // Over a surface with a window of its own, only a window of its own can
+    // lie: the X server stacks windows, not Qt.
+    if (m_area && m_area->testAttribute(Qt::WA_NativeWindow)) {
+        m_idle->setAttribute(Qt::WA_DontCreateNativeAncestors);
+        m_idle->setAttribute(Qt::WA_NativeWindow);
+    }
     m_idle->raise();
     QMetaObject::connectSlotsByName(this);
     AccessibleNames::apply(*this);
