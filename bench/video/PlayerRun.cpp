@@ -9,7 +9,9 @@
 #include "core/Sequencer.h"
 #include "core/TransportController.h"
 #include "engine/FrameRenderer.h"
+#include "engine/FullScreenWindow.h"
 #include "engine/MpvEngine.h"
+#include "engine/VideoSurface.h"
 #include "engine/X11SharedFrames.h"
 #include "support/TestMain.h"
 
@@ -99,7 +101,7 @@ int runPlayer(int argc, char** argv, const QString& file, PlayerRunMode mode, in
         return deadline.hasExpired() ? 1 : 0;
     }
 
-    if (mode != PlayerRunMode::ToTheEnd) {
+    if (mode == PlayerRunMode::Paused || mode == PlayerRunMode::Stopped) {
         idle(1500);
         if (mode == PlayerRunMode::Paused)
             window.core().transport().cmdPause_Click();
@@ -118,6 +120,11 @@ int runPlayer(int argc, char** argv, const QString& file, PlayerRunMode mode, in
         return 0;
     }
 
+    if (mode == PlayerRunMode::FullScreenToTheEnd) {
+        // As a user does: once the video shows in its window.
+        idle(1000);
+        engine->setDisplaySize(MediaEngine::FullScreen);
+    }
     // To the end: the periodic update would move on to the next entry; there
     // is none, and the position reaching the duration is the end.
     // The end is the position reaching the duration, or the periodic update
@@ -136,6 +143,14 @@ int runPlayer(int argc, char** argv, const QString& file, PlayerRunMode mode, in
     }
     if (renderer)
         std::fprintf(stderr, "player: %d frames rendered\n", renderer->framesRendered());
+    if (mode == PlayerRunMode::FullScreenToTheEnd) {
+        const VideoSurface* shown = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* full = qobject_cast<FullScreenWindow*>(widget); full && full->isVisible())
+                shown = full->surface();
+        }
+        std::printf("%d %d\n", renderer ? renderer->framesRendered() : 0, shown ? shown->framesShown() : -1);
+    }
     printThreadCpu("player");
     window.Form_Unload();
     return deadline.hasExpired() ? 1 : 0;

@@ -8,7 +8,8 @@
 // 720p in a window of its own size, and 1080p at its own size in the default
 // video window, which shows its top-left corner. Each row gives CPU seconds and
 // peak RSS (medians of the runs) and the ratio to decoding alone. Then the
-// player while a video sits paused or stopped (CPU ms and wake-ups per
+// 1080p file in full screen (frames rendered and shown: none may be dropped),
+// the player while a video sits paused or stopped (CPU ms and wake-ups per
 // second), and the time from the main window to a moving position.
 // VELKOR_BENCH_BEFORE may name another build of this program (an older player)
 // whose player runs then alternate with this one's, in rows marked "before".
@@ -37,6 +38,8 @@ namespace {
 constexpr int kDefaultPairs = 3;
 constexpr int kStillSeconds = 20;
 constexpr double kSeconds = 10.0;
+// The generated files run at 25 frames a second.
+constexpr int kFrames = 250;
 // The video window's drawing area at its first size.
 constexpr int kDefaultWidth = 319;
 constexpr int kDefaultHeight = 239;
@@ -95,6 +98,8 @@ int childMain(int argc, char** argv)
         return runDecodeOnly(file);
     if (mode == QLatin1String("--player"))
         return runPlayer(argc, argv, file, PlayerRunMode::ToTheEnd, 0);
+    if (mode == QLatin1String("--fullscreen"))
+        return runPlayer(argc, argv, file, PlayerRunMode::FullScreenToTheEnd, 0);
     if (mode == QLatin1String("--first"))
         return runPlayer(argc, argv, file, PlayerRunMode::FirstPosition, 0);
     const int seconds = argc > 3 ? std::max(1, atoi(argv[3])) : kStillSeconds;
@@ -151,7 +156,7 @@ int main(int argc, char** argv)
                 "ratio and memory against decoding alone   goals: player <= x1.40, <= +25 MiB\n",
                 pairs);
     std::printf("  %-22s %-7s %9s %12s\n", "work", "who", "CPU", "peak RSS");
-    QString hd;
+    QString hd, fullHd;
     for (const Work& work : kWork) {
         const QString file = dir.filePath(QString::fromLatin1(work.name));
         if (!MediaGenerator::encode(file, kSeconds, work.kind)) {
@@ -160,6 +165,8 @@ int main(int argc, char** argv)
         }
         if (work.kind == MediaGenerator::Kind::H264Hd)
             hd = file;
+        else
+            fullHd = file;
         const QString bare = QString::fromLatin1(work.defaultWindow ? "--bare-default" : "--bare");
         Figures player, older, loop, decode;
         for (int i = 0; i < pairs; ++i) {
@@ -174,6 +181,17 @@ int main(int argc, char** argv)
             printRow(work.label, "before", older, decode);
         printRow(work.label, "bare", loop, decode);
         printRow(work.label, "decode", decode, decode);
+        std::fflush(stdout);
+    }
+    if (!fullHd.isEmpty()) {
+        std::printf("player, 1080p going full screen after 1 s: frames of the file's %d   goal: none dropped\n",
+                    kFrames);
+        const ChildRun run = runChild(self, {QStringLiteral("--fullscreen"), fullHd});
+        const QStringList figures = run.output.trimmed().split(QLatin1Char(' '));
+        if (run.ok && figures.size() == 2)
+            std::printf("  rendered %4d   shown in full screen %4d\n", figures[0].toInt(), figures[1].toInt());
+        else
+            std::printf("  failed\n");
         std::fflush(stdout);
     }
     if (hd.isEmpty())

@@ -202,6 +202,10 @@ TEST_F(VideoWindow, FullScreenAndBackWithEscapeKeepsThePicture)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(full));
     EXPECT_TRUE(waitFor([&] { return full->isFullScreen(); }, 3000));
     EXPECT_TRUE(showsPicture(full->surface()));
+    // The video moves on there: new frames keep reaching the screen.
+    const int shownInFullScreen = full->surface()->framesShown();
+    EXPECT_TRUE(waitFor([&] { return full->surface()->framesShown() > shownInFullScreen + 5; }, 8000))
+        << full->surface()->framesShown() - shownInFullScreen << " new frames";
     // The drawing size keeps the fitted size for when full screen ends, and
     // the video window's surface stays where it was.
     EXPECT_EQ(m_engine->drawingWidth(), 400);
