@@ -32,11 +32,17 @@ void freeBuffer(void* data)
     std::free(data);
 }
 
-// A black frame buffer of the given size whose rows start on 64-byte
-// boundaries; "bgr0" in memory is QImage::Format_RGB32 on little-endian.
+// Bytes per row of a frame: rows start on 64-byte boundaries. "bgr0" in
+// memory is QImage::Format_RGB32 on little-endian.
+qsizetype frameStride(int width)
+{
+    return (qsizetype(width) * 4 + kAlignment - 1) / kAlignment * kAlignment;
+}
+
+// A black frame buffer of the given size in the process's own memory.
 QImage alignedImage(const QSize& size)
 {
-    const qsizetype stride = (qsizetype(size.width()) * 4 + kAlignment - 1) / kAlignment * kAlignment;
+    const qsizetype stride = frameStride(size.width());
     void* data = std::aligned_alloc(kAlignment, size_t(stride * size.height()));
     if (!data)
         return {};
@@ -178,7 +184,7 @@ void FrameRenderer::renderFrame(const QSize& size, bool partial)
     QImage target = m_spare.size() == size && m_spare.isDetached() ? std::move(m_spare) : QImage();
     m_spare = QImage();
     if (target.isNull() && m_sharedFrames)
-        target = X11SharedFrames::image(size);
+        target = X11SharedFrames::image(size, frameStride(size.width()));
     if (target.isNull())
         target = alignedImage(size);
     if (target.isNull())

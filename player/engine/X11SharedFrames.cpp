@@ -22,8 +22,6 @@ namespace X11SharedFrames {
 
 namespace {
 
-constexpr qsizetype kAlignment = 64;
-
 // Qt's connection to the X server, once available() has found the extension
 // on it; libxcb may be called from any thread.
 std::atomic<xcb_connection_t*> g_connection {nullptr};
@@ -94,12 +92,11 @@ bool available()
     return true;
 }
 
-QImage image(const QSize& size)
+QImage image(const QSize& size, qsizetype stride)
 {
     xcb_connection_t* connection = g_connection;
-    if (!connection || g_refused || size.isEmpty())
+    if (!connection || g_refused || size.isEmpty() || stride < qsizetype(size.width()) * 4 || stride % 4)
         return {};
-    const qsizetype stride = (qsizetype(size.width()) * 4 + kAlignment - 1) / kAlignment * kAlignment;
     const int id = shmget(IPC_PRIVATE, size_t(stride * size.height()), IPC_CREAT | 0600);
     if (id < 0)
         return {};

@@ -29,10 +29,10 @@ void restoreEnvironment();
 // True on X11 when the server offers the extension. Call on the GUI thread.
 bool available();
 
-// A black frame of size whose rows start on 64-byte boundaries, in a segment
-// the X server can read ("bgr0" in memory is QImage::Format_RGB32 on
-// little-endian). A null image when no segment can be had. Any thread.
-QImage image(const QSize& size);
+// A black QImage::Format_RGB32 frame of size with rows of stride bytes (whole
+// pixels), in a segment the X server can read. A null image when no segment
+// can be had. Any thread.
+QImage image(const QSize& size, qsizetype stride);
 
 // The depth of a native window, for put(); 0 when the server does not know it.
 int depth(quintptr window);
